@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "catalogue/catalogue_reader.h"
+
+namespace calquin::catalogue {
+
+// The file the program reads its drill items from, in the working directory.
+inline constexpr std::string_view kCatalogueFileName = "index.txt";
+
+// A catalogue is at most 101 short records; a file far larger than that is something else, and
+// refusing it early keeps start-up quick whatever lies in the working directory.
+inline constexpr std::uintmax_t kMaxCatalogueBytes = 16 * 1024 * 1024;
+
+struct CatalogueFault {
+    std::filesystem::path path;  // absolute
+    ReadError error;
+};
+
+using LoadResult = std::variant<std::vector<Record>, CatalogueFault>;
+
+LoadResult loadCatalogueFile(const std::filesystem::path& path);
+
+// The text shown to the teacher when the catalogue cannot be used: the file's full path, the
+// line and column, and what was wrong.
+std::string describeFault(const CatalogueFault& fault);
+
+}  // namespace calquin::catalogue

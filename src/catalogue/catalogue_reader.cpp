@@ -1,0 +1,225 @@
+#include "catalogue/catalogue_reader.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "catalogue/text_decoding.h"
+
+namespace calquin::catalogue {
+namespace {
+
+constexpr std::array<std::string_view, 4> kFieldNames = {
+    "the item text", "the first digit count", "the second digit count", "the operator sign"};
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+// Walks the decoded text field by field, keeping the line and column of every position so a
+// teacher can be shown exactly where a file went wrong.
+class FieldScanner {
+public:
+    explicit FieldScanner(std::string_view text) : text_(text) {}
+
+    struct Field {
+        std::string value;
+        int line;
+        int column;
+    };
+
+    // The next field, nothing at the end of the file, or the error that stopped the scan.
+    std::variant<std::optional<Field>, ReadError> next() {
+        while (true) {
+            skipBlanks();
+            if (atEnd()) {
+                return std::optional<Field>{};
+            }
+            // A line end right at the start of a line closes no field: the line was blank.
+            if (isLineEnd(peek()) && afterLineEnd_) {
+                consumeLineEnd();
+                continue;
+            }
+            break;
+        }
+        const int line = line_;
+        const int column = column_;
+        if (peek() == '"') {
+            return quoted(line, column);
+        }
+        return unquoted(line, column);
+    }
+
+private:
+    std::variant<std::optional<Field>, ReadError> quoted(int line, int column) {
+        advance();  // opening quote
+        std::string value;
+        while (!atEnd() && peek() != '"') {
+            if (isLineEnd(peek())) {
+                consumeLineEnd();
+                value.push_back('\n');
+            } else {
+                value.push_back(advance());
+            }
+        }
+        if (atEnd()) {
+            return ReadError{line, column,
+                             "the quote that opens this field is never closed, so the rest of the "
+                             "file would become one text"};
+        }
+        advance();  // closing quote
+        skipBlanks();
+        if (!atEnd() && peek() != ',' && !isLineEnd(peek())) {
+            return ReadError{line_, column_,
+                             "text follows the closing quote of a field; put the whole text "
+                             "inside the quotes or add a comma"};
+        }
+        finishField();
+        return std::optional<Field>{Field{std::move(value), line, column}};
+    }
+
+    std::optional<Field> unquoted(int line, int column) {
+        std::string value;
+        while (!atEnd() && peek() != ',' && !isLineEnd(peek())) {
+            value.push_back(advance());
+        }
+        // Blanks before a comma or the line end are the editor's, not the teacher's text.
+        while (!value.empty() && isBlank(value.back())) {
+            value.pop_back();
+        }
+        finishField();
+        return Field{std::move(value), line, column};
+    }
+
+    // Consumes the separator after a field: a comma, or a line end.
+    void finishField() {
+        if (atEnd()) {
+            return;
+        }
+        if (peek() == ',') {
+            advance();
+            afterLineEnd_ = false;
+        } else {
+            consumeLineEnd();
+        }
+    }
+
+    void skipBlanks() {
+        while (!atEnd() && isBlank(peek())) {
+            advance();
+        }
+    }
+
+    void consumeLineEnd() {
+        // CR LF, LF and a lone CR each end one line.
+        if (peek() == '\r') {
+            ++pos_;
+            if (!atEnd() && peek() == '\n') {
+                ++pos_;
+            }
+        } else {
+            ++pos_;
+        }
+        ++line_;
+        column_ = 1;
+        afterLineEnd_ = true;
+    }
+
+    char advance() {
+        const char c = text_[pos_++];
+        // Continuation bytes of UTF-8 belong to the character before them.
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            ++column_;
+        }
+        return c;
+    }
+
+    bool atEnd() const { return pos_ >= text_.size(); }
+    char peek() const { return text_[pos_]; }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+    int column_ = 1;
+    bool afterLineEnd_ = true;
+};
+
+std::string missingFields(std::size_t firstMissing) {
+    std::string text;
+    for (std::size_t i = firstMissing; i < kFieldNames.size(); ++i) {
+        if (i > firstMissing) {
+            text += i + 1 == kFieldNames.size() ? " and " : ", ";
+        }
+        text += kFieldNames[i];
+    }
+    return text + (firstMissing + 1 == kFieldNames.size() ? " is missing" : " are missing");
+}
+
+// Editors never write NUL bytes into text, so one means the file is something else (a word
+// processor document, a picture) saved under the catalogue's name.
+std::optional<ReadError> findNulByte(std::string_view bytes) {
+    const auto at = bytes.find('\0');
+    if (at == std::string_view::npos) {
+        return std::nullopt;
+    }
+    int line = 1;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < at; ++i) {
+        const bool lineEnd = bytes[i] == '\n' || (bytes[i] == '\r' && bytes[i + 1] != '\n');
+        if (lineEnd) {
+            ++line;
+            lineStart = i + 1;
+        }
+    }
+    return ReadError{line, static_cast<int>(at - lineStart) + 1,
+                     "the file holds a NUL byte, so it is not a plain text file"};
+}
+
+}  // namespace
+
+ReadResult readCatalogue(std::string_view bytes) {
+    if (auto nul = findNulByte(bytes)) {
+        return *nul;
+    }
+    const std::string text = decodeCatalogueText(bytes);
+    FieldScanner scanner(text);
+    std::vector<Record> records;
+    while (true) {
+        std::array<std::string, 4> fields;
+        int recordLine = 0;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            auto next = scanner.next();
+            if (auto* error = std::get_if<ReadError>(&next)) {
+                return std::move(*error);
+            }
+            auto& field = std::get<std::optional<FieldScanner::Field>>(next);
+            if (!field) {
+                if (i == 0) {
+                    return records;
+                }
+                return ReadError{recordLine, 0,
+                                 "the file ends in the middle of the record that starts on this "
+                                 "line: " +
+                                     missingFields(i) +
+                                     " (a record is four fields: item text, first digit count, "
+                                     "second digit count, operator sign)"};
+            }
+            if (i == 0) {
+                recordLine = field->line;
+                if (records.size() == static_cast<std::size_t>(kMaxRecords)) {
+                    return ReadError{field->line, field->column,
+                                     "this is record number 102, but a catalogue holds at most " +
+                                         std::to_string(kMaxRecords) + " records"};
+                }
+            }
+            fields[i] = std::move(field->value);
+        }
+        records.push_back(Record{std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
+                                 std::move(fields[3])});
+    }
+}
+
+}  // namespace calquin::catalogue

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace calquin::catalogue {
+
+// One drill item as the teacher wrote it. Every field stays text: the digit counts become numbers
+// only when a pupil chooses the item, so a strange count cannot stop the catalogue from loading.
+struct Record {
+    std::string itemText;
+    std::string digits1;
+    std::string digits2;
+    std::string opSign;
+
+    friend bool operator==(const Record&, const Record&) = default;
+};
+
+// Where and why a catalogue could not be read. Line and column count from 1; a column of 0 means
+// the fault belongs to the whole line, a line of 0 to the whole file.
+struct ReadError {
+    int line = 0;
+    int column = 0;
+    std::string what;
+
+    friend bool operator==(const ReadError&, const ReadError&) = default;
+};
+
+using ReadResult = std::variant<std::vector<Record>, ReadError>;
+
+// The catalogue holds records 0 to 100.
+inline constexpr int kMaxRecords = 101;
+
+// Reads a whole catalogue. Fields are separated by commas or line ends, so a record may run over
+// lines and several records may share one; blanks before a field are skipped, and a field in
+// double quotes keeps its commas. Blank lines are not records. The bytes are decoded first (see
+// decodeCatalogueText), so texts in the records are UTF-8.
+ReadResult readCatalogue(std::string_view bytes);
+
+}  // namespace calquin::catalogue

@@ -1,0 +1,84 @@
+#include "catalogue/catalogue_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace calquin::catalogue {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CatalogueFile : public testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("calquin-catalogue-" +
+                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path write(const std::string& bytes) {
+        const auto path = dir_ / "index.txt";
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    CatalogueFault faultOf(const fs::path& path) {
+        auto result = loadCatalogueFile(path);
+        EXPECT_TRUE(std::holds_alternative<CatalogueFault>(result));
+        return std::get<CatalogueFault>(result);
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(CatalogueFile, LoadsAWellFormedFile) {
+    const auto result = loadCatalogueFile(write("Sums,1,1,+\nMore sums,2,1,+\n"));
+    ASSERT_TRUE(std::holds_alternative<std::vector<Record>>(result));
+    EXPECT_EQ(std::get<std::vector<Record>>(result).size(), 2u);
+}
+
+TEST_F(CatalogueFile, MessageNamesTheFullPathTheLineAndTheColumn) {
+    const auto fault = faultOf(write("Fine,1,1,+\n\"Open,1,1,+\n"));
+    const auto message = describeFault(fault);
+    EXPECT_TRUE(fault.path.is_absolute());
+    EXPECT_NE(message.find((dir_ / "index.txt").string()), std::string::npos) << message;
+    EXPECT_NE(message.find("Line 2, column 1: "), std::string::npos) << message;
+}
+
+TEST_F(CatalogueFile, MissingFileIsNamedWithItsFullPath) {
+    const auto relative = fs::relative(dir_ / "index.txt", fs::current_path());
+    const auto message = describeFault(faultOf(relative));
+    EXPECT_NE(message.find((dir_ / "index.txt").lexically_normal().string()), std::string::npos)
+        << message;
+    EXPECT_NE(message.find("There is no such file"), std::string::npos) << message;
+}
+
+TEST_F(CatalogueFile, FolderInPlaceOfTheFileIsRefused) {
+    fs::create_directory(dir_ / "index.txt");
+    EXPECT_NE(describeFault(faultOf(dir_ / "index.txt")).find("a folder"), std::string::npos);
+}
+
+TEST_F(CatalogueFile, HugeFileIsRefusedWithoutReadingIt) {
+    const auto path = write("");
+    fs::resize_file(path, kMaxCatalogueBytes + 1);
+    EXPECT_NE(describeFault(faultOf(path)).find("MiB"), std::string::npos);
+}
+
+TEST_F(CatalogueFile, UnreadableFileIsRefused) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root reads every file";
+    }
+    const auto path = write("Sums,1,1,+\n");
+    fs::permissions(path, fs::perms::none);
+    EXPECT_NE(describeFault(faultOf(path)).find("cannot be opened"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace calquin::catalogue

@@ -1,0 +1,141 @@
+#include "catalogue/catalogue_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace calquin::catalogue {
+namespace {
+
+using namespace std::string_literals;
+
+std::string records(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += "\"Item " + std::to_string(i) + "\",2,1,+\n";
+    }
+    return text;
+}
+
+struct ReadCase {
+    const char* name;
+    std::string input;
+    std::vector<Record> expected;
+
+    friend void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ReadsWellFormedFiles : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadsWellFormedFiles, IntoTheExpectedRecords) {
+    const auto result = readCatalogue(GetParam().input);
+    ASSERT_TRUE(std::holds_alternative<std::vector<Record>>(result))
+        << std::get<ReadError>(result).what;
+    EXPECT_EQ(std::get<std::vector<Record>>(result), GetParam().expected);
+}
+
+const Record kPlus{"2-digit plus 1-digit", "2", "1", "+"};
+const Record kMinus{"Take away", "2", "2", "-"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, ReadsWellFormedFiles,
+    testing::Values(
+        ReadCase{"one_record_per_line",
+                 "2-digit plus 1-digit,2,1,+\nTake away,2,2,-\n",
+                 {kPlus, kMinus}},
+        ReadCase{"quoted_text_keeps_its_commas",
+                 "\"Add, then check, your sums\",2,1,+\n",
+                 {{"Add, then check, your sums", "2", "1", "+"}}},
+        ReadCase{"record_spanning_lines", "2-digit plus 1-digit\n2\n1\n+\n", {kPlus}},
+        ReadCase{"two_records_on_one_line",
+                 "2-digit plus 1-digit,2,1,+,Take away,2,2,-\n",
+                 {kPlus, kMinus}},
+        ReadCase{
+            "crlf_line_ends", "2-digit plus 1-digit,2,1,+\r\nTake away,2,2,-\r\n", {kPlus, kMinus}},
+        ReadCase{
+            "lone_cr_line_ends", "2-digit plus 1-digit,2,1,+\rTake away,2,2,-\r", {kPlus, kMinus}},
+        ReadCase{"last_line_without_line_end",
+                 "2-digit plus 1-digit,2,1,+\nTake away,2,2,-",
+                 {kPlus, kMinus}},
+        ReadCase{"byte_order_mark_skipped",
+                 "\xEF\xBB\xBF"
+                 "2-digit plus 1-digit,2,1,+\n",
+                 {kPlus}},
+        ReadCase{"blank_lines_are_not_records",
+                 "\n\n2-digit plus 1-digit,2,1,+\n   \n\t\nTake away,2,2,-\n\n\r\n\n",
+                 {kPlus, kMinus}},
+        ReadCase{"blanks_around_unquoted_fields_dropped",
+                 "  2-digit plus 1-digit  ,\t2 , 1 ,+   \n",
+                 {kPlus}},
+        ReadCase{"blanks_inside_quotes_kept",
+                 "\"  spaced  \" , 2,1,+\n",
+                 {{"  spaced  ", "2", "1", "+"}}},
+        ReadCase{"operator_with_blank_inside_quotes_kept",
+                 "Odd,2,1,\" +\"\n",
+                 {{"Odd", "2", "1", " +"}}},
+        ReadCase{"empty_fields_after_commas", ",2,1,+\n", {{"", "2", "1", "+"}}},
+        ReadCase{"quoted_text_over_two_lines",
+                 "\"First\nSecond\",1,1,*\n",
+                 {{"First\nSecond", "1", "1", "*"}}},
+        ReadCase{"windows_1252_text_decoded",
+                 "Caf\xE9 sums \x80,1,1,+\n",
+                 {{"Caf\xC3\xA9 sums \xE2\x82\xAC", "1", "1", "+"}}},
+        ReadCase{
+            "utf8_text_kept", "Caf\xC3\xA9 sums,1,1,+\n", {{"Caf\xC3\xA9 sums", "1", "1", "+"}}},
+        ReadCase{"empty_file", "", {}}, ReadCase{"only_blank_lines", "\n  \r\n\t\n", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadsWellFormedFiles, HoldsUpToOneHundredAndOneRecords) {
+    for (const int count : {5, 40, 101}) {
+        SCOPED_TRACE(count);
+        const auto result = readCatalogue(records(count));
+        ASSERT_TRUE(std::holds_alternative<std::vector<Record>>(result));
+        const auto& read = std::get<std::vector<Record>>(result);
+        ASSERT_EQ(read.size(), static_cast<std::size_t>(count));
+        EXPECT_EQ(read.back().itemText, "Item " + std::to_string(count - 1));
+    }
+}
+
+struct FaultCase {
+    const char* name;
+    std::string input;
+    ReadError expected;  // `what` holds a part of the message that must appear
+
+    friend void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class RefusesBadFiles : public testing::TestWithParam<FaultCase> {};
+
+TEST_P(RefusesBadFiles, NamingTheLineAndTheFault) {
+    const auto result = readCatalogue(GetParam().input);
+    ASSERT_TRUE(std::holds_alternative<ReadError>(result));
+    const auto& error = std::get<ReadError>(result);
+    const auto& expected = GetParam().expected;
+    EXPECT_EQ(error.line, expected.line);
+    EXPECT_EQ(error.column, expected.column);
+    EXPECT_NE(error.what.find(expected.what), std::string::npos) << error.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, RefusesBadFiles,
+    testing::Values(
+        FaultCase{"record_102", records(101) + "Extra,1,1,+\n", {102, 1, "record number 102"}},
+        FaultCase{"record_cut_short_after_two_fields",
+                  records(2) + "\nShort,2\n",
+                  {4, 0, "the second digit count and the operator sign are missing"}},
+        FaultCase{"record_cut_short_before_operator",
+                  "Short,2,1",
+                  {1, 0, "the operator sign is missing"}},
+        FaultCase{
+            "unquoted_comma_splits_the_text", "Add, then check,2,1,+\n", {1, 0, "are missing"}},
+        FaultCase{
+            "quote_left_open", "Fine,1,1,+\n  \"Never closed,2,1,+\n", {2, 3, "never closed"}},
+        FaultCase{"text_after_closing_quote",
+                  "\"Quoted\" tail,2,1,+\n",
+                  {1, 10, "text follows the closing quote"}},
+        FaultCase{"nul_byte", "Fine,1,1,+\r\nBad\0,1,1,+\n"s, {2, 4, "NUL byte"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace calquin::catalogue
