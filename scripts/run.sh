@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the program and starts it on the bundled catalogue (data/index.txt).
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+bash scripts/setup.sh run
+cmake --preset default -DCALQUIN_BUILD_TESTS=OFF -DCALQUIN_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build --preset default --target calquin
+
+# The program reads "index.txt" from the folder it starts in.
+cd data
+exec "$root/build/default/calquin"

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12, and nothing that is already there.
+# Usage: scripts/setup.sh [run|test|full]   (default: test)
+set -euo pipefail
+
+purpose=${1:-test}
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+          fonts-liberation2)
+case "$purpose" in
+    run) ;;
+    test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth) ;;
+    full) packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
+                     libclang-rt-14-dev dpkg-dev file) ;;
+    *) echo "usage: $0 [run|test|full]" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+elif command -v sudo >/dev/null 2>&1; then
+    sudo apt-get update -qq
+    sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+else
+    echo "Please install the missing packages as root, then run this again:" >&2
+    echo "  apt-get install ${missing[*]}" >&2
+    exit 1
+fi

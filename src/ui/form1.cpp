@@ -1,0 +1,212 @@
+#include "ui/form1.h"
+
+#include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "catalogue/item_list.h"
+#include "engine/item_choice.h"
+#include "engine/scoring.h"
+#include "ui/publisher.h"
+
+namespace calquin::ui {
+namespace {
+
+constexpr int kEnter = 13;
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool isEnterKey(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+}  // namespace
+
+Form1::Form1(Form1Seams seams, QWidget* parent)
+    : QWidget(parent),
+      ownRandom_(seams.random ? nullptr : std::make_unique<engine::ClockSeededRandom>()),
+      generator_(seams.random ? *seams.random : *ownRandom_),
+      c_(buildForm1(this)) {
+    if (!seams.messenger) {
+        ownMessenger_ = std::make_unique<MessageBoxMessenger>(this);
+    }
+    if (!seams.webOpener) {
+        ownWebOpener_ = std::make_unique<DesktopWebOpener>();
+    }
+    if (!seams.ticks) {
+        ownTicks_ = std::make_unique<QtTickSource>(this, kTimerIntervalMs);
+    }
+    messenger_ = seams.messenger ? seams.messenger : ownMessenger_.get();
+    webOpener_ = seams.webOpener ? seams.webOpener : ownWebOpener_.get();
+    ticks_ = seams.ticks ? seams.ticks : ownTicks_.get();
+
+    // Sizable, but with nothing to gain from maximizing a fixed layout.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/calquin.ico")));
+    resize(kClientWidth, kClientHeight);
+    move(0, 0);  // the outer frame, not the client area, starts at the screen's corner
+
+    connectHandlers();
+}
+
+Form1::~Form1() {
+    ticks_->onTick = nullptr;
+}
+
+void Form1::connectHandlers() {
+    for (int i = 0; i < static_cast<int>(c_.optTTYpe.size()); ++i) {
+        connect(c_.optTTYpe[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+                [this, i] { optTTYpe_Click(i); });
+    }
+    // A new row chosen by mouse or keyboard starts a test at once; a press on the row that is
+    // already chosen changes nothing in the list, so it is caught separately.
+    connect(c_.List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!refilling_ && row >= 0) {
+            List1_Click();
+        }
+    });
+    connect(c_.List1, &QListWidget::pressed, this, [this](const QModelIndex& index) {
+        if (index.row() == rowAtPress_) {
+            List1_Click();
+        }
+    });
+    c_.List1->viewport()->installEventFilter(this);
+    c_.List1->installEventFilter(this);
+    c_.Text1->installEventFilter(this);
+    connect(c_.Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
+    connect(c_.Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
+    connect(c_.cmdBack, &QPushButton::clicked, this, &Form1::cmdBack_Click);
+    connect(c_.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    ticks_->onTick = [this] { Timer1_Timer(); };
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == c_.Text1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // A held Enter repeats; only a fresh press answers, so the press that closed a message
+        // never counts as the next answer.
+        if (isEnterKey(key) && !key->isAutoRepeat()) {
+            Text1_KeyPress(kEnter);
+        }
+        return false;
+    }
+    if (watched == c_.List1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        rowAtPress_ = c_.List1->currentRow();
+        return false;
+    }
+    if (watched == c_.List1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Lets a keyboard user start the row that is already chosen, e.g. after coming back.
+        if ((isEnterKey(key) || key->key() == Qt::Key_Space) && c_.List1->currentRow() >= 0) {
+            List1_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::optional<std::string> Form1::Form_Load(const std::filesystem::path& catalogue) {
+    auto loaded = catalogue::loadCatalogueFile(catalogue);
+    if (const auto* fault = std::get_if<catalogue::CatalogueFault>(&loaded)) {
+        return catalogue::describeFault(*fault);
+    }
+    const auto& records = std::get<std::vector<catalogue::Record>>(loaded);
+    catalogue::storeRecords(state_, records);
+    fillList(catalogue::rowsAtLoad(state_, records.size()));
+    return std::nullopt;
+}
+
+void Form1::fillList(auto rows) {
+    refilling_ = true;
+    c_.List1->clear();
+    for (const std::string_view row : rows) {
+        c_.List1->addItem(qt(row));
+    }
+    refilling_ = false;
+}
+
+void Form1::optTTYpe_Click(int index) {
+    fillList(catalogue::chooseTestType(state_, index));
+}
+
+void Form1::List1_Click() {
+    const int record = catalogue::recordForRow(state_, c_.List1->currentRow());
+    if (auto refusal = engine::chooseItem(state_, record)) {
+        messenger_->showMessage(qt(*refusal), qt(kWindowTitle));
+        return;
+    }
+    c_.Frame1->setEnabled(true);
+    c_.Frame2->setEnabled(true);
+    c_.Frame3->setEnabled(true);
+    c_.frmTest->setVisible(true);
+    c_.Frame4->setVisible(false);
+    ticks_->setActive(true);
+    NewQuestion();
+    c_.Text1->setFocus();
+    c_.Frame4->setEnabled(false);
+    c_.cmdBack->setEnabled(true);
+}
+
+void Form1::Text1_KeyPress(int keyAscii) {
+    if (keyAscii != kEnter) {
+        return;
+    }
+    const auto verdict = engine::judgeAnswer(state_, c_.Text1->text().toStdString());
+    setCaption(verdict.correct ? c_.Label7 : c_.Label8, qt(verdict.counterCaption));
+    if (verdict.message) {
+        messenger_->showMessage(qt(*verdict.message), qt(engine::kMessageTitle));
+    }
+    // Read the time only now: seconds kept counting while the message was open.
+    setCaption(c_.Label9, qt(engine::averageTimeCaption(state_)));
+    NewQuestion();
+    c_.Text1->clear();
+    c_.Text1->setFocus();
+}
+
+void Form1::Timer1_Timer() {
+    engine::tick(state_);
+}
+
+void Form1::Option1_Click() {
+    state_.summaryOnly = false;
+    c_.Text1->setFocus();
+}
+
+void Form1::Option2_Click() {
+    state_.summaryOnly = true;
+    c_.Text1->setFocus();
+}
+
+void Form1::cmdBack_Click() {
+    c_.frmTest->setVisible(false);
+    c_.Frame4->setVisible(true);
+    c_.Frame1->setEnabled(false);
+    c_.Frame2->setEnabled(false);
+    c_.Frame3->setEnabled(false);
+    c_.Frame4->setEnabled(true);
+    c_.Text1->clear();
+    setCaption(c_.lblQst, QString());
+    ticks_->setActive(false);
+    engine::resetCounters(state_);
+    setCaption(c_.Label7, QString());
+    setCaption(c_.Label8, QString());
+    setCaption(c_.Label9, QString());
+}
+
+void Form1::Command6_Click() {
+    webOpener_->open(QUrl(qt(kPublisherUrl)));
+}
+
+void Form1::NewQuestion() {
+    setCaption(c_.lblQst, qt(generator_.NewQuestion(state_)));
+}
+
+}  // namespace calquin::ui

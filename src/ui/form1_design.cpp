@@ -1,0 +1,311 @@
+#include "ui/form1_design.h"
+
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <vector>
+
+#include "ui/shape.h"
+
+namespace calquin::ui {
+namespace {
+
+enum class Kind { Frame, Label, TextBox, ListBox, Option, Button, PictureButton, Image, Shape };
+
+enum Style : unsigned {
+    kPlain = 0,
+    kHidden = 1u << 0,
+    kDisabled = 1u << 1,
+    kSelected = 1u << 2,
+    kAutoSize = 1u << 3,
+    kHint = 1u << 4,     // light yellow background
+    kCounter = 1u << 5,  // white text on the grey bar
+    kBold = 1u << 6,
+    kBorder = 1u << 7,
+};
+
+// One control as the window is designed: its container, position and size in twips (15 to a
+// pixel), tab position (-1 where the kind takes no focus), text and look. Within a container the
+// rows keep the stored order, and a control listed earlier lies in front of one listed later.
+struct ControlRow {
+    const char* name;
+    int index;  // member of a control array, or -1
+    Kind kind;
+    const char* container;
+    int left, top, width, height;
+    int tabIndex;
+    const char* text;
+    unsigned style;
+};
+
+constexpr int kTwipsPerPixel = 15;
+
+// clang-format off
+constexpr ControlRow kDesign[] = {
+    {"Command6",  -1, Kind::PictureButton, "Form1",  1680, 5400, 10095, 1575, 24, "", kPlain},
+    {"Frame4",    -1, Kind::Frame,  "Form1",    120,  240, 4935, 5055,  0, "Test Selection Area", kPlain},
+    {"frmTest",   -1, Kind::Frame,  "Form1",   5160,  240, 6615, 5055,  6, "", kHidden},
+    {"Image1",    -1, Kind::Image,  "Form1",    120, 5400, 1425, 1650, -1, "", kPlain},
+    {"optTTYpe",   3, Kind::Option, "Frame4",  3840,  600,  975,  255,  5, "Division", kPlain},
+    {"List1",     -1, Kind::ListBox, "Frame4",  120, 1320, 4575, 3570,  4, "", kPlain},
+    {"optTTYpe",   0, Kind::Option, "Frame4",   120,  600,  975,  255,  3, "Addition", kSelected},
+    {"optTTYpe",   1, Kind::Option, "Frame4",  1320,  600, 1215,  255,  2, "Subtraction", kPlain},
+    {"optTTYpe",   2, Kind::Option, "Frame4",  2520,  600, 1215,  255,  1, "Multiplication", kPlain},
+    {"Label2",     1, Kind::Label,  "Frame4",   120, 1080, 3330,  195, 21,
+     "Select details of numbers from list given below :", kHint | kAutoSize},
+    {"Label2",     0, Kind::Label,  "Frame4",   120,  360, 2445,  195, 20,
+     "Click on one of the options below :", kHint | kAutoSize},
+    {"cmdBack",   -1, Kind::Button, "frmTest", 4560, 4560, 1935,  375, 22, "Back to Index", kPlain},
+    {"Frame1",    -1, Kind::Frame,  "frmTest",  120, 1560, 6375, 1695, 14, "Test Area", kDisabled},
+    {"Text1",     -1, Kind::TextBox, "Frame1",  600,  960, 1935,  375, 15, "", kBold},
+    {"lblQst",    -1, Kind::Label,  "Frame1",   600,  480, 1935,  375, 19, "", kBold | kBorder},
+    {"Label3",    -1, Kind::Label,  "Frame1",   240, 1080,  270,  195, 18, "Ans", kAutoSize},
+    {"Label4",    -1, Kind::Label,  "Frame1",   240,  600,  240,  195, 17, "Qst", kAutoSize},
+    {"Label5",     0, Kind::Label,  "Frame1",  2640,  600, 3675,  195, 16,
+     "Type the 'Ans' box and press 'Enter' key to proceed.", kHint | kAutoSize},
+    {"Frame2",    -1, Kind::Frame,  "frmTest",  120, 3480, 6375,  735, 10, "Result Area", kDisabled},
+    {"Label9",    -1, Kind::Label,  "Frame2",  5280,  360,  765,  195, 13, "T/Q = ... S", kCounter | kAutoSize},
+    {"Label8",    -1, Kind::Label,  "Frame2",  2640,  360, 1065,  195, 12, "Wrong Ans = 0", kCounter | kAutoSize},
+    {"Label7",    -1, Kind::Label,  "Frame2",   240,  360, 1095,  195, 11, "Correct Ans = 0", kCounter | kAutoSize},
+    {"Shape1",    -1, Kind::Shape,  "Frame2",   120,  240, 6135,  375, -1, "", kPlain},
+    {"Frame3",    -1, Kind::Frame,  "frmTest",  120,  240, 4215, 1095,  7, "Options Area", kDisabled},
+    {"Option1",   -1, Kind::Option, "Frame3",   240,  360, 3855,  255,  9,
+     "Give result of each question with correct answers", kSelected},
+    {"Option2",   -1, Kind::Option, "Frame3",   240,  720, 3855,  255,  8, "Show only summarized result", kPlain},
+    {"Label5",     1, Kind::Label,  "frmTest",  120, 4680, 4335,  195, 23,
+     "Click this button to suspend current test and go back to index", kHint | kAutoSize},
+};
+// clang-format on
+
+const QColor kHintBackground(255, 255, 192);
+const QColor kGrey(128, 128, 128);
+const QColor kWhite(255, 255, 255);
+const QColor kLightGrey(224, 224, 224);
+
+// The window is drawn for an 8.25-point (11 px) Windows sans-serif face that other desktops
+// rarely have. Liberation Sans (fonts-liberation2) looks alike, and set 3% tighter it takes the
+// same width to within a pixel, so captions fit the fixed controls as designed.
+QFont designFont(bool bold) {
+    QFont font;
+    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial",
+                      "DejaVu Sans"});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(bold ? 13 : 11);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    if (!QFontInfo(font).family().contains("Sans Serif")) {
+        font.setLetterSpacing(QFont::PercentageSpacing, 97);
+    }
+    return font;
+}
+
+// Frames show a single line with the caption set into its top edge.
+constexpr const char* kFrameStyle = R"(
+QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }
+QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;
+                   padding: 0 2px; }
+)";
+
+QRect pixels(const ControlRow& row) {
+    return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
+            row.height / kTwipsPerPixel};
+}
+
+void setBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+QWidget* makeLabel(const ControlRow& row, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(row.text), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setProperty("autoSize", (row.style & kAutoSize) != 0);
+    if (row.style & kHint) {
+        label->setAutoFillBackground(true);
+        setBackground(label, QPalette::Window, kHintBackground);
+    }
+    if (row.style & kCounter) {
+        setBackground(label, QPalette::WindowText, kWhite);
+    }
+    if (row.style & kBorder) {
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    return label;
+}
+
+QWidget* makeControl(const ControlRow& row, QWidget* parent) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
+        case Kind::Frame:
+            return new QGroupBox(text, parent);
+        case Kind::Label:
+            return makeLabel(row, parent);
+        case Kind::TextBox: {
+            auto* box = new QLineEdit(parent);
+            box->setMaxLength(std::numeric_limits<int>::max());
+            return box;
+        }
+        case Kind::ListBox: {
+            auto* list = new QListWidget(parent);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            list->setSortingEnabled(false);
+            return list;
+        }
+        case Kind::Option: {
+            auto* option = new QRadioButton(text, parent);
+            // Tab visits only the chosen option of a group; the arrow keys move between them.
+            const auto followChoice = [option](bool chosen) {
+                option->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus);
+            };
+            QObject::connect(option, &QRadioButton::toggled, option, followChoice);
+            followChoice(false);
+            return option;
+        }
+        case Kind::Button:
+            return new QPushButton(text, parent);
+        case Kind::PictureButton: {
+            auto* button = new QPushButton(parent);
+            button->setIcon(QIcon(QStringLiteral(":/banner.jpg")));
+            button->setIconSize(QSize(300, 91));
+            setBackground(button, QPalette::Button, kWhite);
+            return button;
+        }
+        case Kind::Image: {
+            auto* image = new QLabel(parent);
+            image->setPixmap(QPixmap(QStringLiteral(":/logo.bmp")));
+            image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return image;
+        }
+        case Kind::Shape:
+            return new Shape(kGrey, kLightGrey, parent);
+    }
+    return nullptr;
+}
+
+template <typename T>
+T* as(QWidget* widget) {
+    return static_cast<T*>(widget);
+}
+
+void keep(Form1Controls& c, const ControlRow& row, QWidget* w) {
+    const std::string_view name = row.name;
+    const auto i = static_cast<std::size_t>(std::max(row.index, 0));
+    if (name == "Command6")
+        c.Command6 = as<QPushButton>(w);
+    else if (name == "Frame4")
+        c.Frame4 = as<QGroupBox>(w);
+    else if (name == "frmTest")
+        c.frmTest = as<QGroupBox>(w);
+    else if (name == "Image1")
+        c.Image1 = as<QLabel>(w);
+    else if (name == "optTTYpe")
+        c.optTTYpe[i] = as<QRadioButton>(w);
+    else if (name == "List1")
+        c.List1 = as<QListWidget>(w);
+    else if (name == "Label2")
+        c.Label2[i] = as<QLabel>(w);
+    else if (name == "cmdBack")
+        c.cmdBack = as<QPushButton>(w);
+    else if (name == "Frame1")
+        c.Frame1 = as<QGroupBox>(w);
+    else if (name == "Text1")
+        c.Text1 = as<QLineEdit>(w);
+    else if (name == "lblQst")
+        c.lblQst = as<QLabel>(w);
+    else if (name == "Label3")
+        c.Label3 = as<QLabel>(w);
+    else if (name == "Label4")
+        c.Label4 = as<QLabel>(w);
+    else if (name == "Label5")
+        c.Label5[i] = as<QLabel>(w);
+    else if (name == "Frame2")
+        c.Frame2 = as<QGroupBox>(w);
+    else if (name == "Label9")
+        c.Label9 = as<QLabel>(w);
+    else if (name == "Label8")
+        c.Label8 = as<QLabel>(w);
+    else if (name == "Label7")
+        c.Label7 = as<QLabel>(w);
+    else if (name == "Shape1")
+        c.Shape1 = as<Shape>(w);
+    else if (name == "Frame3")
+        c.Frame3 = as<QGroupBox>(w);
+    else if (name == "Option1")
+        c.Option1 = as<QRadioButton>(w);
+    else if (name == "Option2")
+        c.Option2 = as<QRadioButton>(w);
+}
+
+}  // namespace
+
+void setCaption(QLabel* label, const QString& text) {
+    label->setText(text);
+    if (label->property("autoSize").toBool()) {
+        label->resize(label->sizeHint().width(), label->height());
+    }
+}
+
+Form1Controls buildForm1(QWidget* form) {
+    form->setObjectName("Form1");
+    form->setWindowTitle(QString::fromUtf8(kWindowTitle.data(), kWindowTitle.size()));
+    form->setFont(designFont(false));
+    form->setStyleSheet(kFrameStyle);
+
+    Form1Controls controls;
+    QHash<QString, QWidget*> containers{{"Form1", form}};
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    std::vector<QWidget*> stored;
+    std::vector<QRadioButton*> selected;
+
+    for (const ControlRow& row : kDesign) {
+        QWidget* parent = containers.value(row.container);
+        QWidget* w = makeControl(row, parent);
+        w->setObjectName(row.name);
+        if (row.index >= 0) {
+            w->setProperty("index", row.index);
+        }
+        w->setGeometry(pixels(row));
+        w->setFont(designFont((row.style & kBold) != 0));
+        if (row.style & kAutoSize) {
+            setCaption(as<QLabel>(w), as<QLabel>(w)->text());
+        }
+        w->setVisible(!(row.style & kHidden));
+        w->setEnabled(!(row.style & kDisabled));
+        if (row.kind == Kind::Frame) {
+            containers.insert(row.name, w);
+        }
+        if (row.tabIndex >= 0 && row.kind != Kind::Label && row.kind != Kind::Frame) {
+            tabOrder.emplace_back(row.tabIndex, w);
+        } else {
+            w->setFocusPolicy(Qt::NoFocus);
+        }
+        stored.push_back(w);
+        if (row.style & kSelected) {
+            selected.push_back(as<QRadioButton>(w));
+        }
+        keep(controls, row, w);
+    }
+
+    for (QRadioButton* option : selected) {
+        option->setChecked(true);
+    }
+
+    // Raising in reverse stored order leaves the first-listed control of each container on top.
+    std::for_each(stored.rbegin(), stored.rend(), [](QWidget* w) { w->raise(); });
+
+    std::sort(tabOrder.begin(), tabOrder.end());
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    }
+    return controls;
+}
+
+}  // namespace calquin::ui

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <string_view>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace calquin::ui {
+
+class Shape;
+
+inline constexpr std::string_view kWindowTitle = "'Calquin' Competency Test";
+inline constexpr int kClientWidth = 792;
+inline constexpr int kClientHeight = 474;
+inline constexpr int kTimerIntervalMs = 1000;
+
+// Every control of the window, by the name the handlers know it by. Members of a control array
+// share one name and are told apart by their index, as the arrays here do.
+struct Form1Controls {
+    QPushButton* Command6 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QGroupBox* frmTest = nullptr;
+    QLabel* Image1 = nullptr;
+    std::array<QRadioButton*, 4> optTTYpe{};
+    QListWidget* List1 = nullptr;
+    std::array<QLabel*, 2> Label2{};
+    QPushButton* cmdBack = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* lblQst = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    std::array<QLabel*, 2> Label5{};
+    QGroupBox* Frame2 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label7 = nullptr;
+    Shape* Shape1 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+};
+
+// Creates every control inside `form` in its design state: the selection screen, with the test
+// screen hidden and its frames disabled. The layout is fixed; nothing here follows the window's
+// size.
+Form1Controls buildForm1(QWidget* form);
+
+// Sets a label's caption. Labels that size themselves to their text keep their left edge and
+// grow or shrink to the right.
+void setCaption(QLabel* label, const QString& text);
+
+}  // namespace calquin::ui

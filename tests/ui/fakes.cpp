@@ -1,0 +1,30 @@
+#include "fakes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace calquin::ui::testing {
+
+QString writeCatalogue(const QByteArray& bytes) {
+    // Kept for the life of the test program; each call gets its own folder.
+    static std::vector<std::unique_ptr<QTemporaryDir>> folders;
+    folders.push_back(std::make_unique<QTemporaryDir>());
+    const QString path = QDir(folders.back()->path()).filePath("index.txt");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
+    }
+    return path;
+}
+
+QByteArray catalogueOf(int count) {
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i) {
+        bytes += "\"Item " + QByteArray::number(i) + "\",2,1,+\n";
+    }
+    return bytes;
+}
+
+}  // namespace calquin::ui::testing

@@ -1,0 +1,100 @@
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+
+#include "fakes.h"
+
+using namespace calquin::ui;
+using namespace calquin::ui::testing;
+
+namespace {
+
+QStringList rows(QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) {
+        texts << list->item(i)->text();
+    }
+    return texts;
+}
+
+QStringList items(int first, int count, int blanks = 0) {
+    QStringList texts;
+    for (int i = first; i < first + count; ++i) {
+        texts << QString("Item %1").arg(i);
+    }
+    for (int i = 0; i < blanks; ++i) {
+        texts << QString();
+    }
+    return texts;
+}
+
+}  // namespace
+
+class ListFilling : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listFollowsTheChosenType_data();
+    void listFollowsTheChosenType();
+    void badCatalogueLeavesTheWindowEmpty();
+    void itemTextsShowAsTheTeacherWroteThem();
+};
+
+void ListFilling::listFollowsTheChosenType_data() {
+    QTest::addColumn<int>("records");
+    QTest::addColumn<int>("type");  // -1: none chosen yet
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::addRow("40 records at load") << 40 << -1 << items(0, 10);
+    QTest::addRow("40 records, division") << 40 << 3 << items(30, 10);
+    QTest::addRow("5 records at load") << 5 << -1 << items(0, 5);
+    QTest::addRow("5 records, addition") << 5 << 0 << items(0, 5, 5);
+    QTest::addRow("5 records, subtraction") << 5 << 1 << items(0, 0, 10);
+    QTest::addRow("empty file at load") << 0 << -1 << QStringList{};
+    QTest::addRow("101 records, multiplication") << 101 << 2 << items(20, 10);
+}
+
+void ListFilling::listFollowsTheChosenType() {
+    QFETCH(int, records);
+    QFETCH(int, type);
+    QFETCH(QStringList, expected);
+
+    TestedForm tested;
+    QCOMPARE(tested.form.Form_Load(writeCatalogue(catalogueOf(records)).toStdString()),
+             std::nullopt);
+    tested.form.show();
+    if (type >= 0) {
+        QTest::mouseClick(tested.control("optTTYpe", type), Qt::LeftButton);
+    }
+    QCOMPARE(rows(tested.control<QListWidget>("List1")), expected);
+    // Filling the list is not choosing an item: no test starts.
+    QVERIFY(tested.control("Frame4")->isVisible());
+    QVERIFY(tested.messenger.shown.empty());
+}
+
+void ListFilling::badCatalogueLeavesTheWindowEmpty() {
+    TestedForm tested;
+    const QString path = writeCatalogue(catalogueOf(3) + "\"Unclosed,1,1,+\n");
+    const auto error = tested.form.Form_Load(path.toStdString());
+    QVERIFY(error);
+    QVERIFY2(QString::fromStdString(*error).contains(path), error->c_str());
+    QVERIFY2(QString::fromStdString(*error).contains("Line 4, column 1"), error->c_str());
+    QCOMPARE(tested.control<QListWidget>("List1")->count(), 0);
+}
+
+void ListFilling::itemTextsShowAsTheTeacherWroteThem() {
+    TestedForm tested;
+    const QByteArray windows1252 = "Caf\xE9 na\xEFve,1,1,+\n";
+    QVERIFY(!tested.form.Form_Load(writeCatalogue(windows1252).toStdString()));
+    QCOMPARE(tested.control<QListWidget>("List1")->item(0)->text(),
+             QString::fromUtf8("Café naïve"));
+
+    TestedForm quoted;
+    QVERIFY(!quoted.form.Form_Load(
+        writeCatalogue("\"Add, then check: \xC3\xA9l\xC3\xA8ve\",1,1,+\n").toStdString()));
+    QCOMPARE(quoted.control<QListWidget>("List1")->item(0)->text(),
+             QString::fromUtf8("Add, then check: élève"));
+}
+
+QTEST_MAIN(ListFilling)
+#include "list_filling_test.moc"
