@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "catalogue/item_list.h"
 #include "engine/item_choice.h"
@@ -66,10 +67,11 @@ void Form1::connectHandlers() {
         connect(c_.optTTYpe[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
                 [this, i] { optTTYpe_Click(i); });
     }
-    // A new row chosen by mouse or keyboard starts a test at once; a press on the row that is
-    // already chosen changes nothing in the list, so it is caught separately.
-    connect(c_.List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!refilling_ && row >= 0) {
+    // Choosing a row, by mouse or keyboard, starts a test at once. Only a change of selection
+    // counts: the list also moves its cursor when it merely takes the focus. A press on the row
+    // that is already chosen changes no selection, so it is caught separately.
+    connect(c_.List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!refilling_ && selectedRow() >= 0) {
             List1_Click();
         }
     });
@@ -81,6 +83,8 @@ void Form1::connectHandlers() {
     c_.List1->viewport()->installEventFilter(this);
     c_.List1->installEventFilter(this);
     c_.Text1->installEventFilter(this);
+    c_.Option1->installEventFilter(this);
+    c_.Option2->installEventFilter(this);
     connect(c_.Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
     connect(c_.Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
     connect(c_.cmdBack, &QPushButton::clicked, this, &Form1::cmdBack_Click);
@@ -98,14 +102,34 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
+    const bool feedbackOption = watched == c_.Option1 || watched == c_.Option2;
+    if (feedbackOption && event->type() == QEvent::KeyPress) {
+        const auto key = static_cast<QKeyEvent*>(event)->key();
+        // An arrow key chooses the other option, whose handler hands the focus to the answer
+        // box; left to itself the option would take the focus back after its click.
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left ||
+            key == Qt::Key_Right) {
+            (watched == c_.Option1 ? c_.Option2 : c_.Option1)->click();
+            return true;
+        }
+    }
     if (watched == c_.List1->viewport() && event->type() == QEvent::MouseButtonPress) {
-        rowAtPress_ = c_.List1->currentRow();
+        rowAtPress_ = selectedRow();
         return false;
     }
     if (watched == c_.List1 && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto key = static_cast<QKeyEvent*>(event)->key();
+        // With nothing chosen yet, the first arrow key chooses the row under the cursor instead
+        // of skipping past it.
+        const bool arrow = key == Qt::Key_Down || key == Qt::Key_Up;
+        if (arrow && selectedRow() < 0 && c_.List1->count() > 0) {
+            c_.List1->setCurrentRow(std::max(c_.List1->currentRow(), 0),
+                                    QItemSelectionModel::ClearAndSelect);
+            return true;
+        }
         // Lets a keyboard user start the row that is already chosen, e.g. after coming back.
-        if ((isEnterKey(key) || key->key() == Qt::Key_Space) && c_.List1->currentRow() >= 0) {
+        const bool confirm = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+        if (confirm && selectedRow() >= 0) {
             List1_Click();
             return true;
         }
@@ -133,12 +157,17 @@ void Form1::fillList(auto rows) {
     refilling_ = false;
 }
 
+int Form1::selectedRow() const {
+    const auto selected = c_.List1->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
 void Form1::optTTYpe_Click(int index) {
     fillList(catalogue::chooseTestType(state_, index));
 }
 
 void Form1::List1_Click() {
-    const int record = catalogue::recordForRow(state_, c_.List1->currentRow());
+    const int record = catalogue::recordForRow(state_, selectedRow());
     if (auto refusal = engine::chooseItem(state_, record)) {
         messenger_->showMessage(qt(*refusal), qt(kWindowTitle));
         return;

@@ -57,6 +57,8 @@ private:
     void NewQuestion();
 
     void connectHandlers();
+    // The chosen row of the item list, or -1.
+    int selectedRow() const;
     void fillList(auto rows);
 
     std::unique_ptr<Messenger> ownMessenger_;

@@ -195,53 +195,78 @@ T* as(QWidget* widget) {
     return static_cast<T*>(widget);
 }
 
-void keep(Form1Controls& c, const ControlRow& row, QWidget* w) {
-    const std::string_view name = row.name;
-    const auto i = static_cast<std::size_t>(std::max(row.index, 0));
-    if (name == "Command6")
-        c.Command6 = as<QPushButton>(w);
-    else if (name == "Frame4")
-        c.Frame4 = as<QGroupBox>(w);
-    else if (name == "frmTest")
-        c.frmTest = as<QGroupBox>(w);
-    else if (name == "Image1")
-        c.Image1 = as<QLabel>(w);
-    else if (name == "optTTYpe")
-        c.optTTYpe[i] = as<QRadioButton>(w);
-    else if (name == "List1")
-        c.List1 = as<QListWidget>(w);
-    else if (name == "Label2")
-        c.Label2[i] = as<QLabel>(w);
-    else if (name == "cmdBack")
-        c.cmdBack = as<QPushButton>(w);
-    else if (name == "Frame1")
-        c.Frame1 = as<QGroupBox>(w);
-    else if (name == "Text1")
-        c.Text1 = as<QLineEdit>(w);
-    else if (name == "lblQst")
-        c.lblQst = as<QLabel>(w);
-    else if (name == "Label3")
-        c.Label3 = as<QLabel>(w);
-    else if (name == "Label4")
-        c.Label4 = as<QLabel>(w);
-    else if (name == "Label5")
-        c.Label5[i] = as<QLabel>(w);
-    else if (name == "Frame2")
-        c.Frame2 = as<QGroupBox>(w);
-    else if (name == "Label9")
-        c.Label9 = as<QLabel>(w);
-    else if (name == "Label8")
-        c.Label8 = as<QLabel>(w);
-    else if (name == "Label7")
-        c.Label7 = as<QLabel>(w);
-    else if (name == "Shape1")
-        c.Shape1 = as<Shape>(w);
-    else if (name == "Frame3")
-        c.Frame3 = as<QGroupBox>(w);
-    else if (name == "Option1")
-        c.Option1 = as<QRadioButton>(w);
-    else if (name == "Option2")
-        c.Option2 = as<QRadioButton>(w);
+// The control called `name` (for an array member, the one with `index`) among `form`'s children.
+template <typename T>
+T* control(QWidget* form, const char* name, int index = -1) {
+    for (T* widget : form->findChildren<T*>(QString::fromLatin1(name))) {
+        if (index < 0 || widget->property("index").toInt() == index) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+Form1Controls collectControls(QWidget* form) {
+    Form1Controls c;
+    c.Command6 = control<QPushButton>(form, "Command6");
+    c.Frame4 = control<QGroupBox>(form, "Frame4");
+    c.frmTest = control<QGroupBox>(form, "frmTest");
+    c.Image1 = control<QLabel>(form, "Image1");
+    for (int i = 0; i < static_cast<int>(c.optTTYpe.size()); ++i) {
+        c.optTTYpe[static_cast<std::size_t>(i)] = control<QRadioButton>(form, "optTTYpe", i);
+    }
+    c.List1 = control<QListWidget>(form, "List1");
+    c.cmdBack = control<QPushButton>(form, "cmdBack");
+    c.Frame1 = control<QGroupBox>(form, "Frame1");
+    c.Text1 = control<QLineEdit>(form, "Text1");
+    c.lblQst = control<QLabel>(form, "lblQst");
+    c.Label3 = control<QLabel>(form, "Label3");
+    c.Label4 = control<QLabel>(form, "Label4");
+    for (std::size_t i = 0; i < 2; ++i) {
+        c.Label2[i] = control<QLabel>(form, "Label2", static_cast<int>(i));
+        c.Label5[i] = control<QLabel>(form, "Label5", static_cast<int>(i));
+    }
+    c.Frame2 = control<QGroupBox>(form, "Frame2");
+    c.Label9 = control<QLabel>(form, "Label9");
+    c.Label8 = control<QLabel>(form, "Label8");
+    c.Label7 = control<QLabel>(form, "Label7");
+    c.Shape1 = control<Shape>(form, "Shape1");
+    c.Frame3 = control<QGroupBox>(form, "Frame3");
+    c.Option1 = control<QRadioButton>(form, "Option1");
+    c.Option2 = control<QRadioButton>(form, "Option2");
+    return c;
+}
+
+// What a screen reader says for the controls whose text alone would not tell a pupil what they
+// are: the answer box, the item list, the picture button and the counters.
+struct AccessibleText {
+    const char* control;
+    const char* name;  // empty: the control's own text
+    const char* description;
+};
+
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"Text1", "Answer", "Type the answer to the question and press Enter"},
+    {"lblQst", "", "Question"},
+    {"List1", "Drill items", "Choosing an item starts a test"},
+    {"Command6", "Publisher's web page", "Opens the publisher's web page in the web browser"},
+    {"Image1", "Publisher's logo", ""},
+    {"frmTest", "Test", ""},
+    {"Label7", "", "Number of correct answers"},
+    {"Label8", "", "Number of wrong answers"},
+    {"Label9", "", "Average time per question in seconds"},
+};
+
+void describeForAssistiveTechnology(QWidget* form) {
+    for (const auto& text : kAccessibleTexts) {
+        QWidget* widget = control<QWidget>(form, text.control);
+        if (*text.name) {
+            widget->setAccessibleName(QString::fromUtf8(text.name));
+        }
+        widget->setAccessibleDescription(QString::fromUtf8(text.description));
+    }
+    // "Ans" labels the answer box, so readers can say it when the box takes the focus.
+    control<QLabel>(form, "Label3")->setBuddy(control<QWidget>(form, "Text1"));
 }
 
 }  // namespace
@@ -259,7 +284,6 @@ Form1Controls buildForm1(QWidget* form) {
     form->setFont(designFont(false));
     form->setStyleSheet(kFrameStyle);
 
-    Form1Controls controls;
     QHash<QString, QWidget*> containers{{"Form1", form}};
     std::vector<std::pair<int, QWidget*>> tabOrder;
     std::vector<QWidget*> stored;
@@ -291,7 +315,6 @@ Form1Controls buildForm1(QWidget* form) {
         if (row.style & kSelected) {
             selected.push_back(as<QRadioButton>(w));
         }
-        keep(controls, row, w);
     }
 
     for (QRadioButton* option : selected) {
@@ -305,7 +328,8 @@ Form1Controls buildForm1(QWidget* form) {
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     }
-    return controls;
+    describeForAssistiveTechnology(form);
+    return collectControls(form);
 }
 
 }  // namespace calquin::ui

@@ -1,0 +1,205 @@
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "fakes.h"
+
+using namespace calquin::ui;
+using namespace calquin::ui::testing;
+
+namespace {
+
+// Finds, through the accessibility tree alone, the control a screen reader would announce with
+// this role and name.
+QAccessibleInterface* announced(QAccessibleInterface* node, QAccessible::Role role,
+                                const QString& name) {
+    if (node->role() == role && node->text(QAccessible::Name) == name) {
+        return node;
+    }
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (QAccessibleInterface* child = node->child(i)) {
+            if (QAccessibleInterface* found = announced(child, role, name)) {
+                return found;
+            }
+        }
+    }
+    return nullptr;
+}
+
+QAccessibleInterface* announced(QWidget* root, QAccessible::Role role, const QString& name) {
+    return announced(QAccessible::queryAccessibleInterface(root), role, name);
+}
+
+struct LoadedForm : TestedForm {
+    LoadedForm() {
+        if (auto error = form.Form_Load(writeCatalogue(catalogueOf(10)).toStdString())) {
+            qFatal("%s", error->c_str());
+        }
+        form.show();
+        if (!QTest::qWaitForWindowActive(&form)) {
+            qWarning("the window did not become active");
+        }
+    }
+    void startTest() { control<QListWidget>("List1")->setCurrentRow(0); }
+};
+
+}  // namespace
+
+class Accessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlsAreAnnouncedByRoleAndName_data();
+    void controlsAreAnnouncedByRoleAndName();
+    void answerBoxIsLabelledByItsCaption();
+    void countersAreAnnouncedWhenTheyChange();
+    void messageAfterAnAnswerIsAnnounced();
+    void aWholeDrillRunsFromTheKeyboard();
+};
+
+void Accessibility::controlsAreAnnouncedByRoleAndName_data() {
+    QTest::addColumn<bool>("testScreen");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+
+    const auto row = [](const char* what, bool test, QAccessible::Role role, const char* name,
+                        const char* description = "") {
+        QTest::addRow("%s", what) << test << int(role) << QString(name) << QString(description);
+    };
+    row("item list", false, QAccessible::List, "Drill items", "Choosing an item starts a test");
+    row("test type", false, QAccessible::RadioButton, "Division");
+    row("picture button", false, QAccessible::Button, "Publisher's web page",
+        "Opens the publisher's web page in the web browser");
+    row("logo", false, QAccessible::Graphic, "Publisher's logo");
+    row("answer box", true, QAccessible::EditableText, "Answer",
+        "Type the answer to the question and press Enter");
+    row("correct counter", true, QAccessible::StaticText, "Correct Ans = 0",
+        "Number of correct answers");
+    row("wrong counter", true, QAccessible::StaticText, "Wrong Ans = 0", "Number of wrong answers");
+    row("average time", true, QAccessible::StaticText, "T/Q = ... S",
+        "Average time per question in seconds");
+    row("back button", true, QAccessible::Button, "Back to Index");
+    row("summary option", true, QAccessible::RadioButton, "Show only summarized result");
+}
+
+void Accessibility::controlsAreAnnouncedByRoleAndName() {
+    QFETCH(bool, testScreen);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+
+    LoadedForm tested;
+    if (testScreen) {
+        tested.startTest();
+    }
+    QAccessibleInterface* control =
+        announced(&tested.form, static_cast<QAccessible::Role>(role), name);
+    QVERIFY(control);
+    QVERIFY(!control->state().invisible);
+    QCOMPARE(control->text(QAccessible::Description), description);
+}
+
+void Accessibility::answerBoxIsLabelledByItsCaption() {
+    LoadedForm tested;
+    tested.startTest();
+    QAccessibleInterface* box = announced(&tested.form, QAccessible::EditableText, "Answer");
+    QVERIFY(box);
+    QVERIFY(box->state().focused);
+    QStringList labels;
+    for (const auto& [label, relation] : box->relations(QAccessible::Label)) {
+        labels << label->text(QAccessible::Name);
+    }
+    QVERIFY2(labels.contains("Ans"), qPrintable(labels.join(", ")));
+
+    // The question itself is read out by its text.
+    const QString question = tested.control<QLabel>("lblQst")->text();
+    QVERIFY(announced(&tested.form, QAccessible::StaticText, question));
+}
+
+void Accessibility::countersAreAnnouncedWhenTheyChange() {
+    LoadedForm tested;
+    tested.startTest();
+    QTest::mouseClick(tested.control("Option2"), Qt::LeftButton);  // no message tells the result
+    QTest::keyClicks(tested.control("Text1"), QString::number(tested.form.state().answer));
+    QTest::keyClick(tested.control("Text1"), Qt::Key_Return);
+
+    QAccessibleInterface* counter =
+        announced(&tested.form, QAccessible::StaticText, "Correct Ans = 1");
+    QVERIFY(counter);
+    QCOMPARE(counter->text(QAccessible::Description), QString("Number of correct answers"));
+    QVERIFY(announced(&tested.form, QAccessible::StaticText, "T/Q . S"));
+}
+
+void Accessibility::messageAfterAnAnswerIsAnnounced() {
+    QWidget owner;
+    owner.show();
+    MessageBoxMessenger messenger(&owner);
+    QAccessibleInterface* alert = nullptr;
+    QString title;
+    bool textAnnounced = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) {
+            return;
+        }
+        // Readers announce an alert with its title and text as it opens.
+        alert = QAccessible::queryAccessibleInterface(box);
+        if (alert->role() == QAccessible::AlertMessage) {
+            title = alert->text(QAccessible::Name);
+            textAnnounced = announced(alert, QAccessible::StaticText, "Wrong! Answer is 12");
+        } else {
+            alert = nullptr;
+        }
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    messenger.showMessage("Wrong! Answer is 12", "Counting Amounts");
+
+    QVERIFY2(alert, "the message is not an alert");
+    QCOMPARE(title, QString("Counting Amounts"));
+    QVERIFY(textAnnounced);
+}
+
+void Accessibility::aWholeDrillRunsFromTheKeyboard() {
+    LoadedForm tested;
+    const auto focus = [] { return QApplication::focusWidget(); };
+    const auto press = [&](Qt::Key key) { QTest::keyClick(focus(), key); };
+
+    // Tab reaches the list; an arrow key chooses the first item and starts the test.
+    for (int i = 0; i < 4 && focus() != tested.control("List1"); ++i) {
+        press(Qt::Key_Tab);
+    }
+    QCOMPARE(focus(), tested.control("List1"));
+    press(Qt::Key_Down);
+    QVERIFY(tested.control("frmTest")->isVisible());
+    QCOMPARE(focus(), tested.control("Text1"));
+
+    QTest::keyClicks(focus(), QString::number(tested.form.state().answer));
+    press(Qt::Key_Return);
+    QCOMPARE(tested.messenger.shown.size(), std::size_t{1});
+
+    // Round the tab chain to the feedback options and switch to the summary with an arrow key.
+    for (const char* next : {"cmdBack", "Command6", "Option1"}) {
+        press(Qt::Key_Tab);
+        QCOMPARE(focus()->objectName(), QString(next));
+    }
+    press(Qt::Key_Down);
+    QVERIFY(tested.form.state().summaryOnly);
+    QCOMPARE(focus(), tested.control("Text1"));
+    press(Qt::Key_Return);
+    QCOMPARE(tested.messenger.shown.size(), std::size_t{1});
+    QCOMPARE(tested.form.state().correctCount + tested.form.state().wrongCount, 2);
+
+    press(Qt::Key_Tab);
+    QCOMPARE(focus(), tested.control("cmdBack"));
+    press(Qt::Key_Space);
+    QVERIFY(tested.control("Frame4")->isVisible());
+    QVERIFY(!tested.control("frmTest")->isVisible());
+}
+
+QTEST_MAIN(Accessibility)
+#include "accessibility_test.moc"
