@@ -1,12 +1,22 @@
 #include "ui/application.h"
 
 #include <QApplication>
-#include <QMessageBox>
-#include <cstdio>
 
 #include "ui/form1.h"
 
 namespace calquin::ui {
+
+bool loadOrReport(Form1& form, Messenger& messenger, std::FILE* errors) {
+    const auto error = form.Form_Load();
+    if (!error) {
+        return true;
+    }
+    std::fprintf(errors, "%s\n", error->c_str());
+    std::fflush(errors);
+    messenger.showMessage(QString::fromStdString(*error),
+                          QString::fromUtf8(kWindowTitle.data(), kWindowTitle.size()));
+    return false;
+}
 
 int runApplication(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -14,12 +24,8 @@ int runApplication(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("calquin"));
 
     Form1 form;
-    if (const auto error = form.Form_Load()) {
-        std::fprintf(stderr, "%s\n", error->c_str());
-        QMessageBox box(QMessageBox::Critical,
-                        QString::fromUtf8(kWindowTitle.data(), kWindowTitle.size()),
-                        QString::fromStdString(*error), QMessageBox::Ok);
-        box.exec();
+    MessageBoxMessenger messenger(nullptr, QMessageBox::Critical);
+    if (!loadOrReport(form, messenger, stderr)) {
         return 1;
     }
     form.show();

@@ -1,10 +1,19 @@
 #pragma once
 
+#include <cstdio>
+
 namespace calquin::ui {
 
+class Form1;
+class Messenger;
+
 // Opens the drill window on the catalogue in the working directory and runs until it is closed.
-// A catalogue that cannot be used is reported (message box and standard error) and the program
-// ends with status 1 before any window shows.
+// A catalogue that cannot be used is reported and the program ends with status 1 before any
+// window shows.
 int runApplication(int argc, char** argv);
+
+// Runs the window's load event. When the catalogue cannot be used, the teacher is told which file,
+// which line and what was wrong, in a message and on `errors`, and false is returned.
+bool loadOrReport(Form1& form, Messenger& messenger, std::FILE* errors);
 
 }  // namespace calquin::ui

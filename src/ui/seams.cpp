@@ -7,7 +7,7 @@
 namespace calquin::ui {
 
 void MessageBoxMessenger::showMessage(const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner_);
+    QMessageBox box(icon_, title, text, QMessageBox::Ok, owner_);
     box.setObjectName("message");
     box.setAccessibleName(title);
     box.setAccessibleDescription(text);

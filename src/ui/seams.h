@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -40,11 +41,13 @@ public:
 
 class MessageBoxMessenger final : public Messenger {
 public:
-    explicit MessageBoxMessenger(QWidget* owner) : owner_(owner) {}
+    explicit MessageBoxMessenger(QWidget* owner, QMessageBox::Icon icon = QMessageBox::NoIcon)
+        : owner_(owner), icon_(icon) {}
     void showMessage(const QString& text, const QString& title) override;
 
 private:
     QWidget* owner_;
+    QMessageBox::Icon icon_;
 };
 
 class DesktopWebOpener final : public WebOpener {

@@ -1,8 +1,12 @@
+#include <QDir>
 #include <QListWidget>
+#include <QTemporaryDir>
+#include <cstdio>
 #include <QRadioButton>
 #include <QTest>
 
 #include "fakes.h"
+#include "ui/application.h"
 
 using namespace calquin::ui;
 using namespace calquin::ui::testing;
@@ -38,6 +42,7 @@ private slots:
     void listFollowsTheChosenType();
     void badCatalogueLeavesTheWindowEmpty();
     void itemTextsShowAsTheTeacherWroteThem();
+    void missingCatalogueIsReportedTwice();
 };
 
 void ListFilling::listFollowsTheChosenType_data() {
@@ -94,6 +99,30 @@ void ListFilling::itemTextsShowAsTheTeacherWroteThem() {
         writeCatalogue("\"Add, then check: \xC3\xA9l\xC3\xA8ve\",1,1,+\n").toStdString()));
     QCOMPARE(quoted.control<QListWidget>("List1")->item(0)->text(),
              QString::fromUtf8("Add, then check: élève"));
+}
+
+void ListFilling::missingCatalogueIsReportedTwice() {
+    QTemporaryDir empty;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(empty.path()));
+    TestedForm tested;
+    std::FILE* errors = std::tmpfile();
+    const bool loaded = loadOrReport(tested.form, tested.messenger, errors);
+    QDir::setCurrent(before);
+
+    QVERIFY(!loaded);
+    QCOMPARE(tested.messenger.shown.size(), std::size_t{1});
+    const ShownMessage& message = tested.messenger.shown[0];
+    QCOMPARE(message.title, QString("'Calquin' Competency Test"));
+    QVERIFY2(message.text.contains(QDir(empty.path()).filePath("index.txt")),
+             qPrintable(message.text));
+    // The same words reach a terminal or a log, for whoever started the program there.
+    std::rewind(errors);
+    char buffer[4096] = {};
+    const std::size_t length = std::fread(buffer, 1, sizeof buffer - 1, errors);
+    std::fclose(errors);
+    QCOMPARE(QString::fromUtf8(buffer, static_cast<qsizetype>(length)), message.text + "\n");
+    QCOMPARE(tested.control<QListWidget>("List1")->count(), 0);
 }
 
 QTEST_MAIN(ListFilling)
