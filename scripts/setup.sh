@@ -11,7 +11,7 @@ case "$purpose" in
     run) ;;
     test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth) ;;
     full) packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
-                     libclang-rt-14-dev dpkg-dev file) ;;
+                     libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream xdotool) ;;
     *) echo "usage: $0 [run|test|full]" >&2; exit 2 ;;
 esac
 
