@@ -47,9 +47,13 @@ LoadResult loadCatalogueFile(const std::filesystem::path& path) {
         return fileFault(absolute,
                          std::string("the file cannot be opened: ") + std::strerror(errno));
     }
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(ec ? 0 : size));
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // One read of the known size; a file that grows meanwhile is read to its end all the same.
+    std::string bytes(ec ? 0 : static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in) {
+        bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     if (in.bad()) {
         return fileFault(absolute, "the file cannot be read to its end");
     }

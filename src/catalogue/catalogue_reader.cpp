@@ -159,32 +159,35 @@ std::string missingFields(std::size_t firstMissing) {
 }
 
 // Editors never write NUL bytes into text, so one means the file is something else (a word
-// processor document, a picture) saved under the catalogue's name.
-std::optional<ReadError> findNulByte(std::string_view bytes) {
-    const auto at = bytes.find('\0');
+// processor document, a picture) saved under the catalogue's name. It is looked for in the decoded
+// text so that its column counts characters like every other error's, not the bytes of a
+// byte-order mark or of accented letters.
+std::optional<ReadError> findNulByte(std::string_view text) {
+    const auto at = text.find('\0');
     if (at == std::string_view::npos) {
         return std::nullopt;
     }
     int line = 1;
-    std::size_t lineStart = 0;
+    int column = 1;
     for (std::size_t i = 0; i < at; ++i) {
-        const bool lineEnd = bytes[i] == '\n' || (bytes[i] == '\r' && bytes[i + 1] != '\n');
+        const bool lineEnd = text[i] == '\n' || (text[i] == '\r' && text[i + 1] != '\n');
         if (lineEnd) {
             ++line;
-            lineStart = i + 1;
+            column = 1;
+        } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            ++column;
         }
     }
-    return ReadError{line, static_cast<int>(at - lineStart) + 1,
-                     "the file holds a NUL byte, so it is not a plain text file"};
+    return ReadError{line, column, "the file holds a NUL byte, so it is not a plain text file"};
 }
 
 }  // namespace
 
 ReadResult readCatalogue(std::string_view bytes) {
-    if (auto nul = findNulByte(bytes)) {
+    const std::string text = decodeCatalogueText(bytes);
+    if (auto nul = findNulByte(text)) {
         return *nul;
     }
-    const std::string text = decodeCatalogueText(bytes);
     FieldScanner scanner(text);
     std::vector<Record> records;
     while (true) {

@@ -1,0 +1,200 @@
+// Files that no teacher writes on purpose but that end up named index.txt all the same: a huge
+// export, a picture, a word processor document, a file cut off in the middle. Each must load or be
+// refused with the line and column of the first fault; none may crash the reader.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "catalogue/catalogue_file.h"
+#include "catalogue/catalogue_reader.h"
+#include "catalogue/text_decoding.h"
+
+namespace calquin::catalogue {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+constexpr std::size_t kMebibyte = std::size_t{1} << 20;
+
+std::string repeated(std::string_view piece, std::size_t times) {
+    std::string text;
+    text.reserve(piece.size() * times);
+    for (std::size_t i = 0; i < times; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
+// What the window gets must be usable whatever the file held: a short list of UTF-8 texts, or a
+// fault whose message points the teacher at a line.
+void expectUsableOrPlaced(const ReadResult& result) {
+    if (const auto* error = std::get_if<ReadError>(&result)) {
+        EXPECT_GE(error->line, 1);
+        EXPECT_GE(error->column, 0);
+        const auto message = describeFault(CatalogueFault{"/tmp/index.txt", *error});
+        EXPECT_NE(message.find("Line " + std::to_string(error->line)), std::string::npos)
+            << message;
+        return;
+    }
+    const auto& records = std::get<std::vector<Record>>(result);
+    EXPECT_LE(records.size(), static_cast<std::size_t>(kMaxRecords));
+    for (const Record& r : records) {
+        for (const std::string* field : {&r.itemText, &r.digits1, &r.digits2, &r.opSign}) {
+            EXPECT_TRUE(isValidUtf8(*field));
+        }
+    }
+}
+
+struct HostileCase {
+    const char* name;
+    std::string input;
+    // Either the number of records the file loads with, or the fault it is refused with (`what`
+    // holds a part of the message).
+    std::variant<std::size_t, ReadError> expected;
+
+    friend void PrintTo(const HostileCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class HostileText : public testing::TestWithParam<HostileCase> {};
+
+TEST_P(HostileText, LoadsOrIsRefusedAtTheFirstFault) {
+    const auto result = readCatalogue(GetParam().input);
+    expectUsableOrPlaced(result);
+    if (const auto* count = std::get_if<std::size_t>(&GetParam().expected)) {
+        ASSERT_TRUE(std::holds_alternative<std::vector<Record>>(result))
+            << std::get<ReadError>(result).what;
+        EXPECT_EQ(std::get<std::vector<Record>>(result).size(), *count);
+        return;
+    }
+    const auto& expected = std::get<ReadError>(GetParam().expected);
+    ASSERT_TRUE(std::holds_alternative<ReadError>(result));
+    const auto& error = std::get<ReadError>(result);
+    EXPECT_EQ(error.line, expected.line);
+    EXPECT_EQ(error.column, expected.column);
+    EXPECT_NE(error.what.find(expected.what), std::string::npos) << error.what;
+}
+
+// The column of a NUL byte counts characters as every other fault's column does, so neither a
+// byte-order mark nor the two bytes of a UTF-8 letter before it may push it to the right.
+INSTANTIATE_TEST_SUITE_P(
+    NulBytes, HostileText,
+    testing::Values(
+        HostileCase{"whole_file", "\0"s, ReadError{1, 1, "NUL byte"}},
+        HostileCase{"start_of_a_record", "Sums,1,1,+\n\0More,1,1,+\n"s, ReadError{2, 1, "NUL"}},
+        HostileCase{"after_crlf_lines", "A,1,1,+\r\nB,1,1,+\r\nCC\0"s, ReadError{3, 3, "NUL"}},
+        HostileCase{"after_a_lone_cr", "A,1,1,+\rB,\0"s, ReadError{2, 3, "NUL"}},
+        HostileCase{"last_byte", "A,1,1,+\n\0"s, ReadError{2, 1, "NUL"}},
+        HostileCase{"second_line_of_a_quoted_text", "\"Two\nlines \0\",1,1,+"s,
+                    ReadError{2, 7, "NUL"}},
+        HostileCase{"before_an_unclosed_quote_is_found", "\"Open\0"s, ReadError{1, 6, "NUL"}},
+        HostileCase{"after_byte_order_mark", "\xEF\xBB\xBFSums\0,1,1,+\n"s, ReadError{1, 5, "NUL"}},
+        HostileCase{"after_utf8_letter", "Caf\xC3\xA9\0,1,1,+\n"s, ReadError{1, 5, "NUL"}},
+        HostileCase{"after_windows_1252_letter", "Caf\xE9\0,1,1,+\n"s, ReadError{1, 5, "NUL"}},
+        HostileCase{"utf16_file", "\xFF\xFES\0u\0m\0s\0"s, ReadError{1, 4, "NUL"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    MebibyteLines, HostileText,
+    testing::Values(
+        HostileCase{"item_text", std::string(kMebibyte, 'x') + ",1,1,+", std::size_t{1}},
+        HostileCase{"blanks_before_a_record", std::string(kMebibyte, ' ') + "Sums,1,1,+",
+                    std::size_t{1}},
+        // 101 records of four empty fields use 404 commas; the 102nd starts after them.
+        HostileCase{"commas", std::string(kMebibyte, ','), ReadError{1, 405, "record number 102"}},
+        HostileCase{"quote_never_closed", "Fine,1,1,+\n\"" + std::string(kMebibyte, 'x'),
+                    ReadError{2, 1, "never closed"}},
+        // Half a million two-byte letters are as many columns, not twice as many.
+        HostileCase{"utf8_letters_then_text_after_quote",
+                    "\"" + repeated("\xC3\xA9", kMebibyte / 2) + "\"x,1,1,+",
+                    ReadError{1, 2 + static_cast<int>(kMebibyte / 2) + 1, "text follows"}},
+        // Blank lines are skipped even inside a record, however many there are.
+        HostileCase{"blank_lines_inside_a_record", "Sums" + std::string(kMebibyte, '\n') + "1,1,+",
+                    std::size_t{1}},
+        HostileCase{"blank_lines_after_a_record_cut_short", "Sums,1" + std::string(kMebibyte, '\n'),
+                    ReadError{1, 0, "ends in the middle"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Seeded, so a failure can be replayed; a plain text file never looks like this.
+std::string garbage(std::uint32_t seed, std::size_t size, int lowestByte) {
+    std::mt19937 engine(seed);
+    std::uniform_int_distribution<int> byte(lowestByte, 255);
+    std::string bytes(size, '\0');
+    for (char& c : bytes) {
+        c = static_cast<char>(byte(engine));
+    }
+    return bytes;
+}
+
+TEST(BinaryGarbage, LoadsOrIsRefusedWithAPlace) {
+    for (std::uint32_t seed = 1; seed <= 8; ++seed) {
+        SCOPED_TRACE(seed);
+        expectUsableOrPlaced(readCatalogue(garbage(seed, 64 * 1024, 0)));
+        // Without NUL bytes the garbage gets past the first check into the field scanner.
+        expectUsableOrPlaced(readCatalogue(garbage(seed, 64 * 1024, 1)));
+        expectUsableOrPlaced(readCatalogue(garbage(seed, 16, 1)));
+    }
+}
+
+class HostileFile : public testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("calquin-hostile-" +
+                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path path() const { return dir_ / "index.txt"; }
+
+    fs::path dir_;
+};
+
+// A file of exactly the largest allowed size is read, and refused for what it holds.
+TEST_F(HostileFile, CatalogueAtTheSizeCapIsRefusedAtRecord102) {
+    {
+        std::string bytes;
+        bytes.reserve(kMaxCatalogueBytes);
+        for (int i = 0; bytes.size() + 32 < kMaxCatalogueBytes; ++i) {
+            bytes += "\"Item " + std::to_string(i) + "\",2,1,+\n";
+        }
+        bytes.resize(kMaxCatalogueBytes, '\n');
+        std::ofstream(path(), std::ios::binary) << bytes;
+    }
+    ASSERT_EQ(fs::file_size(path()), kMaxCatalogueBytes);
+
+    const auto result = loadCatalogueFile(path());
+    ASSERT_TRUE(std::holds_alternative<CatalogueFault>(result));
+    const auto& fault = std::get<CatalogueFault>(result);
+    EXPECT_EQ(fault.error.line, 102);
+    EXPECT_EQ(fault.error.column, 1);
+    EXPECT_NE(describeFault(fault).find("Line 102, column 1: this is record number 102"),
+              std::string::npos)
+        << describeFault(fault);
+}
+
+// 4 GiB and a little more: a size check done in 32 bits would see only the little more and start
+// reading gigabytes of zeros. The file is sparse, so it costs no disk space.
+TEST_F(HostileFile, FileFarOverTheSizeCapIsRefusedBeforeReading) {
+    std::ofstream(path(), std::ios::binary).close();
+    fs::resize_file(path(), (std::uintmax_t{1} << 32) + 100);
+
+    const auto result = loadCatalogueFile(path());
+    ASSERT_TRUE(std::holds_alternative<CatalogueFault>(result));
+    const auto& fault = std::get<CatalogueFault>(result);
+    EXPECT_EQ(fault.error.line, 0);
+    EXPECT_NE(describeFault(fault).find("4096 MiB long"), std::string::npos)
+        << describeFault(fault);
+}
+
+}  // namespace
+}  // namespace calquin::catalogue
