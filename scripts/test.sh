@@ -22,8 +22,6 @@ else
     bash scripts/setup.sh test
 fi
 
-# Widget tests draw into memory, so no display is needed.
-export QT_QPA_PLATFORM=offscreen
 cmake --preset default -DCALQUIN_BUILD_TESTS=ON -DCALQUIN_BUILD_BENCHMARKS=ON
 cmake --build --preset default
 ctest --preset default

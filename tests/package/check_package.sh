@@ -69,7 +69,7 @@ status_after_refusal_in() {
     xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c '
         folder=$1 program=$2 log=$3
         cd "$folder" || exit 90
-        "$program" 2>"$log" &
+        env -u QT_QPA_PLATFORM "$program" 2>"$log" &
         pid=$!
         window=$(timeout 10 xdotool search --sync --onlyvisible --name Calquin 2>/dev/null |
                  head -n 1)
