@@ -281,7 +281,9 @@ void setCaption(QLabel* label, const QString& text) {
 Form1Controls buildForm1(QWidget* form) {
     form->setObjectName("Form1");
     form->setWindowTitle(QString::fromUtf8(kWindowTitle.data(), kWindowTitle.size()));
-    form->setFont(designFont(false));
+    const QFont regular = designFont(false);
+    const QFont bold = designFont(true);
+    form->setFont(regular);
     form->setStyleSheet(kFrameStyle);
 
     QHash<QString, QWidget*> containers{{"Form1", form}};
@@ -297,7 +299,7 @@ Form1Controls buildForm1(QWidget* form) {
             w->setProperty("index", row.index);
         }
         w->setGeometry(pixels(row));
-        w->setFont(designFont((row.style & kBold) != 0));
+        w->setFont((row.style & kBold) ? bold : regular);
         if (row.style & kAutoSize) {
             setCaption(as<QLabel>(w), as<QLabel>(w)->text());
         }
