@@ -1,6 +1,6 @@
 #pragma once
 
-#include <filesystem>
+#include <cstdint>
 #include <string>
 #include <variant>
 #include <vector>
@@ -14,16 +14,20 @@ inline constexpr std::string_view kCatalogueFileName = "index.txt";
 
 // A catalogue is at most 101 short records; a file far larger than that is something else, and
 // refusing it early keeps start-up quick whatever lies in the working directory.
-inline constexpr std::uintmax_t kMaxCatalogueBytes = 16 * 1024 * 1024;
+inline constexpr std::uint64_t kMaxCatalogueBytes = 16 * 1024 * 1024;
 
 struct CatalogueFault {
-    std::filesystem::path path;  // absolute
+    std::string path;  // absolute
     ReadError error;
 };
 
 using LoadResult = std::variant<std::vector<Record>, CatalogueFault>;
 
-LoadResult loadCatalogueFile(const std::filesystem::path& path);
+// Reads the catalogue at `path`, relative to the working directory unless absolute.
+LoadResult loadCatalogueFile(const std::string& path);
+
+// `path` made absolute against the working directory, with "." and ".." steps resolved.
+std::string absolutePath(const std::string& path);
 
 // The text shown to the teacher when the catalogue cannot be used: the file's full path, the
 // line and column, and what was wrong.

@@ -22,6 +22,9 @@ int runApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("calquin"));
     QApplication::setDesktopFileName(QStringLiteral("calquin"));
+    // Widgets lay out their text as they are made, before they get the window's font; with the
+    // design font as everyone's default no other face is loaded for that.
+    QApplication::setFont(designFont(false));
 
     Form1 form;
     MessageBoxMessenger messenger(nullptr, QMessageBox::Critical);

@@ -51,7 +51,6 @@ Form1::Form1(Form1Seams seams, QWidget* parent)
     // Sizable, but with nothing to gain from maximizing a fixed layout.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/calquin.ico")));
     resize(kClientWidth, kClientHeight);
     move(0, 0);  // the outer frame, not the client area, starts at the screen's corner
 
@@ -137,7 +136,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-std::optional<std::string> Form1::Form_Load(const std::filesystem::path& catalogue) {
+std::optional<std::string> Form1::Form_Load(const std::string& catalogue) {
     auto loaded = catalogue::loadCatalogueFile(catalogue);
     if (const auto* fault = std::get_if<catalogue::CatalogueFault>(&loaded)) {
         return catalogue::describeFault(*fault);

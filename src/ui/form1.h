@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,7 +35,7 @@ public:
     // Reads the catalogue and fills the item list. On failure the window stays untouched and
     // the text for the teacher is returned.
     std::optional<std::string> Form_Load(
-        const std::filesystem::path& catalogue = std::string(catalogue::kCatalogueFileName));
+        const std::string& catalogue = std::string(catalogue::kCatalogueFileName));
 
     const TestState& state() const { return state_; }
     const Form1Controls& controls() const { return c_; }

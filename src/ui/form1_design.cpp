@@ -3,6 +3,8 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHash>
+#include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,7 +13,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/shape.h"
+#include "ui/controls.h"
 
 namespace calquin::ui {
 namespace {
@@ -91,6 +93,8 @@ const QColor kLightGrey(224, 224, 224);
 // The window is drawn for an 8.25-point (11 px) Windows sans-serif face that other desktops
 // rarely have. Liberation Sans (fonts-liberation2) looks alike, and set 3% tighter it takes the
 // same width to within a pixel, so captions fit the fixed controls as designed.
+}  // namespace
+
 QFont designFont(bool bold) {
     QFont font;
     font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial",
@@ -104,12 +108,28 @@ QFont designFont(bool bold) {
     return font;
 }
 
-// Frames show a single line with the caption set into its top edge.
-constexpr const char* kFrameStyle = R"(
-QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }
-QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;
-                   padding: 0 2px; }
-)";
+namespace {
+
+// Pictures are read with their format named: left to guess, Qt would load every image plugin
+// it has before reading a single one.
+QImage readPicture(const QString& path, const char* format) {
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+QIcon readIcon(const QString& path) {
+    QImageReader reader(path, "ico");
+    reader.setAutoDetectImageFormat(false);
+    QIcon icon;
+    do {
+        const QImage image = reader.read();
+        if (!image.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
+    } while (reader.jumpToNextImage());
+    return icon;
+}
 
 QRect pixels(const ControlRow& row) {
     return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
@@ -145,7 +165,7 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
     const QString text = QString::fromUtf8(row.text);
     switch (row.kind) {
         case Kind::Frame:
-            return new QGroupBox(text, parent);
+            return new Frame(text, parent);
         case Kind::Label:
             return makeLabel(row, parent);
         case Kind::TextBox: {
@@ -172,15 +192,16 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
         case Kind::Button:
             return new QPushButton(text, parent);
         case Kind::PictureButton: {
-            auto* button = new QPushButton(parent);
-            button->setIcon(QIcon(QStringLiteral(":/banner.jpg")));
+            auto* button = new PictureButton(parent);
+            button->setIcon(
+                QPixmap::fromImage(readPicture(QStringLiteral(":/banner.jpg"), "jpeg")));
             button->setIconSize(QSize(300, 91));
             setBackground(button, QPalette::Button, kWhite);
             return button;
         }
         case Kind::Image: {
             auto* image = new QLabel(parent);
-            image->setPixmap(QPixmap(QStringLiteral(":/logo.bmp")));
+            image->setPixmap(QPixmap::fromImage(readPicture(QStringLiteral(":/logo.bmp"), "bmp")));
             image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return image;
         }
@@ -284,7 +305,7 @@ Form1Controls buildForm1(QWidget* form) {
     const QFont regular = designFont(false);
     const QFont bold = designFont(true);
     form->setFont(regular);
-    form->setStyleSheet(kFrameStyle);
+    form->setWindowIcon(readIcon(QStringLiteral(":/calquin.ico")));
 
     QHash<QString, QWidget*> containers{{"Form1", form}};
     std::vector<std::pair<int, QWidget*>> tabOrder;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <array>
 #include <string_view>
@@ -52,6 +53,9 @@ struct Form1Controls {
 // screen hidden and its frames disabled. The layout is fixed; nothing here follows the window's
 // size.
 Form1Controls buildForm1(QWidget* form);
+
+// The window's font: 11 px regular, or the 13 px bold of the question and the answer box.
+QFont designFont(bool bold);
 
 // Sets a label's caption. Labels that size themselves to their text keep their left edge and
 // grow or shrink to the right.

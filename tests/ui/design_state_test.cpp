@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "fakes.h"
-#include "ui/shape.h"
+#include "ui/controls.h"
 
 using namespace calquin::ui;
 using namespace calquin::ui::testing;

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QWidget>
+
+// The window's controls that draw themselves. Each is plain to draw, and drawing it here keeps
+// the style's heavier machinery (style sheets, cached bevels) out of the program's start-up.
+namespace calquin::ui {
+
+// A filled rectangle with a one-pixel border, drawn behind the counters. It takes no focus and
+// no clicks: the labels in front of it stay readable and the bar stays decoration.
+class Shape final : public QWidget {
+public:
+    Shape(QColor fill, QColor border, QWidget* parent);
+
+    QColor fillColor() const { return fill_; }
+    QColor borderColor() const { return border_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor fill_;
+    QColor border_;
+};
+
+// A frame: a single line with its caption set into the top edge.
+class Frame final : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A button whose face is a picture, centred on the button's own face colour.
+class PictureButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace calquin::ui
