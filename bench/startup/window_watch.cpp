@@ -16,6 +16,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "x_server.h"
+
 extern char** environ;
 
 namespace calquin::bench {
@@ -98,18 +100,6 @@ Memory memoryOf(pid_t pid) {
         status.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
     }
     return memory;
-}
-
-void end(pid_t pid) {
-    kill(pid, SIGTERM);
-    for (int i = 0; i < 100; ++i) {
-        if (waitpid(pid, nullptr, WNOHANG) == pid) {
-            return;
-        }
-        usleep(20'000);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
 }
 
 std::string describeExit(int status) {
@@ -336,7 +326,7 @@ Shown WindowWatch::measure(const Launch& launch, const WatchTimes& times) {
         }
         shown.title = titleOf(window);
     }
-    end(pid);
+    endProcess(pid);
     if (window != XCB_WINDOW_NONE) {
         waitForGone(window, 2'000);
     }

@@ -16,7 +16,9 @@ namespace {
 // then is not going to.
 constexpr int kReadyTimeoutMs = 10'000;
 
-void stop(pid_t pid) {
+}  // namespace
+
+void endProcess(pid_t pid) {
     kill(pid, SIGTERM);
     for (int i = 0; i < 100; ++i) {
         if (waitpid(pid, nullptr, WNOHANG) == pid) {
@@ -27,8 +29,6 @@ void stop(pid_t pid) {
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
 }
-
-}  // namespace
 
 PrivateXServer::PrivateXServer() {
     int ready[2];
@@ -70,7 +70,7 @@ PrivateXServer::PrivateXServer() {
     }
     close(ready[0]);
     if (number.empty() || number.back() != '\n') {
-        stop(pid_);
+        endProcess(pid_);
         throw std::runtime_error("Xvfb did not start (is the xvfb package installed?)");
     }
     number.pop_back();
@@ -79,7 +79,7 @@ PrivateXServer::PrivateXServer() {
 
 PrivateXServer::~PrivateXServer() {
     if (pid_ > 0) {
-        stop(pid_);
+        endProcess(pid_);
     }
 }
 

@@ -6,6 +6,9 @@
 
 namespace calquin::bench {
 
+// Asks a child process to end, waits up to two seconds, then kills it; either way it is reaped.
+void endProcess(pid_t pid);
+
 // An Xvfb of our own, so the figures come from a server that runs nothing else and has no window
 // manager to delay the mapping. Xvfb picks a free display number itself (-displayfd), so two
 // benchmarks or test runs started at the same time never collide.
