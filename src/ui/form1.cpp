@@ -1,7 +1,6 @@
 #include "ui/form1.h"
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
