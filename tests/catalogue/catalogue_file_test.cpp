@@ -7,27 +7,18 @@
 #include <filesystem>
 #include <fstream>
 
+#include "scratch_folder.h"
+
 namespace calquin::catalogue {
 namespace {
 
 namespace fs = std::filesystem;
 
-class CatalogueFile : public testing::Test {
+class CatalogueFile : public ScratchFolder {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("calquin-catalogue-" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     fs::path write(const std::string& bytes) {
-        const auto path = dir_ / "index.txt";
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
+        std::ofstream(path(), std::ios::binary) << bytes;
+        return path();
     }
 
     CatalogueFault faultOf(const fs::path& path) {
@@ -35,8 +26,6 @@ protected:
         EXPECT_TRUE(std::holds_alternative<CatalogueFault>(result));
         return std::get<CatalogueFault>(result);
     }
-
-    fs::path dir_;
 };
 
 TEST_F(CatalogueFile, LoadsAWellFormedFile) {

@@ -14,6 +14,7 @@
 #include "catalogue/catalogue_file.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/text_decoding.h"
+#include "scratch_folder.h"
 
 namespace calquin::catalogue {
 namespace {
@@ -142,22 +143,7 @@ TEST(BinaryGarbage, LoadsOrIsRefusedWithAPlace) {
     }
 }
 
-class HostileFile : public testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("calquin-hostile-" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path path() const { return dir_ / "index.txt"; }
-
-    fs::path dir_;
-};
+using HostileFile = ScratchFolder;
 
 // A file of exactly the largest allowed size is read, and refused for what it holds.
 TEST_F(HostileFile, CatalogueAtTheSizeCapIsRefusedAtRecord102) {
