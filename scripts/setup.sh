@@ -5,15 +5,21 @@ set -euo pipefail
 
 purpose=${1:-test}
 
+# qt6-l10n-tools compiles the translations into the program; qt6-translations-l10n gives the
+# message box's button in the pupil's language.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          fonts-liberation2)
+          fonts-liberation2 qt6-l10n-tools qt6-translations-l10n)
 case "$purpose" in
     run) ;;
     # The start-up benchmark also needs the xcb headers with DAMAGE to see the first paint.
-    bench) packages+=(libbenchmark-dev xvfb xauth libxcb1-dev libxcb-damage0-dev) ;;
+    bench) packages+=(libbenchmark-dev xvfb xauth libxcb1-dev libxcb-damage0-dev openbox) ;;
     test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth) ;;
+    # The full run also checks the licence headers (reuse), the package (lintian, and
+    # hardening-check from devscripts), the manual page (man-db), that the core builds for Windows
+    # (mingw-w64), and the window's focus under a real window manager (openbox).
     full) packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
-                     libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream xdotool) ;;
+                     libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream xdotool
+                     reuse lintian devscripts man-db g++-mingw-w64-x86-64-posix openbox) ;;
     *) echo "usage: $0 [run|test|full|bench]" >&2; exit 2 ;;
 esac
 
