@@ -8,6 +8,7 @@
 #include "engine/digit_counts.h"
 #include "engine/number_reading.h"
 #include "state/item_table.h"
+#include "state/phrase.h"
 
 namespace calquin::engine {
 namespace {
@@ -48,18 +49,24 @@ int readDigitCount(std::string_view text) {
 
 std::optional<std::string> startRefusal(int digits1, int digits2, std::string_view opSign) {
     if (opSign != "+" && opSign != "-" && opSign != "*" && opSign != "/") {
-        return "This item cannot be started: its operator must be exactly +, -, * or /.";
+        return translatable(
+            "ItemChoice",
+            "This item cannot be started: its operator must be exactly +, -, * or /.");
     }
     if (digits1 < kMinDigits || digits1 > kMaxDigits || digits2 < kMinDigits ||
         digits2 > kMaxDigits) {
-        return "This item cannot be started: both digit counts must be from 1 to 9.";
+        return translatable("ItemChoice",
+                            "This item cannot be started: both digit counts must be from 1 to 9.");
     }
     if ((opSign == "-" || opSign == "/") && digits1 < digits2) {
-        return "This item cannot be started: for - and / the first number must not have fewer "
-               "digits than the second.";
+        return translatable(
+            "ItemChoice",
+            "This item cannot be started: for - and / the first number must not have fewer "
+            "digits than the second.");
     }
     if (largestAnswer(digits1, digits2, opSign) > std::numeric_limits<std::int32_t>::max()) {
-        return "This item cannot be started: its answers could be too large to check.";
+        return translatable(
+            "ItemChoice", "This item cannot be started: its answers could be too large to check.");
     }
     return std::nullopt;
 }
@@ -68,7 +75,7 @@ std::optional<std::string> chooseItem(TestState& state, int record) {
     if (!ItemTable::contains(record) ||
         (state.itemDigits1.at(record).empty() && state.itemDigits2.at(record).empty() &&
          state.itemOp.at(record).empty())) {
-        return "This row of the list holds no item.";
+        return translatable("ItemChoice", "This row of the list holds no item.");
     }
     const int digits1 = readDigitCount(state.itemDigits1.at(record));
     const int digits2 = readDigitCount(state.itemDigits2.at(record));

@@ -9,6 +9,14 @@
 namespace calquin::engine {
 namespace {
 
+constexpr const char* kContext = "Scoring";
+// The design's words with the number after them; the number goes where a translation puts %1.
+constexpr const char* kCorrectCaption = translatable("Scoring", "Correct Ans = %1");
+constexpr const char* kWrongCaption = translatable("Scoring", "Wrong Ans = %1");
+constexpr const char* kCorrectMessage = translatable("Scoring", "Correct!");
+constexpr const char* kWrongMessage = translatable("Scoring", "Wrong! Answer is %1");
+constexpr const char* kAverageTime = translatable("Scoring", "T/Q %1 S");
+
 // No real test comes near the limit; a count that does can only come from a damaged state, and
 // holding it there is better than wrapping around to a negative count.
 void countOne(std::int64_t& counter) {
@@ -24,24 +32,26 @@ Verdict judgeAnswer(TestState& state, std::string_view typed) {
     verdict.correct = readLeadingNumber(typed) == static_cast<double>(state.answer);
     if (verdict.correct) {
         countOne(state.correctCount);
-        verdict.counterCaption = "Correct Ans = " + plainDecimal(state.correctCount);
+        verdict.counterCaption =
+            Phrase{kContext, kCorrectCaption, {plainDecimal(state.correctCount)}};
     } else {
         countOne(state.wrongCount);
-        verdict.counterCaption = "Wrong Ans = " + plainDecimal(state.wrongCount);
+        verdict.counterCaption = Phrase{kContext, kWrongCaption, {plainDecimal(state.wrongCount)}};
     }
     if (!state.summaryOnly) {
-        verdict.message = verdict.correct ? std::string("Correct!")
-                                          : "Wrong! Answer is " + plainDecimal(state.answer);
+        verdict.message = verdict.correct
+                              ? Phrase{kContext, kCorrectMessage, {}}
+                              : Phrase{kContext, kWrongMessage, {plainDecimal(state.answer)}};
     }
     return verdict;
 }
 
-std::string averageTimeCaption(const TestState& state) {
+Phrase averageTimeCaption(const TestState& state) {
     // Added as doubles so that not even absurd counts can overflow.
     const double answered =
         static_cast<double>(state.correctCount) + static_cast<double>(state.wrongCount);
     const double ratio = answered > 0 ? static_cast<double>(state.elapsedSec) / answered : 0.0;
-    return "T/Q " + formatRatio(ratio) + " S";
+    return Phrase{kContext, kAverageTime, {formatRatio(ratio)}};
 }
 
 void tick(TestState& state) {

@@ -4,19 +4,20 @@
 #include <string>
 #include <string_view>
 
+#include "state/phrase.h"
 #include "state/test_state.h"
 
 namespace calquin::engine {
 
 // Title of the message shown after each answer.
-inline constexpr std::string_view kMessageTitle = "Counting Amounts";
+inline constexpr const char* kMessageTitle = translatable("Scoring", "Counting Amounts");
 
 struct Verdict {
     bool correct = false;
     // The new caption of the counter that changed: "Correct Ans = 3" or "Wrong Ans = 2".
-    std::string counterCaption;
+    Phrase counterCaption;
     // "Correct!" or "Wrong! Answer is 42"; nothing in summary mode.
-    std::optional<std::string> message;
+    std::optional<Phrase> message;
 };
 
 // Judges a typed answer against the question on screen and counts it. The typed text is read as a
@@ -26,7 +27,7 @@ Verdict judgeAnswer(TestState& state, std::string_view typed);
 
 // "T/Q " and the average number of seconds per answered question, e.g. "T/Q 3.33 S". Before the
 // first answer the average counts as 0.
-std::string averageTimeCaption(const TestState& state);
+Phrase averageTimeCaption(const TestState& state);
 
 // One second of test time has passed.
 void tick(TestState& state);

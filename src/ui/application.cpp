@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "ui/form1.h"
+#include "ui/translation.h"
 
 namespace calquin::ui {
 
@@ -13,13 +14,13 @@ bool loadOrReport(Form1& form, Messenger& messenger, std::FILE* errors) {
     }
     std::fprintf(errors, "%s\n", error->c_str());
     std::fflush(errors);
-    messenger.showMessage(QString::fromStdString(*error),
-                          QString::fromUtf8(kWindowTitle.data(), kWindowTitle.size()));
+    messenger.showMessage(QString::fromStdString(*error), windowTitleText());
     return false;
 }
 
 int runApplication(int argc, char** argv) {
     QApplication app(argc, argv);
+    installTranslations(app);
     QApplication::setApplicationName(QStringLiteral("calquin"));
     QApplication::setDesktopFileName(QStringLiteral("calquin"));
     // Widgets lay out their text as they are made, before they get the window's font; with the

@@ -13,6 +13,7 @@
 #include "engine/item_choice.h"
 #include "engine/scoring.h"
 #include "ui/publisher.h"
+#include "ui/translation.h"
 
 namespace calquin::ui {
 namespace {
@@ -167,7 +168,7 @@ void Form1::optTTYpe_Click(int index) {
 void Form1::List1_Click() {
     const int record = catalogue::recordForRow(state_, selectedRow());
     if (auto refusal = engine::chooseItem(state_, record)) {
-        messenger_->showMessage(qt(*refusal), qt(kWindowTitle));
+        messenger_->showMessage(translated("ItemChoice", *refusal), windowTitleText());
         return;
     }
     c_.Frame1->setEnabled(true);
@@ -187,12 +188,13 @@ void Form1::Text1_KeyPress(int keyAscii) {
         return;
     }
     const auto verdict = engine::judgeAnswer(state_, c_.Text1->text().toStdString());
-    setCaption(verdict.correct ? c_.Label7 : c_.Label8, qt(verdict.counterCaption));
+    setCaption(verdict.correct ? c_.Label7 : c_.Label8, translated(verdict.counterCaption));
     if (verdict.message) {
-        messenger_->showMessage(qt(*verdict.message), qt(engine::kMessageTitle));
+        messenger_->showMessage(translated(*verdict.message),
+                                translated("Scoring", engine::kMessageTitle));
     }
     // Read the time only now: seconds kept counting while the message was open.
-    setCaption(c_.Label9, qt(engine::averageTimeCaption(state_)));
+    setCaption(c_.Label9, translated(engine::averageTimeCaption(state_)));
     NewQuestion();
     c_.Text1->clear();
     c_.Text1->setFocus();

@@ -17,7 +17,7 @@ namespace calquin::ui {
 
 class Shape;
 
-inline constexpr std::string_view kWindowTitle = "'Calquin' Competency Test";
+inline constexpr const char* kWindowTitle = QT_TRANSLATE_NOOP("Form1", "'Calquin' Competency Test");
 inline constexpr int kClientWidth = 792;
 inline constexpr int kClientHeight = 474;
 inline constexpr int kTimerIntervalMs = 1000;
@@ -48,6 +48,9 @@ struct Form1Controls {
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
 };
+
+// The window's title in the pupil's language.
+QString windowTitleText();
 
 // Creates every control inside `form` in its design state: the selection screen, with the test
 // screen hidden and its frames disabled. The layout is fixed; nothing here follows the window's

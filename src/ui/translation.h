@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+#include "state/phrase.h"
+
+class QCoreApplication;
+
+namespace calquin::ui {
+
+// Puts the program's translation, and Qt's own for its standard buttons, into effect for the
+// language the system asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). In English, or where no
+// translation exists, nothing is read at all and the design's English texts stay as they are.
+void installTranslations(QCoreApplication& app);
+
+// The core's English texts in the pupil's language, looked up by the context they were marked
+// with. A text without a translation comes back in English.
+QString translated(const char* context, std::string_view english);
+QString translated(const Phrase& phrase);
+
+}  // namespace calquin::ui

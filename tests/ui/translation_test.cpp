@@ -1,0 +1,228 @@
+#include "ui/translation.h"
+
+#include <QAbstractButton>
+#include <QDomDocument>
+#include <QFile>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTranslator>
+#include <algorithm>
+#include <memory>
+
+#include "fakes.h"
+#include "ui/form1_design.h"
+
+using namespace calquin;
+using namespace calquin::ui;
+using namespace calquin::ui::testing;
+
+namespace {
+
+struct Message {
+    QString context;
+    QString source;
+};
+
+// Every text the translators were given, read from the language's .ts file.
+std::vector<Message> sourcesOf(const QString& language) {
+    QFile file(QStringLiteral(CALQUIN_TRANSLATIONS_DIR "/calquin_%1.ts").arg(language));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QDomDocument document;
+    document.setContent(&file);
+    std::vector<Message> messages;
+    const QDomNodeList contexts = document.elementsByTagName(QStringLiteral("context"));
+    for (int c = 0; c < contexts.size(); ++c) {
+        const QDomElement context = contexts.at(c).toElement();
+        const QString name = context.firstChildElement(QStringLiteral("name")).text();
+        for (QDomElement message = context.firstChildElement(QStringLiteral("message"));
+             !message.isNull(); message = message.nextSiblingElement(QStringLiteral("message"))) {
+            messages.push_back({name, message.firstChildElement(QStringLiteral("source")).text()});
+        }
+    }
+    return messages;
+}
+
+// Space a widget's text may take: the style's indicator and margins come off a button's width.
+int roomForText(QWidget* widget) {
+    if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+        QStyleOptionButton style;
+        style.initFrom(option);
+        const int indicator =
+            option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &style, option) +
+            option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &style, option);
+        return option->width() - indicator;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        return button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        return frame->width() - 16;  // the caption is set in from the frame's corners
+    }
+    return widget->width();
+}
+
+QString textOf(QWidget* widget) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        return frame->title();
+    }
+    return qobject_cast<QLabel*>(widget)->text();
+}
+
+// Where an auto-sized label may not reach: past its container's edge, or over a sibling control.
+QString overlapOf(QLabel* label) {
+    QWidget* container = label->parentWidget();
+    if (label->geometry().right() >= container->width()) {
+        return QStringLiteral("runs past the edge of ") + container->objectName();
+    }
+    for (QWidget* other : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        // The counters stand on the grey bar by design.
+        if (other == label || other->objectName() == QLatin1String("Shape1")) {
+            continue;
+        }
+        if (label->geometry().intersects(other->geometry())) {
+            return QStringLiteral("lies over ") + other->objectName();
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+class Translation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyTextIsTranslated_data();
+    void everyTextIsTranslated();
+    void everyCaptionFits_data();
+    void everyCaptionFits();
+    void valuesGoWhereTheTranslationPutsThem();
+    void englishNeedsNoTranslation();
+};
+
+namespace {
+void languages() {
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"de", "es", "fr"}) {
+        QTest::newRow(language) << QString::fromLatin1(language);
+    }
+}
+
+std::unique_ptr<QTranslator> installed(const QString& language) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral(":/translations/calquin_%1.qm").arg(language))) {
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(translator.get());
+    return translator;
+}
+}  // namespace
+
+void Translation::everyTextIsTranslated_data() {
+    languages();
+}
+
+void Translation::everyTextIsTranslated() {
+    QFETCH(QString, language);
+    const auto translator = installed(language);
+    QVERIFY2(translator, "the compiled translation is not in the program");
+    const auto messages = sourcesOf(language);
+    QVERIFY(messages.size() > 30);
+    QStringList missing;
+    for (const auto& message : messages) {
+        const QString text = translator->translate(message.context.toUtf8().constData(),
+                                                   message.source.toUtf8().constData());
+        if (text.isEmpty()) {
+            missing << message.context + ": " + message.source;
+        } else if (text.count(QLatin1Char('%')) != message.source.count(QLatin1Char('%'))) {
+            missing << message.context + ": " + message.source + " (its values are not all kept)";
+        }
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
+}
+
+void Translation::everyCaptionFits_data() {
+    languages();
+}
+
+void Translation::everyCaptionFits() {
+    QFETCH(QString, language);
+    QHash<QString, QString> english;
+    {
+        TestedForm untranslated;
+        for (QWidget* widget : untranslated.form.findChildren<QWidget*>()) {
+            if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QGroupBox*>(widget)) {
+                english.insert(widget->objectName() + widget->property("index").toString(),
+                               textOf(widget));
+            }
+        }
+    }
+    const auto translator = installed(language);
+    QVERIFY(translator);
+    TestedForm tested;
+    QStringList faults;
+    // The counters as a long test leaves them, not only as they start.
+    setCaption(tested.control<QLabel>("Label7"),
+               translated(Phrase{"Scoring", "Correct Ans = %1", {"9999"}}));
+    setCaption(tested.control<QLabel>("Label8"),
+               translated(Phrase{"Scoring", "Wrong Ans = %1", {"9999"}}));
+    setCaption(tested.control<QLabel>("Label9"),
+               translated(Phrase{"Scoring", "T/Q %1 S", {"88.88"}}));
+    for (QWidget* widget : tested.form.findChildren<QWidget*>()) {
+        const bool captioned = qobject_cast<QAbstractButton*>(widget) ||
+                               qobject_cast<QGroupBox*>(widget) || qobject_cast<QLabel*>(widget);
+        if (!captioned || textOf(widget).isEmpty() || widget->objectName().isEmpty()) {
+            continue;
+        }
+        const QString name = widget->objectName() + widget->property("index").toString();
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (label && label->property("autoSize").toBool()) {
+            if (const QString overlap = overlapOf(label); !overlap.isEmpty()) {
+                faults << name + " \"" + label->text() + "\" " + overlap;
+            }
+            continue;
+        }
+        // The design's own English fills some controls to within a pixel; a translation may
+        // take as much room as the English does, never more.
+        const QFontMetrics metrics = widget->fontMetrics();
+        const int needed = metrics.horizontalAdvance(textOf(widget));
+        const int room = std::max(roomForText(widget), metrics.horizontalAdvance(english[name]));
+        if (needed > room) {
+            faults << QStringLiteral("%1 \"%2\" needs %3 px but has %4")
+                          .arg(name, textOf(widget))
+                          .arg(needed)
+                          .arg(room);
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+void Translation::valuesGoWhereTheTranslationPutsThem() {
+    const auto translator = installed(QStringLiteral("de"));
+    QVERIFY(translator);
+    const QString caption = translated(Phrase{"Scoring", "Wrong! Answer is %1", {"%2"}});
+    QVERIFY(caption.contains(QLatin1String("%2")));  // a value is put in once, never again
+    QVERIFY(!caption.contains(QLatin1String("Answer is")));
+}
+
+void Translation::englishNeedsNoTranslation() {
+    // With no translator installed every text is the design's English.
+    TestedForm tested;
+    QCOMPARE(tested.form.windowTitle(), QStringLiteral("'Calquin' Competency Test"));
+    QCOMPARE(translated(Phrase{"Scoring", "Wrong! Answer is %1", {"12"}}),
+             QStringLiteral("Wrong! Answer is 12"));
+}
+
+QTEST_MAIN(Translation)
+#include "translation_test.moc"

@@ -1,0 +1,46 @@
+# The window's translations: one Qt Linguist file per language, compiled by lrelease into the
+# program's resources under :/translations. To add a language, add its code to this list and put
+# translations/calquin_<code>.ts beside this file (`cmake --build build/default --target
+# update-translations` writes a new one with every text to translate).
+set(CALQUIN_LANGUAGES de es fr)
+
+find_program(CALQUIN_LRELEASE NAMES lrelease lrelease-qt6
+    HINTS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_LIBEXECS}" "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}"
+          /usr/lib/qt6/bin REQUIRED)
+find_program(CALQUIN_LUPDATE NAMES lupdate lupdate-qt6
+    HINTS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_LIBEXECS}" "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}"
+          /usr/lib/qt6/bin REQUIRED)
+
+set(calquin_translations_dir ${PROJECT_SOURCE_DIR}/translations)
+
+# Adds the compiled translations to `target`'s resources.
+function(calquin_add_translations target)
+    set(qm_files)
+    set(ts_files)
+    foreach(language IN LISTS CALQUIN_LANGUAGES)
+        set(ts ${calquin_translations_dir}/calquin_${language}.ts)
+        set(qm ${CMAKE_CURRENT_BINARY_DIR}/translations/calquin_${language}.qm)
+        add_custom_command(OUTPUT ${qm}
+            COMMAND ${CALQUIN_LRELEASE} -silent -nounfinished ${ts} -qm ${qm}
+            DEPENDS ${ts}
+            COMMENT "Compiling the ${language} translation")
+        list(APPEND qm_files ${qm})
+        list(APPEND ts_files ${ts})
+    endforeach()
+    # Stored uncompressed like the pictures: a .qm is small and is read only in its language.
+    qt_add_resources(${target} translations
+        PREFIX /translations
+        OPTIONS --no-compress
+        BASE ${CMAKE_CURRENT_BINARY_DIR}/translations
+        FILES ${qm_files})
+
+    # The core marks its texts with translatable(context, text), which lupdate reads as
+    # QT_TRANSLATE_NOOP. Locations are left out so that moving code does not touch the .ts files.
+    add_custom_target(update-translations
+        COMMAND ${CALQUIN_LUPDATE} -silent -locations none -no-obsolete
+            -tr-function-alias QT_TRANSLATE_NOOP+=translatable
+            ${PROJECT_SOURCE_DIR}/src -ts ${ts_files}
+        WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+        COMMENT "Collecting the texts to translate into translations/*.ts"
+        VERBATIM)
+endfunction()
