@@ -1,0 +1,238 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>the quote that opens this field is never closed, so the rest of the file would become one text</source>
+        <translation>le guillemet qui ouvre ce champ n'est jamais fermé, si bien que tout le reste du fichier deviendrait un seul texte</translation>
+    </message>
+    <message>
+        <source>text follows the closing quote of a field; put the whole text inside the quotes or add a comma</source>
+        <translation>du texte suit le guillemet qui ferme un champ ; mettez tout le texte entre les guillemets ou ajoutez une virgule</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL byte, so it is not a plain text file</source>
+        <translation>le fichier contient un octet NUL : ce n'est donc pas un simple fichier texte</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the operator sign is missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>le fichier se termine au milieu de l'entrée qui commence à cette ligne : il manque le signe d'opération (une entrée compte quatre champs : intitulé de l'exercice, nombre de chiffres du premier nombre, nombre de chiffres du second nombre, signe d'opération)</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the second digit count and the operator sign are missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>le fichier se termine au milieu de l'entrée qui commence à cette ligne : il manque le nombre de chiffres du second nombre et le signe d'opération (une entrée compte quatre champs : intitulé de l'exercice, nombre de chiffres du premier nombre, nombre de chiffres du second nombre, signe d'opération)</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the first digit count, the second digit count and the operator sign are missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>le fichier se termine au milieu de l'entrée qui commence à cette ligne : il manque le nombre de chiffres du premier nombre, celui du second nombre et le signe d'opération (une entrée compte quatre champs : intitulé de l'exercice, nombre de chiffres du premier nombre, nombre de chiffres du second nombre, signe d'opération)</translation>
+    </message>
+    <message>
+        <source>this is record number 102, but a catalogue holds at most 101 records</source>
+        <translation>c'est l'entrée numéro 102, mais un catalogue contient au plus 101 entrées</translation>
+    </message>
+    <message>
+        <source>there is no such file; the program reads its drill items from a file named &quot;index.txt&quot; in the folder it is started in</source>
+        <translation>ce fichier n'existe pas ; le programme lit ses exercices dans un fichier nommé « index.txt » placé dans le dossier depuis lequel il est lancé</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>le fichier ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>the file cannot be examined</source>
+        <translation>le fichier ne peut pas être examiné</translation>
+    </message>
+    <message>
+        <source>the file cannot be read to its end</source>
+        <translation>le fichier ne peut pas être lu jusqu'au bout</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a text file</source>
+        <translation>c'est un dossier, pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>this is not an ordinary file</source>
+        <translation>ce n'est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file is far larger than a catalogue of at most 101 items can be (over 16 MiB); it is not a catalogue</source>
+        <translation>le fichier est bien trop gros pour un catalogue d'au plus 101 exercices (plus de 16 Mio) ; ce n'est pas un catalogue</translation>
+    </message>
+    <message>
+        <source>the file grew past the size of any catalogue while it was being read</source>
+        <translation>pendant sa lecture, le fichier est devenu plus gros que n'importe quel catalogue</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+Line %2, column %3: %4.</source>
+        <translation>Le catalogue d'exercices ne peut pas être utilisé.
+
+Fichier : %1
+Ligne %2, colonne %3 : %4.</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+Line %2: %3.</source>
+        <translation>Le catalogue d'exercices ne peut pas être utilisé.
+
+Fichier : %1
+Ligne %2 : %3.</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+%2.</source>
+        <translation>Le catalogue d'exercices ne peut pas être utilisé.
+
+Fichier : %1
+%2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Test Selection Area</source>
+        <translation>Choix de l'exercice</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Select details of numbers from list given below :</source>
+        <translation>Choisis le type de nombres dans la liste ci-dessous :</translation>
+    </message>
+    <message>
+        <source>Click on one of the options below :</source>
+        <translation>Clique sur une des options ci-dessous :</translation>
+    </message>
+    <message>
+        <source>Back to Index</source>
+        <translation>Retour à la liste</translation>
+    </message>
+    <message>
+        <source>Test Area</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Ans</source>
+        <translation>Rép</translation>
+    </message>
+    <message>
+        <source>Qst</source>
+        <translation>Q.</translation>
+    </message>
+    <message>
+        <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
+        <translation>Écris dans la case « Rép » et appuie sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Result Area</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>T/Q = ... S</source>
+        <translation>T/Q = ... s</translation>
+    </message>
+    <message>
+        <source>Wrong Ans = 0</source>
+        <translation>Mauvaises réponses = 0</translation>
+    </message>
+    <message>
+        <source>Correct Ans = 0</source>
+        <translation>Bonnes réponses = 0</translation>
+    </message>
+    <message>
+        <source>Options Area</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Give result of each question with correct answers</source>
+        <translation>Voir la correction après chaque question</translation>
+    </message>
+    <message>
+        <source>Show only summarized result</source>
+        <translation>Voir seulement le bilan final</translation>
+    </message>
+    <message>
+        <source>Click this button to suspend current test and go back to index</source>
+        <translation>Clique sur ce bouton pour arrêter et revenir à la liste</translation>
+    </message>
+    <message>
+        <source>&apos;Calquin&apos; Competency Test</source>
+        <translation>Test de compétences « Calquin »</translation>
+    </message>
+</context>
+<context>
+    <name>ItemChoice</name>
+    <message>
+        <source>This item cannot be started: its operator must be exactly +, -, * or /.</source>
+        <translation>Impossible de commencer cet exercice : son opérateur doit être exactement +, -, * ou /.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: both digit counts must be from 1 to 9.</source>
+        <translation>Impossible de commencer cet exercice : les deux nombres de chiffres doivent aller de 1 à 9.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: for - and / the first number must not have fewer digits than the second.</source>
+        <translation>Impossible de commencer cet exercice : pour - et /, le premier nombre ne doit pas avoir moins de chiffres que le second.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: its answers could be too large to check.</source>
+        <translation>Impossible de commencer cet exercice : ses réponses pourraient être trop grandes pour être vérifiées.</translation>
+    </message>
+    <message>
+        <source>This row of the list holds no item.</source>
+        <translation>Cette ligne de la liste ne contient aucun exercice.</translation>
+    </message>
+</context>
+<context>
+    <name>Scoring</name>
+    <message>
+        <source>Correct Ans = %1</source>
+        <translation>Bonnes réponses = %1</translation>
+    </message>
+    <message>
+        <source>Wrong Ans = %1</source>
+        <translation>Mauvaises réponses = %1</translation>
+    </message>
+    <message>
+        <source>Correct!</source>
+        <translation>Bravo, c'est juste !</translation>
+    </message>
+    <message>
+        <source>Wrong! Answer is %1</source>
+        <translation>Oups ! La bonne réponse est %1</translation>
+    </message>
+    <message>
+        <source>T/Q %1 S</source>
+        <translation>T/Q %1 s</translation>
+    </message>
+    <message>
+        <source>Counting Amounts</source>
+        <translation>Calcul</translation>
+    </message>
+</context>
+</TS>
