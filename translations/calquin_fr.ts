@@ -224,7 +224,7 @@ Fichier : %1
     </message>
     <message>
         <source>Wrong! Answer is %1</source>
-        <translation>Oups ! La bonne réponse est %1</translation>
+        <translation>Faux ! La bonne réponse est %1</translation>
     </message>
     <message>
         <source>T/Q %1 S</source>
