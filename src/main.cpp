@@ -1,5 +1,5 @@
-#include "ui/application.h"
+#include "cli/command_line.h"
 
 int main(int argc, char** argv) {
-    return calquin::ui::runApplication(argc, argv);
+    return calquin::cli::run(argc, argv);
 }

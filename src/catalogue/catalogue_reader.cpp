@@ -221,7 +221,7 @@ ReadResult readCatalogue(std::string_view bytes) {
             fields[i] = std::move(field->value);
         }
         records.push_back(Record{std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
-                                 std::move(fields[3])});
+                                 std::move(fields[3]), recordLine});
     }
 }
 

@@ -14,8 +14,16 @@ struct Record {
     std::string digits1;
     std::string digits2;
     std::string opSign;
+    // The line its first field stands on, counted from 1, so a check of the file can point the
+    // teacher at it; 0 for a record not read from a file.
+    int line = 0;
 
-    friend bool operator==(const Record&, const Record&) = default;
+    // Two records are the same item when the teacher wrote the same four fields, wherever they
+    // stand: the same catalogue laid out differently holds the same items.
+    friend bool operator==(const Record& a, const Record& b) {
+        return a.itemText == b.itemText && a.digits1 == b.digits1 && a.digits2 == b.digits2 &&
+               a.opSign == b.opSign;
+    }
 };
 
 // Where and why a catalogue could not be read. Line and column count from 1; a column of 0 means

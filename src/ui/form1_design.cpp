@@ -360,4 +360,13 @@ Form1Controls buildForm1(QWidget* form) {
     return collectControls(form);
 }
 
+QString testTypeCaption(int index) {
+    for (const ControlRow& row : kDesign) {
+        if (std::string_view(row.name) == "optTTYpe" && row.index == index) {
+            return QString::fromUtf8(row.text);
+        }
+    }
+    return {};
+}
+
 }  // namespace calquin::ui

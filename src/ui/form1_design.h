@@ -60,6 +60,10 @@ Form1Controls buildForm1(QWidget* form);
 // The window's font: 11 px regular, or the 13 px bold of the question and the answer box.
 QFont designFont(bool bold);
 
+// The caption of test type option `index` (0 to 3) as the window shows it, e.g. "Addition";
+// an empty text for any other index.
+QString testTypeCaption(int index);
+
 // Sets a label's caption. Labels that size themselves to their text keep their left edge and
 // grow or shrink to the right.
 void setCaption(QLabel* label, const QString& text);

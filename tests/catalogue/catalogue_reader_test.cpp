@@ -137,5 +137,44 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"nul_byte", "Fine,1,1,+\r\nBad\0,1,1,+\n"s, {2, 4, "NUL byte"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A check of the file points the teacher at the line where each record begins, whatever the
+// layout; the lines are not part of what makes two records equal.
+struct LinesCase {
+    const char* name;
+    std::string input;
+    std::vector<int> lines;
+
+    friend void PrintTo(const LinesCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class KnowsWhereRecordsStart : public testing::TestWithParam<LinesCase> {};
+
+TEST_P(KnowsWhereRecordsStart, ByTheLineOfTheirFirstField) {
+    const auto result = readCatalogue(GetParam().input);
+    ASSERT_TRUE(std::holds_alternative<std::vector<Record>>(result))
+        << std::get<ReadError>(result).what;
+    std::vector<int> lines;
+    for (const Record& record : std::get<std::vector<Record>>(result)) {
+        lines.push_back(record.line);
+    }
+    EXPECT_EQ(lines, GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, KnowsWhereRecordsStart,
+    testing::Values(LinesCase{"one_record_per_line", "A,1,1,+\nB,1,1,+\nC,1,1,+\n", {1, 2, 3}},
+                    LinesCase{"after_blank_lines", "\n\nA,1,1,+\n\r\n\nB,1,1,+", {3, 6}},
+                    LinesCase{"record_spanning_lines", "A\n1\n1\n+\nB,1,1,+\n", {1, 5}},
+                    LinesCase{"two_records_on_one_line", "A,1,1,+,B,1,1,+\nC,1,1,+\n", {1, 1, 2}},
+                    LinesCase{"quoted_text_over_lines", "\"A\nstill A\",1,1,+\nB,1,1,+\n", {1, 3}},
+                    LinesCase{"lone_cr_line_ends", "A,1,1,+\rB,1,1,+\r", {1, 2}},
+                    LinesCase{"first_field_after_blanks", "   A,1,1,+\n\tB,1,1,+\n", {1, 2}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(KnowsWhereRecordsStart, ButRecordsAtOtherLinesAreTheSameItem) {
+    EXPECT_EQ((Record{"A", "1", "1", "+", 3}), (Record{"A", "1", "1", "+", 7}));
+    EXPECT_NE((Record{"A", "1", "1", "+", 3}), (Record{"A", "1", "2", "+", 3}));
+}
+
 }  // namespace
 }  // namespace calquin::catalogue

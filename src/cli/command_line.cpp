@@ -1,0 +1,124 @@
+#include "cli/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "catalogue/catalogue_file.h"
+#include "cli/catalogue_report.h"
+#include "cli/exit_status.h"
+#include "engine/random_source.h"
+#include "ui/application.h"
+
+namespace calquin::cli {
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+// The options QGuiApplication, QApplication and the X11 platform take for themselves. The parser
+// knows them so that they are not refused, and keeps them out of --help; the window's
+// QApplication reads them from the untouched argv.
+void acceptQtOptions(QCommandLineParser& parser) {
+    const char* const withValue[] = {"platform",      "platformpluginpath",
+                                     "platformtheme", "plugin",
+                                     "qmljsdebugger", "qwindowgeometry",
+                                     "qwindowicon",   "qwindowtitle",
+                                     "session",       "display",
+                                     "geometry",      "name",
+                                     "visual",        "style",
+                                     "stylesheet"};
+    const char* const withoutValue[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    for (const char* name : withValue) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : withoutValue) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+QString exitStatusText() {
+    return tr(
+        "Exit status:\n"
+        "  0  the window was closed, or --check found every listed item can be started\n"
+        "  1  the catalogue cannot be read\n"
+        "  2  the command line is wrong\n"
+        "  3  --check found a listed item that cannot be started\n");
+}
+
+void print(std::FILE* to, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
+    std::fflush(to);
+}
+
+}  // namespace
+
+int run(int argc, char** argv) {
+    // Decided before any application object exists: only the window may need a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    QCommandLineParser parser;
+    // Qt's own options are written with one dash (-platform offscreen, -style fusion).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        tr("Check the test catalogue FILE (default: index.txt in the working directory) and "
+           "report, row by row, which items can be started, without opening the window."));
+    parser.addOption(check);
+    acceptQtOptions(parser);
+    const bool parsed = parser.parse(arguments);
+    const bool wantsHelp = parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
+    const bool wantsWindow = parsed && !wantsHelp && !parser.isSet(version) &&
+                             !parser.isSet(check) && parser.positionalArguments().isEmpty();
+    if (wantsWindow) {
+        return ui::runApplication(argc, argv);
+    }
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("calquin"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CALQUIN_VERSION));
+    parser.setApplicationDescription(
+        tr("An arithmetic drill for pupils. Without options it opens "
+           "the drill window on index.txt in the working directory."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 tr("With --check: the catalogue to check."),
+                                 QStringLiteral("[FILE]"));
+    const QString usage = parser.helpText() + QLatin1Char('\n') + exitStatusText();
+
+    if (!parsed || (!parser.isSet(check) && !parser.positionalArguments().isEmpty()) ||
+        parser.positionalArguments().size() > 1) {
+        const QString error = !parsed               ? parser.errorText()
+                              : parser.isSet(check) ? tr("--check takes at most one file.")
+                                                    : tr("A file can only be given with --check.");
+        print(stderr, QStringLiteral("calquin: %1\n\n").arg(error) + usage);
+        return kUsageError;
+    }
+    if (wantsHelp) {
+        print(stdout, usage);
+        return kSuccess;
+    }
+    if (parser.isSet(version)) {
+        print(stdout, QStringLiteral("calquin %1\n").arg(QCoreApplication::applicationVersion()));
+        return kSuccess;
+    }
+    const QStringList files = parser.positionalArguments();
+    const std::string path = files.isEmpty() ? std::string(catalogue::kCatalogueFileName)
+                                             : files.first().toLocal8Bit().toStdString();
+    engine::ClockSeededRandom random;
+    const CheckOutcome outcome = checkCatalogueFile(path, random);
+    print(stdout, outcome.report);
+    return outcome.status;
+}
+
+}  // namespace calquin::cli

@@ -1,0 +1,187 @@
+// Runs the built program as a teacher or a setup script would, with no display at all, and reads
+// what it prints and the status it ends with.
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray bundledCatalogue() {
+    QFile file(QStringLiteral(CALQUIN_BUNDLED_CATALOGUE));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray plusRecords(int count) {
+    QByteArray text;
+    for (int i = 1; i <= count; ++i) {
+        text += "Item " + QByteArray::number(i) + ",2,1,+\n";
+    }
+    return text;
+}
+
+// An expected line of output, where "<q>" stands for the question drawn at random, "<dir>" for
+// the folder the program runs in and "<version>" for the program's version.
+QRegularExpression linePattern(QString line, const QString& dir) {
+    line.replace(QStringLiteral("<dir>"), dir)
+        .replace(QStringLiteral("<version>"), QStringLiteral(CALQUIN_VERSION));
+    QString pattern = QRegularExpression::escape(line);
+    pattern.replace(QStringLiteral("\\<q\\>"), QStringLiteral("[1-9][0-9]* [-+*/] [1-9][0-9]*"));
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+}
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void reportsAndExitStatus_data();
+    void reportsAndExitStatus();
+};
+
+void CommandLineTest::reportsAndExitStatus_data() {
+    QTest::addColumn<QStringList>("arguments");    // "<file>": the catalogue below
+    QTest::addColumn<QByteArray>("catalogue");     // written as index.txt in the working folder
+    QTest::addColumn<QStringList>("stdoutLines");  // in this order, others may come between
+    QTest::addColumn<QString>("stderrHas");
+    QTest::addColumn<int>("status");
+
+    const QStringList check = {QStringLiteral("--check"), QStringLiteral("<file>")};
+    QTest::addRow("bundled catalogue: every item starts")
+        << check << bundledCatalogue()
+        << QStringList{"Catalogue: <dir>/index.txt",
+                       "Addition",
+                       "  Row 1, line 1: \"1-digit plus 1-digit\". It can be started, for example "
+                       "<q>.",
+                       "Subtraction",
+                       "Multiplication",
+                       "Division",
+                       "  Row 10, line 40: \"5-digit divided by 2-digit\". It can be started, "
+                       "for example <q>.",
+                       "40 items: 40 can be started, 0 cannot."}
+        << QString() << 0;
+    QTest::addRow("default file is index.txt in the working folder")
+        << QStringList{"--check"} << QByteArray("A,1,1,+\n")
+        << QStringList{"Catalogue: <dir>/index.txt",
+                       "  Row 1, line 1: \"A\". It can be started, for example <q>.",
+                       "  Row 2: empty.", "1 item: it can be started."}
+        << QString() << 0;
+    QTest::addRow("unusable item: its line and the window's reason")
+        << check << QByteArray("Fine,1,1,+\n\n\"Too long\",12,1,+\nAlso fine,2,1,+\n")
+        << QStringList{"  Row 2, line 3: \"Too long\". This item cannot be started: both digit "
+                       "counts must be from 1 to 9.",
+                       "3 items: 2 can be started, 1 cannot."}
+        << QString() << 3;
+    QTest::addRow("text with no counts or operator")
+        << check << QByteArray("Title,,,\n")
+        << QStringList{"  Row 1, line 1: \"Title\". This row of the list holds no item.",
+                       "1 item: it cannot be started."}
+        << QString() << 3;
+    QTest::addRow("empty record padding a group is an empty row")
+        << check << QByteArray("A,1,1,+\n\"\",,,\n")
+        << QStringList{"  Row 2, line 2: empty.", "1 item: it can be started."} << QString() << 0;
+    QTest::addRow("read error: the window's error text")
+        << check << QByteArray("Fine,1,1,+\n\"Never closed,2,1,+\n")
+        << QStringList{"The test catalogue cannot be used.", "", "File: <dir>/index.txt",
+                       "Line 2, column 1: the quote that opens this field is never closed, so "
+                       "the rest of the file would become one text."}
+        << QString() << 1;
+    QTest::addRow("missing file") << QStringList{"--check", "elsewhere.txt"} << QByteArray()
+                                  << QStringList{"File: <dir>/elsewhere.txt"} << QString() << 1;
+    QTest::addRow("fields separated by semicolons")
+        << check << QByteArray("A;2;1;+\nB;2;1;+\nC;2;1;+\nD;2;1;+\n")
+        << QStringList{"  Row 1, line 1: \"A;2;1;+\". This item cannot be started: its operator "
+                       "must be exactly +, -, * or /.",
+                       "      Hint: line 1 seems to separate its fields with semicolons, but "
+                       "fields are separated by commas."}
+        << QString() << 3;
+    QTest::addRow("item under another type's group is mentioned, not refused")
+        << check << QByteArray("Times,2,2,*\n")
+        << QStringList{"  Row 1, line 1: \"Times\". It can be started, for example <q>.",
+                       "      Note: its operator is *, so it asks multiplication questions, "
+                       "though it is listed under \"Addition\".",
+                       "1 item: it can be started."}
+        << QString() << 0;
+    QTest::addRow("records beyond 40 are stored but never shown")
+        << check << plusRecords(42)
+        << QStringList{"Not listed",
+                       "  Record 41, line 41: \"Item 41\" is stored but never shown in the list.",
+                       "  Record 42, line 42: \"Item 42\" is stored but never shown in the list.",
+                       "40 items: 40 can be started, 0 cannot."}
+        << QString() << 0;
+    QTest::addRow("empty file") << check << QByteArray("")
+                                << QStringList{"The file lists no items."} << QString() << 0;
+    QTest::addRow("Qt's own options pass")
+        << QStringList{"-platform", "offscreen", "--check", "<file>", "-reverse"}
+        << QByteArray("A,1,1,+\n") << QStringList{"1 item: it can be started."} << QString() << 0;
+    QTest::addRow("two files") << QStringList{"--check", "<file>", "other.txt"}
+                               << QByteArray("A,1,1,+\n") << QStringList{}
+                               << QStringLiteral("Usage: ") << 2;
+    QTest::addRow("unknown option") << QStringList{"--frobnicate"} << QByteArray() << QStringList{}
+                                    << QStringLiteral("Unknown option 'frobnicate'") << 2;
+    QTest::addRow("a file without --check") << QStringList{"<file>"} << QByteArray("A,1,1,+\n")
+                                            << QStringList{} << QStringLiteral("Usage: ") << 2;
+    QTest::addRow("--help")
+        << QStringList{"--help"} << QByteArray()
+        << QStringList{"  --check        Check the test catalogue FILE (default: index.txt in the",
+                       "Exit status:", "  3  --check found a listed item that cannot be started"}
+        << QString() << 0;
+    QTest::addRow("--version") << QStringList{"--version"} << QByteArray()
+                               << QStringList{"calquin <version>"} << QString() << 0;
+}
+
+void CommandLineTest::reportsAndExitStatus() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, catalogue);
+    QFETCH(QStringList, stdoutLines);
+    QFETCH(QString, stderrHas);
+    QFETCH(int, status);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("index.txt"));
+    if (!catalogue.isNull()) {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(catalogue);
+    }
+    arguments.replaceInStrings(QStringLiteral("<file>"), file);
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(dir.path());
+    program.start(QStringLiteral(CALQUIN_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(10000));
+    const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+    const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(program.exitCode() == status, qPrintable(out + err));
+    const QStringList lines = out.split(QLatin1Char('\n'));
+    qsizetype at = 0;
+    for (const QString& expected : stdoutLines) {
+        const QRegularExpression pattern = linePattern(expected, dir.path());
+        while (at < lines.size() && !pattern.match(lines[at]).hasMatch()) {
+            ++at;
+        }
+        QVERIFY2(at < lines.size(),
+                 qPrintable("missing or out of order: " + expected + "\n" + out));
+        ++at;
+    }
+    if (stderrHas.isEmpty()) {
+        QCOMPARE(err, QString());
+    } else {
+        QVERIFY2(err.contains(stderrHas), qPrintable(err));
+        QCOMPARE(out, QString());
+    }
+}
+
+}  // namespace
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "command_line_test.moc"
