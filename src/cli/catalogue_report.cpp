@@ -8,6 +8,7 @@
 #include "cli/exit_status.h"
 #include "engine/catalogue_check.h"
 #include "ui/form1_design.h"
+#include "ui/translation.h"
 
 namespace calquin::cli {
 namespace {
@@ -55,7 +56,7 @@ void describeRow(QStringList& lines, const engine::RowCheck& row, int rowNumber,
     if (row.refusal) {
         lines << indent + tr("Row %1, line %2: \"%3\". %4")
                               .arg(QString::number(rowNumber), QString::number(row.line), text,
-                                   qt(*row.refusal));
+                                   ui::translated("ItemChoice", *row.refusal));
     } else {
         lines << indent + tr("Row %1, line %2: \"%3\". It can be started, for example %4.")
                               .arg(QString::number(rowNumber), QString::number(row.line), text,

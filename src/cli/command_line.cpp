@@ -9,6 +9,7 @@
 #include "cli/exit_status.h"
 #include "engine/random_source.h"
 #include "ui/application.h"
+#include "ui/translation.h"
 
 namespace calquin::cli {
 namespace {
@@ -58,15 +59,15 @@ void print(std::FILE* to, const QString& text) {
     std::fflush(to);
 }
 
-}  // namespace
+struct Options {
+    QCommandLineOption help;
+    QCommandLineOption version;
+    QCommandLineOption check;
+};
 
-int run(int argc, char** argv) {
-    // Decided before any application object exists: only the window may need a display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    QCommandLineParser parser;
+// Texts for --help are made here, so a parser made once the translation is in effect describes
+// its options in the user's language.
+Options describeOptions(QCommandLineParser& parser) {
     // Qt's own options are written with one dash (-platform offscreen, -style fusion).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
@@ -77,17 +78,39 @@ int run(int argc, char** argv) {
            "report, row by row, which items can be started, without opening the window."));
     parser.addOption(check);
     acceptQtOptions(parser);
-    const bool parsed = parser.parse(arguments);
-    const bool wantsHelp = parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
-    const bool wantsWindow = parsed && !wantsHelp && !parser.isSet(version) &&
-                             !parser.isSet(check) && parser.positionalArguments().isEmpty();
-    if (wantsWindow) {
-        return ui::runApplication(argc, argv);
+    return {help, version, check};
+}
+
+}  // namespace
+
+int run(int argc, char** argv) {
+    // Decided before any application object exists: only the window may need a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    {
+        QCommandLineParser parser;
+        const Options options = describeOptions(parser);
+        const bool wantsWindow = parser.parse(arguments) && !parser.isSet(options.help) &&
+                                 !parser.isSet(QStringLiteral("help-all")) &&
+                                 !parser.isSet(options.version) && !parser.isSet(options.check) &&
+                                 parser.positionalArguments().isEmpty();
+        if (wantsWindow) {
+            return ui::runApplication(argc, argv);
+        }
     }
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("calquin"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CALQUIN_VERSION));
+    ui::installTranslations(app);
+    QCommandLineParser parser;
+    const Options options = describeOptions(parser);
+    const bool parsed = parser.parse(arguments);
+    const bool wantsHelp = parser.isSet(options.help) || parser.isSet(QStringLiteral("help-all"));
+    const QCommandLineOption& check = options.check;
+    const QCommandLineOption& version = options.version;
     parser.setApplicationDescription(
         tr("An arithmetic drill for pupils. Without options it opens "
            "the drill window on index.txt in the working directory."));

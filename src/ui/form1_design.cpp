@@ -363,7 +363,7 @@ Form1Controls buildForm1(QWidget* form) {
 QString testTypeCaption(int index) {
     for (const ControlRow& row : kDesign) {
         if (std::string_view(row.name) == "optTTYpe" && row.index == index) {
-            return QString::fromUtf8(row.text);
+            return QCoreApplication::translate("Form1", row.text);
         }
     }
     return {};
