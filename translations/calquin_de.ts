@@ -1,0 +1,238 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>the quote that opens this field is never closed, so the rest of the file would become one text</source>
+        <translation>das Anführungszeichen am Anfang dieses Feldes wird nie geschlossen, sodass der ganze Rest der Datei ein einziger Text würde</translation>
+    </message>
+    <message>
+        <source>text follows the closing quote of a field; put the whole text inside the quotes or add a comma</source>
+        <translation>nach dem schließenden Anführungszeichen eines Feldes steht noch Text; setzen Sie den ganzen Text in die Anführungszeichen oder fügen Sie ein Komma ein</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL byte, so it is not a plain text file</source>
+        <translation>die Datei enthält ein NUL-Byte und ist daher keine reine Textdatei</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the operator sign is missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>die Datei endet mitten im Datensatz, der in dieser Zeile beginnt: das Rechenzeichen fehlt (ein Datensatz hat vier Felder: Text der Übung, Stellenzahl der ersten Zahl, Stellenzahl der zweiten Zahl, Rechenzeichen)</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the second digit count and the operator sign are missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>die Datei endet mitten im Datensatz, der in dieser Zeile beginnt: die Stellenzahl der zweiten Zahl und das Rechenzeichen fehlen (ein Datensatz hat vier Felder: Text der Übung, Stellenzahl der ersten Zahl, Stellenzahl der zweiten Zahl, Rechenzeichen)</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the first digit count, the second digit count and the operator sign are missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>die Datei endet mitten im Datensatz, der in dieser Zeile beginnt: die Stellenzahl der ersten Zahl, die Stellenzahl der zweiten Zahl und das Rechenzeichen fehlen (ein Datensatz hat vier Felder: Text der Übung, Stellenzahl der ersten Zahl, Stellenzahl der zweiten Zahl, Rechenzeichen)</translation>
+    </message>
+    <message>
+        <source>this is record number 102, but a catalogue holds at most 101 records</source>
+        <translation>dies ist Datensatz Nummer 102, aber ein Katalog enthält höchstens 101 Datensätze</translation>
+    </message>
+    <message>
+        <source>there is no such file; the program reads its drill items from a file named &quot;index.txt&quot; in the folder it is started in</source>
+        <translation>diese Datei gibt es nicht; das Programm liest seine Übungen aus einer Datei namens „index.txt“ in dem Ordner, in dem es gestartet wird</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the file cannot be examined</source>
+        <translation>die Datei lässt sich nicht prüfen</translation>
+    </message>
+    <message>
+        <source>the file cannot be read to its end</source>
+        <translation>die Datei lässt sich nicht bis zum Ende lesen</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a text file</source>
+        <translation>dies ist ein Ordner, keine Textdatei</translation>
+    </message>
+    <message>
+        <source>this is not an ordinary file</source>
+        <translation>dies ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file is far larger than a catalogue of at most 101 items can be (over 16 MiB); it is not a catalogue</source>
+        <translation>die Datei ist viel größer, als ein Katalog mit höchstens 101 Übungen sein kann (über 16 MiB); sie ist kein Katalog</translation>
+    </message>
+    <message>
+        <source>the file grew past the size of any catalogue while it was being read</source>
+        <translation>die Datei ist während des Lesens über die Größe jedes Katalogs hinausgewachsen</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+Line %2, column %3: %4.</source>
+        <translation>Der Testkatalog kann nicht verwendet werden.
+
+Datei: %1
+Zeile %2, Spalte %3: %4.</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+Line %2: %3.</source>
+        <translation>Der Testkatalog kann nicht verwendet werden.
+
+Datei: %1
+Zeile %2: %3.</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+%2.</source>
+        <translation>Der Testkatalog kann nicht verwendet werden.
+
+Datei: %1
+%2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Test Selection Area</source>
+        <translation>Testauswahl</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Select details of numbers from list given below :</source>
+        <translation>Wähle aus der Liste unten, mit welchen Zahlen du rechnest:</translation>
+    </message>
+    <message>
+        <source>Click on one of the options below :</source>
+        <translation>Klicke unten auf eine Rechenart:</translation>
+    </message>
+    <message>
+        <source>Back to Index</source>
+        <translation>Zurück zur Liste</translation>
+    </message>
+    <message>
+        <source>Test Area</source>
+        <translation>Testbereich</translation>
+    </message>
+    <message>
+        <source>Ans</source>
+        <translation>Erg.</translation>
+    </message>
+    <message>
+        <source>Qst</source>
+        <translation>Aufg</translation>
+    </message>
+    <message>
+        <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
+        <translation>Tippe das Ergebnis in 'Erg.' und drücke 'Enter'.</translation>
+    </message>
+    <message>
+        <source>Result Area</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>T/Q = ... S</source>
+        <translation>Z/A = ... s</translation>
+    </message>
+    <message>
+        <source>Wrong Ans = 0</source>
+        <translation>Falsch = 0</translation>
+    </message>
+    <message>
+        <source>Correct Ans = 0</source>
+        <translation>Richtig = 0</translation>
+    </message>
+    <message>
+        <source>Options Area</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Give result of each question with correct answers</source>
+        <translation>Jedes Ergebnis gleich mit der Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>Show only summarized result</source>
+        <translation>Nur das Gesamtergebnis zeigen</translation>
+    </message>
+    <message>
+        <source>Click this button to suspend current test and go back to index</source>
+        <translation>Hier unterbrichst du den Test und gehst zurück zur Liste</translation>
+    </message>
+    <message>
+        <source>&apos;Calquin&apos; Competency Test</source>
+        <translation>'Calquin' Rechentest</translation>
+    </message>
+</context>
+<context>
+    <name>ItemChoice</name>
+    <message>
+        <source>This item cannot be started: its operator must be exactly +, -, * or /.</source>
+        <translation>Diese Übung kann nicht gestartet werden: Das Rechenzeichen muss genau +, -, * oder / sein.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: both digit counts must be from 1 to 9.</source>
+        <translation>Diese Übung kann nicht gestartet werden: Beide Stellenzahlen müssen von 1 bis 9 sein.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: for - and / the first number must not have fewer digits than the second.</source>
+        <translation>Diese Übung kann nicht gestartet werden: Bei - und / darf die erste Zahl nicht weniger Stellen haben als die zweite.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: its answers could be too large to check.</source>
+        <translation>Diese Übung kann nicht gestartet werden: Die Ergebnisse könnten zu groß zum Prüfen sein.</translation>
+    </message>
+    <message>
+        <source>This row of the list holds no item.</source>
+        <translation>In dieser Zeile der Liste steht keine Übung.</translation>
+    </message>
+</context>
+<context>
+    <name>Scoring</name>
+    <message>
+        <source>Correct Ans = %1</source>
+        <translation>Richtig = %1</translation>
+    </message>
+    <message>
+        <source>Wrong Ans = %1</source>
+        <translation>Falsch = %1</translation>
+    </message>
+    <message>
+        <source>Correct!</source>
+        <translation>Richtig!</translation>
+    </message>
+    <message>
+        <source>Wrong! Answer is %1</source>
+        <translation>Leider falsch! Die Lösung ist %1</translation>
+    </message>
+    <message>
+        <source>T/Q %1 S</source>
+        <translation>Z/A %1 s</translation>
+    </message>
+    <message>
+        <source>Counting Amounts</source>
+        <translation>Rechenübung</translation>
+    </message>
+</context>
+</TS>
