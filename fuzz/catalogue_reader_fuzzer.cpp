@@ -1,6 +1,7 @@
 // Any bytes can stand in the working directory under the catalogue's name. Whatever they are, the
 // reader must give records or an error that points at a real place in the file, the same way every
-// time, and the texts it hands to the window must be UTF-8.
+// time, and the texts it hands to the window must be UTF-8. A text saved as UTF-16 must read
+// exactly as the same text saved as UTF-8.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -53,6 +54,72 @@ bool wellFormedUtf8(std::string_view s) {
     return true;
 }
 
+// The code points of well-formed UTF-8.
+std::u32string codePoints(std::string_view s) {
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<std::uint8_t>(s[i]);
+        const std::size_t length = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        char32_t cp = length == 1 ? b : b & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            cp = (cp << 6) | (static_cast<std::uint8_t>(s[i + k]) & 0x3F);
+        }
+        out.push_back(cp);
+        i += length;
+    }
+    return out;
+}
+
+// Code points as UTF-16 in the given byte order, without a byte-order mark.
+std::string utf16Bytes(std::u32string_view text, bool bigEndian) {
+    std::string out;
+    const auto unit = [&](char32_t u) {
+        const char high = static_cast<char>(u >> 8);
+        const char low = static_cast<char>(u & 0xFF);
+        out += bigEndian ? std::string{high, low} : std::string{low, high};
+    };
+    for (const char32_t c : text) {
+        if (c >= 0x10000) {
+            unit(0xD800 + ((c - 0x10000) >> 10));
+            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            unit(c);
+        }
+    }
+    return out;
+}
+
+bool hasUtf16Mark(std::string_view bytes) {
+    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+}
+
+// UTF-16 is checked by writing the decoded text back: it must give the file's bytes again, and
+// where decoding stopped, what follows must really be broken (half a character or half a pair).
+void checkUtf16(std::string_view bytes, const DecodedText& decoded) {
+    const bool bigEndian = bytes.starts_with("\xFE\xFF");
+    const std::string_view body = bytes.substr(2);
+    const std::string again = utf16Bytes(codePoints(decoded.text), bigEndian);
+    require(body.starts_with(again), "UTF-16 decodes to the text that encodes back to its bytes");
+    const std::string_view rest = body.substr(again.size());
+    if (decoded.fault.empty()) {
+        require(rest.empty(), "UTF-16 decoded without a fault is decoded to its end");
+        return;
+    }
+    const auto unitAt = [&](std::size_t i) {
+        const auto a = static_cast<std::uint8_t>(rest[i]);
+        const auto b = static_cast<std::uint8_t>(rest[i + 1]);
+        return bigEndian ? (a << 8) | b : (b << 8) | a;
+    };
+    const bool cutOff =
+        rest.size() == 1 || (rest.size() == 3 && unitAt(0) >= 0xD800 && unitAt(0) <= 0xDBFF);
+    const bool loneLow = rest.size() >= 2 && unitAt(0) >= 0xDC00 && unitAt(0) <= 0xDFFF;
+    const bool loneHigh =
+        rest.size() >= 2 && unitAt(0) >= 0xD800 && unitAt(0) <= 0xDBFF &&
+        (rest.size() == 2 || (rest.size() >= 4 && (unitAt(2) < 0xDC00 || unitAt(2) > 0xDFFF)));
+    require(cutOff || loneLow || loneHigh,
+            "UTF-16 decoding stops only where the file is really broken: " + shown(rest, 8));
+}
+
 // The byte offset in the decoded text of the character an error names: lines end at CR LF, LF or a
 // lone CR, and a column counts characters, not bytes. The position just after the last character
 // of a line is valid (a fault found at the line end). Nothing when the position is not in the text.
@@ -81,7 +148,8 @@ bool mentions(const ReadError& error, std::string_view part) {
     return error.what.find(part) != std::string::npos;
 }
 
-void checkError(const ReadError& error, std::string_view decoded) {
+void checkError(const ReadError& error, const DecodedText& decodedText, std::string_view bytes) {
+    const std::string_view decoded = decodedText.text;
     require(error.line >= 1, "an error from the reader names a line");
     require(error.column >= 0, "a column is never negative");
     require(!error.what.empty(), "an error says what is wrong");
@@ -92,6 +160,11 @@ void checkError(const ReadError& error, std::string_view decoded) {
     const char at = *offset < decoded.size() ? decoded[*offset] : '\n';
     if (mentions(error, "NUL byte")) {
         require(at == '\0', "a NUL byte error points at the NUL byte");
+        require(!mentions(error, "UTF-16") || !hasUtf16Mark(bytes),
+                "a file with a UTF-16 mark is not told it has none");
+    } else if (!decodedText.fault.empty()) {
+        require(error.what == decodedText.fault, "a broken file is refused for what broke it");
+        require(*offset == decoded.size(), "the fault is placed where decoding stopped");
     } else if (mentions(error, "never closed")) {
         require(at == '"', "an open quote error points at the quote");
     } else if (mentions(error, "text follows the closing quote")) {
@@ -107,9 +180,13 @@ void checkError(const ReadError& error, std::string_view decoded) {
     }
 }
 
-void checkRecords(const std::vector<Record>& records, std::string_view bytes) {
+void checkRecords(const std::vector<Record>& records, std::string_view bytes,
+                  const DecodedText& decoded) {
     require(records.size() <= static_cast<std::size_t>(kMaxRecords), "at most 101 records");
-    require(bytes.find('\0') == std::string_view::npos, "a file with a NUL byte is refused");
+    require(decoded.fault.empty(), "a broken UTF-16 file is refused");
+    require(decoded.text.find('\0') == std::string::npos, "a NUL character is refused");
+    require(hasUtf16Mark(bytes) || bytes.find('\0') == std::string_view::npos,
+            "a file with a NUL byte is refused unless it is UTF-16");
     bool anyQuote = false;
     for (const Record& r : records) {
         for (const std::string* field : {&r.itemText, &r.digits1, &r.digits2, &r.opSign}) {
@@ -138,22 +215,46 @@ void checkRecords(const std::vector<Record>& records, std::string_view bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-    const std::string decoded = decodeCatalogueText(bytes);
+    const DecodedText decoded = decodeCatalogueText(bytes);
     require(isValidUtf8(bytes) == wellFormedUtf8(bytes),
             "the reader's UTF-8 check agrees with the standard's table");
-    require(wellFormedUtf8(decoded), "the decoded text is UTF-8");
+    require(wellFormedUtf8(decoded.text), "the decoded text is UTF-8");
     const std::string_view withoutMark =
         bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
-    if (wellFormedUtf8(withoutMark)) {
-        require(decoded == withoutMark, "UTF-8 text is kept as it is");
+    const bool utf8 = !hasUtf16Mark(bytes) && wellFormedUtf8(withoutMark);
+    if (hasUtf16Mark(bytes)) {
+        checkUtf16(bytes, decoded);
+    } else {
+        require(decoded.fault.empty(), "only UTF-16 can be broken");
+        if (utf8) {
+            require(decoded.text == withoutMark, "UTF-8 text is kept as it is");
+        }
     }
 
     const ReadResult result = readCatalogue(bytes);
     require(readCatalogue(bytes) == result, "the same bytes give the same result");
     if (const auto* error = std::get_if<ReadError>(&result)) {
-        checkError(*error, decoded);
+        checkError(*error, decoded, bytes);
     } else {
-        checkRecords(std::get<std::vector<Record>>(result), bytes);
+        checkRecords(std::get<std::vector<Record>>(result), bytes, decoded);
+    }
+
+    // The same text saved as UTF-16 in either byte order reads the same, error places and words
+    // included; only the hint for UTF-16 that lost its mark cannot apply to a file that has one.
+    if (utf8) {
+        for (const std::string_view mark : {"\xFF\xFE", "\xFE\xFF"}) {
+            const std::string saved =
+                std::string(mark) + utf16Bytes(codePoints(decoded.text), mark == "\xFE\xFF");
+            const ReadResult same = readCatalogue(saved);
+            if (same == result) {
+                continue;
+            }
+            const auto* a = std::get_if<ReadError>(&result);
+            const auto* b = std::get_if<ReadError>(&same);
+            require(a != nullptr && b != nullptr && a->line == b->line && a->column == b->column &&
+                        mentions(*a, "UTF-16") && mentions(*b, "NUL byte"),
+                    "UTF-16 reads exactly as the same text in UTF-8");
+        }
     }
     return 0;
 }

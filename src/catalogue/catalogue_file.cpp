@@ -1,39 +1,45 @@
 #include "catalogue/catalogue_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <vector>
+#include <filesystem>
+#include <system_error>
 
 namespace calquin::catalogue {
+namespace fs = std::filesystem;
 namespace {
 
-// The file is read with the system's own calls: the program reads this one file once, and the
-// stream and filesystem libraries would add their weight to every start for nothing. It is opened
-// without blocking so that a named pipe in its place is refused instead of waited on.
+// C stdio rather than a stream for the bytes: the program reads this one file once, and a stream
+// would set up the locale machinery on every start for nothing.
 class OpenFile {
 public:
-    explicit OpenFile(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
+    explicit OpenFile(const fs::path& path) : file_(std::fopen(path.string().c_str(), "rb")) {
+        if (file_ != nullptr) {
+            // The bytes go straight into the caller's buffer, without a second copy in stdio's.
+            std::setvbuf(file_, nullptr, _IONBF, 0);
+        }
+    }
     ~OpenFile() {
-        if (fd_ >= 0) {
-            ::close(fd_);
+        if (file_ != nullptr) {
+            std::fclose(file_);
         }
     }
     OpenFile(const OpenFile&) = delete;
     OpenFile& operator=(const OpenFile&) = delete;
 
-    int fd() const { return fd_; }
+    std::FILE* get() const { return file_; }
 
 private:
-    int fd_;
+    std::FILE* file_;
 };
 
 CatalogueFault fileFault(const std::string& path, std::string what) {
     return CatalogueFault{path, ReadError{0, 0, std::move(what)}};
+}
+
+std::string systemError(const char* what, const std::error_code& error) {
+    return std::string(what) + ": " + error.message();
 }
 
 std::string systemError(const char* what) {
@@ -43,63 +49,59 @@ std::string systemError(const char* what) {
 }  // namespace
 
 std::string absolutePath(const std::string& path) {
-    std::string joined = path;
-    if (path.empty() || path.front() != '/') {
-        std::vector<char> cwd(4096);
-        while (::getcwd(cwd.data(), cwd.size()) == nullptr && errno == ERANGE) {
-            cwd.resize(cwd.size() * 2);
+    fs::path joined(path);
+    if (!joined.is_absolute()) {
+        std::error_code error;
+        const fs::path cwd = fs::current_path(error);
+        if (!error) {
+            joined = cwd / joined;
         }
-        joined = std::string(cwd.data()) + "/" + path;
     }
-    std::vector<std::string> steps;
-    std::size_t start = 0;
-    while (start <= joined.size()) {
-        const std::size_t end = std::min(joined.find('/', start), joined.size());
-        const std::string step = joined.substr(start, end - start);
-        if (step == "..") {
-            if (!steps.empty()) {
-                steps.pop_back();
-            }
-        } else if (!step.empty() && step != ".") {
-            steps.push_back(step);
-        }
-        start = end + 1;
+    fs::path normal = joined.lexically_normal();
+    // "a/.." and a trailing separator leave an empty last step; the folder is meant, not its
+    // contents.
+    if (!normal.has_filename() && normal.has_relative_path()) {
+        normal = normal.parent_path();
     }
-    std::string absolute;
-    for (const auto& step : steps) {
-        absolute += "/" + step;
-    }
-    return absolute.empty() ? "/" : absolute;
+    return normal.string();
 }
 
 LoadResult loadCatalogueFile(const std::string& path) {
     const std::string absolute = absolutePath(path);
-    OpenFile file(absolute);
-    if (file.fd() < 0) {
-        if (errno == ENOENT) {
-            return fileFault(absolute,
-                             "there is no such file; the program reads its drill items from a "
-                             "file named \"index.txt\" in the folder it is started in");
-        }
-        return fileFault(absolute, systemError("the file cannot be opened"));
+    const fs::path file(absolute);
+
+    // The type is looked at before the file is opened: opening a named pipe or a device would wait
+    // for a writer or read without end.
+    std::error_code error;
+    const fs::file_status status = fs::status(file, error);
+    if (status.type() == fs::file_type::not_found) {
+        return fileFault(absolute,
+                         "there is no such file; the program reads its drill items from a file "
+                         "named \"index.txt\" in the folder it is started in");
     }
-    struct stat status {};
-    if (::fstat(file.fd(), &status) != 0) {
-        return fileFault(absolute, systemError("the file cannot be examined"));
+    if (error) {
+        return fileFault(absolute, systemError("the file cannot be opened", error));
     }
-    if (S_ISDIR(status.st_mode)) {
+    if (status.type() == fs::file_type::directory) {
         return fileFault(absolute, "this is a folder, not a text file");
     }
-    if (!S_ISREG(status.st_mode)) {
+    if (status.type() != fs::file_type::regular) {
         return fileFault(absolute, "this is not an ordinary file");
     }
-    const auto size = static_cast<std::uint64_t>(status.st_size);
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (error) {
+        return fileFault(absolute, systemError("the file cannot be examined", error));
+    }
     if (size > kMaxCatalogueBytes) {
         return fileFault(absolute, "the file is " + std::to_string(size / (1024 * 1024)) +
                                        " MiB long, far more than a catalogue of at most 101 "
                                        "items can be; it is not a catalogue");
     }
 
+    OpenFile opened(file);
+    if (opened.get() == nullptr) {
+        return fileFault(absolute, systemError("the file cannot be opened"));
+    }
     // Read to the end even if the file grew since it was measured, but never past the limit.
     std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
     std::size_t filled = 0;
@@ -112,23 +114,19 @@ LoadResult loadCatalogueFile(const std::string& path) {
             }
             bytes.resize(bytes.size() * 2);
         }
-        const ssize_t got = ::read(file.fd(), bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
+        filled += std::fread(bytes.data() + filled, 1, bytes.size() - filled, opened.get());
+        if (std::ferror(opened.get()) != 0) {
             return fileFault(absolute, systemError("the file cannot be read to its end"));
         }
-        if (got == 0) {
+        if (std::feof(opened.get()) != 0) {
             break;
         }
-        filled += static_cast<std::size_t>(got);
     }
     bytes.resize(filled);
 
     auto result = readCatalogue(bytes);
-    if (auto* error = std::get_if<ReadError>(&result)) {
-        return CatalogueFault{absolute, std::move(*error)};
+    if (auto* readError = std::get_if<ReadError>(&result)) {
+        return CatalogueFault{absolute, std::move(*readError)};
     }
     return std::get<std::vector<Record>>(std::move(result));
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "catalogue/text_decoding.h"
 
@@ -158,19 +159,15 @@ std::string missingFields(std::size_t firstMissing) {
     return text + (firstMissing + 1 == kFieldNames.size() ? " is missing" : " are missing");
 }
 
-// Editors never write NUL bytes into text, so one means the file is something else (a word
-// processor document, a picture) saved under the catalogue's name. It is looked for in the decoded
-// text so that its column counts characters like every other error's, not the bytes of a
-// byte-order mark or of accented letters.
-std::optional<ReadError> findNulByte(std::string_view text) {
-    const auto at = text.find('\0');
-    if (at == std::string_view::npos) {
-        return std::nullopt;
-    }
+// The line and column of the character at `offset` of the decoded text, counted as the field
+// scanner counts them: CR LF, LF and a lone CR end a line, and a column is a character, not a byte,
+// so neither a byte-order mark nor accented letters before the place push it to the right.
+std::pair<int, int> placeOf(std::string_view text, std::size_t offset) {
     int line = 1;
     int column = 1;
-    for (std::size_t i = 0; i < at; ++i) {
-        const bool lineEnd = text[i] == '\n' || (text[i] == '\r' && text[i + 1] != '\n');
+    for (std::size_t i = 0; i < offset; ++i) {
+        const bool lineEnd =
+            text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
         if (lineEnd) {
             ++line;
             column = 1;
@@ -178,17 +175,40 @@ std::optional<ReadError> findNulByte(std::string_view text) {
             ++column;
         }
     }
-    return ReadError{line, column, "the file holds a NUL byte, so it is not a plain text file"};
+    return {line, column};
+}
+
+// Editors never write NUL bytes into text, so one means the file is something else (a word
+// processor document, a picture) saved under the catalogue's name, or UTF-16 that lost its
+// byte-order mark. It is looked for in the decoded text, so a NUL character in well-formed UTF-16
+// is refused the same way. A NUL before the place where decoding broke is the first fault.
+std::optional<ReadError> findEncodingFault(const DecodedText& decoded, std::string_view bytes) {
+    if (const auto at = decoded.text.find('\0'); at != std::string::npos) {
+        const auto [line, column] = placeOf(decoded.text, at);
+        if (looksLikeUtf16WithoutMark(bytes)) {
+            return ReadError{line, column,
+                             "the file holds NUL bytes between its letters, so it looks like it "
+                             "was saved as UTF-16 (\"Unicode\") without a byte-order mark; save "
+                             "it as UTF-8 instead, for example in Notepad with \"Save as\" and the "
+                             "encoding \"UTF-8\""};
+        }
+        return ReadError{line, column, "the file holds a NUL byte, so it is not a plain text file"};
+    }
+    if (!decoded.fault.empty()) {
+        const auto [line, column] = placeOf(decoded.text, decoded.text.size());
+        return ReadError{line, column, std::string(decoded.fault)};
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
 ReadResult readCatalogue(std::string_view bytes) {
-    const std::string text = decodeCatalogueText(bytes);
-    if (auto nul = findNulByte(text)) {
-        return *nul;
+    const DecodedText decoded = decodeCatalogueText(bytes);
+    if (auto fault = findEncodingFault(decoded, bytes)) {
+        return *fault;
     }
-    FieldScanner scanner(text);
+    FieldScanner scanner(decoded.text);
     std::vector<Record> records;
     while (true) {
         std::array<std::string, 4> fields;

@@ -6,7 +6,21 @@
 namespace calquin::catalogue {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+
+constexpr std::string_view kHalfCharacterAtEnd =
+    "the file is saved as UTF-16 (\"Unicode\") but ends in the middle of a character, so it was "
+    "probably cut off while it was copied or saved; save it again";
+constexpr std::string_view kLoneHighSurrogate =
+    "the character here is broken: the file is saved as UTF-16 (\"Unicode\"), which stores some "
+    "characters (such as emoji) as two halves, and here a first half has no second half; delete "
+    "the character and type it again";
+constexpr std::string_view kLoneLowSurrogate =
+    "the character here is broken: the file is saved as UTF-16 (\"Unicode\"), which stores some "
+    "characters (such as emoji) as two halves, and here a second half has no first half; delete "
+    "the character and type it again";
 
 // Code points of the bytes 0x80 to 0x9F in Windows-1252. The five bytes the code page leaves
 // undefined map to the C1 control of the same value, as browsers do.
@@ -22,8 +36,13 @@ void appendUtf8(std::string& out, char32_t cp) {
     } else if (cp < 0x800) {
         out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
         out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
+    } else if (cp < 0x10000) {
         out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     }
@@ -43,6 +62,51 @@ std::string fromWindows1252(std::string_view bytes) {
         }
     }
     return out;
+}
+
+bool isHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool isLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+DecodedText fromUtf16(std::string_view bytes, bool bigEndian) {
+    const auto unitAt = [&](std::size_t i) {
+        const auto first = static_cast<std::uint8_t>(bytes[i]);
+        const auto second = static_cast<std::uint8_t>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    };
+    DecodedText decoded;
+    // Most catalogue text is ASCII: one UTF-8 byte for every two UTF-16 bytes.
+    decoded.text.reserve(bytes.size() / 2);
+    std::size_t i = 0;
+    while (i + 1 < bytes.size()) {
+        const char32_t unit = unitAt(i);
+        if (isLowSurrogate(unit)) {
+            decoded.fault = kLoneLowSurrogate;
+            return decoded;
+        }
+        if (!isHighSurrogate(unit)) {
+            appendUtf8(decoded.text, unit);
+            i += 2;
+            continue;
+        }
+        if (i + 3 >= bytes.size() || !isLowSurrogate(unitAt(i + 2))) {
+            // A lone byte after the first half is the cut-off end, reported as such below.
+            if (i + 3 == bytes.size()) {
+                break;
+            }
+            decoded.fault = kLoneHighSurrogate;
+            return decoded;
+        }
+        appendUtf8(decoded.text, 0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 2) - 0xDC00));
+        i += 4;
+    }
+    if (i < bytes.size()) {
+        decoded.fault = kHalfCharacterAtEnd;
+    }
+    return decoded;
 }
 
 }  // namespace
@@ -87,14 +151,44 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::string decodeCatalogueText(std::string_view bytes) {
-    if (bytes.starts_with(kByteOrderMark)) {
-        bytes.remove_prefix(kByteOrderMark.size());
+DecodedText decodeCatalogueText(std::string_view bytes) {
+    if (bytes.starts_with(kUtf16LeMark)) {
+        return fromUtf16(bytes.substr(kUtf16LeMark.size()), false);
+    }
+    if (bytes.starts_with(kUtf16BeMark)) {
+        return fromUtf16(bytes.substr(kUtf16BeMark.size()), true);
+    }
+    if (bytes.starts_with(kUtf8Mark)) {
+        bytes.remove_prefix(kUtf8Mark.size());
     }
     if (isValidUtf8(bytes)) {
-        return std::string(bytes);
+        return DecodedText{std::string(bytes), {}};
     }
-    return fromWindows1252(bytes);
+    return DecodedText{fromWindows1252(bytes), {}};
+}
+
+bool looksLikeUtf16WithoutMark(std::string_view bytes) {
+    if (bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark)) {
+        return false;
+    }
+    // NUL bytes counted apart by the parity of their place: in UTF-16 every letter, digit, comma
+    // and line end of plain English text has a NUL half, on the same side in the whole file.
+    std::array<std::size_t, 2> nuls = {0, 0};
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\0') {
+            ++nuls[i % 2];
+        }
+    }
+    const std::size_t pairs = bytes.size() / 2;
+    for (std::size_t side = 0; side < 2; ++side) {
+        // Digit counts, operators, commas and line ends are plain text whatever the item texts'
+        // script, so at least a fifth of the characters have a NUL half. The other half is a NUL
+        // only for the few letters numbered in multiples of 256; a binary file has NULs on both.
+        if (pairs > 0 && nuls[side] * 5 >= pairs && nuls[1 - side] * 10 <= nuls[side]) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace calquin::catalogue

@@ -54,12 +54,30 @@ TEST(AbsolutePath, ResolvesStepsAgainstTheWorkingDirectory) {
     EXPECT_EQ(absolutePath("/school/./maths/../drills/index.txt"), "/school/drills/index.txt");
     EXPECT_EQ(absolutePath("/../index.txt"), "/index.txt");
     EXPECT_EQ(absolutePath("index.txt"), (fs::current_path() / "index.txt").string());
+    EXPECT_EQ(absolutePath("/school/drills/"), "/school/drills");
+    EXPECT_EQ(absolutePath("/school/drills/.."), "/school");
+    EXPECT_EQ(absolutePath("/school//drills"), "/school/drills");
+    EXPECT_EQ(absolutePath("/.."), "/");
+    EXPECT_EQ(absolutePath(""), fs::current_path().string());
 }
 
 TEST_F(CatalogueFile, NamedPipeInPlaceOfTheFileIsRefusedWithoutWaiting) {
     const auto path = dir_ / "index.txt";
     ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
     EXPECT_NE(describeFault(faultOf(path)).find("not an ordinary file"), std::string::npos);
+}
+
+// A device never ends: opened and read, it would fill the size cap before being refused.
+TEST_F(CatalogueFile, DeviceInPlaceOfTheFileIsRefusedWithoutReadingIt) {
+    fs::create_symlink("/dev/zero", dir_ / "index.txt");
+    EXPECT_NE(describeFault(faultOf(dir_ / "index.txt")).find("not an ordinary file"),
+              std::string::npos);
+}
+
+TEST_F(CatalogueFile, PathThroughAFileIsNamedAsMissing) {
+    write("Sums,1,1,+\n");
+    EXPECT_NE(describeFault(faultOf(dir_ / "index.txt" / "index.txt")).find("no such file"),
+              std::string::npos);
 }
 
 TEST_F(CatalogueFile, FolderInPlaceOfTheFileIsRefused) {

@@ -98,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"after_byte_order_mark", "\xEF\xBB\xBFSums\0,1,1,+\n"s, ReadError{1, 5, "NUL"}},
         HostileCase{"after_utf8_letter", "Caf\xC3\xA9\0,1,1,+\n"s, ReadError{1, 5, "NUL"}},
         HostileCase{"after_windows_1252_letter", "Caf\xE9\0,1,1,+\n"s, ReadError{1, 5, "NUL"}},
-        HostileCase{"utf16_file", "\xFF\xFES\0u\0m\0s\0"s, ReadError{1, 4, "NUL"}}),
+        // With its byte-order mark UTF-16 is read as text; without one it is still refused.
+        HostileCase{"utf16_file_without_mark", "S\0u\0m\0s\0"s, ReadError{1, 2, "UTF-16"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
