@@ -59,9 +59,16 @@ QString hostOf(const QString& url) {
 void writePictures(const QString& url, const QDir& out) {
     requirePictureFonts();
 
-    writeFile(out.filePath(QStringLiteral("banner.jpg")),
-              encodeJpeg(drawBanner(hostOf(url)), kBannerQuality, kBannerDotsPerInch));
-    writeFile(out.filePath(QStringLiteral("logo.bmp")), encodeBmp24(drawLogo()));
+    // The @2x pictures serve screens of twice the density (Qt's naming for them). The banner keeps
+    // its printed size there, so its density doubles with its pixels.
+    const QString host = hostOf(url);
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        writeFile(out.filePath(QStringLiteral("banner%1.jpg").arg(suffix)),
+                  encodeJpeg(drawBanner(host, scale), kBannerQuality, kBannerDotsPerInch * scale));
+        writeFile(out.filePath(QStringLiteral("logo%1.bmp").arg(suffix)),
+                  encodeBmp24(drawLogo(scale)));
+    }
     writeFile(out.filePath(QStringLiteral("calquin.ico")),
               encodeIco({{drawWindowIcon(32, IconColours::Two), kTwoColours},
                          {drawWindowIcon(32, IconColours::Sixteen), kSixteenColours},

@@ -137,11 +137,14 @@ void requirePictureFonts() {
     }
 }
 
-QImage drawBanner(const QString& host) {
-    QImage banner(kBannerSize, QImage::Format_RGB32);
+QImage drawBanner(const QString& host, int scale) {
+    QImage banner(kBannerSize * scale, QImage::Format_RGB32);
     banner.fill(Qt::white);
     QPainter painter(&banner);
     painter.setRenderHint(QPainter::Antialiasing);
+    // Every length below is in the pixels of the small picture; text is filled as outlines and
+    // measured unscaled, so the larger picture lays out exactly as the small one.
+    painter.scale(scale, scale);
 
     const QColor ink(0x17, 0x37, 0x5E);
     const QColor teal(0x0B, 0x76, 0x6E);
@@ -196,11 +199,12 @@ QImage drawBanner(const QString& host) {
     return banner;
 }
 
-QImage drawLogo() {
-    QImage logo(kLogoSize, QImage::Format_RGB32);
+QImage drawLogo(int scale) {
+    QImage logo(kLogoSize * scale, QImage::Format_RGB32);
     logo.fill(Qt::white);
     QPainter painter(&logo);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
 
     paintEmblem(painter, QRectF(14, 5, 67, 67),
                 {QColor(0x3A, 0x3A, 0x3A),

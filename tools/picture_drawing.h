@@ -27,10 +27,12 @@ inline constexpr std::array<QRgb, 2> kTwoColours{0xFF00FFFF, 0xFFFFFFFF};
 void requirePictureFonts();
 
 // An advertisement for the publisher's other products and its web address `host`, on white.
-QImage drawBanner(const QString& host);
+// `scale` 2 draws the same picture with twice the pixels each way, for screens of twice the
+// density: the same drawing on a finer grid, not the small picture enlarged.
+QImage drawBanner(const QString& host, int scale = 1);
 
-// The publisher's emblem above its name, in greys only.
-QImage drawLogo();
+// The publisher's emblem above its name, in greys only; `scale` as for the banner.
+QImage drawLogo(int scale = 1);
 
 enum class IconColours {
     // Cyan and white only. With no black there is no way to let the desktop show through (see

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "ui/controls.h"
@@ -119,7 +120,25 @@ QImage readPicture(const QString& path, const char* format) {
     return reader.read();
 }
 
-QIcon readIcon(const QString& path) {
+// Screens of more than one device pixel per pixel of the layout get the pictures drawn with
+// twice the pixels; the others get the design's own and nothing else is read.
+bool denseScreen(const QWidget* widget) {
+    return widget->devicePixelRatioF() > 1.0;
+}
+
+// A picture drawn for `ratio` device pixels per layout pixel, so it is shown at its layout size.
+QPixmap picture(const QString& path, const char* format, int ratio) {
+    QPixmap pixmap = QPixmap::fromImage(readPicture(path, format));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+// Sizes of the desktop's menu icon that are carried for dense screens, beyond the icon's own 16
+// and 32. The window system is handed every size an icon has, decoded, as the window opens, so
+// they are added only where they can be needed.
+constexpr int kDenseIconSizes[] = {48, 64, 128, 256};
+
+QIcon readIcon(const QString& path, bool dense) {
     QImageReader reader(path, "ico");
     reader.setAutoDetectImageFormat(false);
     QIcon icon;
@@ -129,6 +148,12 @@ QIcon readIcon(const QString& path) {
             icon.addPixmap(QPixmap::fromImage(image));
         }
     } while (reader.jumpToNextImage());
+    if (dense) {
+        for (const int size : kDenseIconSizes) {
+            icon.addPixmap(QPixmap::fromImage(readPicture(
+                QStringLiteral(":/icons/hicolor/%1x%1/apps/calquin.png").arg(size), "png")));
+        }
+    }
     return icon;
 }
 
@@ -194,15 +219,20 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
             return new QPushButton(text, parent);
         case Kind::PictureButton: {
             auto* button = new PictureButton(parent);
-            button->setIcon(
-                QPixmap::fromImage(readPicture(QStringLiteral(":/banner.jpg"), "jpeg")));
+            QIcon banner(picture(QStringLiteral(":/banner.jpg"), "jpeg", 1));
+            if (denseScreen(parent)) {
+                banner.addPixmap(picture(QStringLiteral(":/banner@2x.jpg"), "jpeg", 2));
+            }
+            button->setIcon(banner);
             button->setIconSize(QSize(300, 91));
             setBackground(button, QPalette::Button, kWhite);
             return button;
         }
         case Kind::Image: {
             auto* image = new QLabel(parent);
-            image->setPixmap(QPixmap::fromImage(readPicture(QStringLiteral(":/logo.bmp"), "bmp")));
+            image->setPixmap(denseScreen(parent)
+                                 ? picture(QStringLiteral(":/logo@2x.bmp"), "bmp", 2)
+                                 : picture(QStringLiteral(":/logo.bmp"), "bmp", 1));
             image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return image;
         }
@@ -279,6 +309,26 @@ constexpr AccessibleText kAccessibleTexts[] = {
     {"Label9", "", "Average time per question in seconds"},
 };
 
+// A question in words, as a reader should say it: "+" it says well, but "*" as "star" and "/" as
+// "slash". Whole phrases with the numbers as arguments, so that a language can order them its
+// own way; the numbers stay digits.
+struct SpokenOperator {
+    std::string_view sign;
+    const char* words;
+};
+
+constexpr SpokenOperator kSpokenOperators[] = {
+    {"+", QT_TRANSLATE_NOOP("Form1", "%1 plus %2")},
+    {"-", QT_TRANSLATE_NOOP("Form1", "%1 minus %2")},
+    {"*", QT_TRANSLATE_NOOP("Form1", "%1 times %2")},
+    {"/", QT_TRANSLATE_NOOP("Form1", "%1 divided by %2")},
+};
+
+const AccessibleText& accessibleText(std::string_view control) {
+    return *std::find_if(std::begin(kAccessibleTexts), std::end(kAccessibleTexts),
+                         [control](const AccessibleText& text) { return text.control == control; });
+}
+
 void describeForAssistiveTechnology(QWidget* form) {
     for (const auto& text : kAccessibleTexts) {
         QWidget* widget = control<QWidget>(form, text.control);
@@ -292,6 +342,22 @@ void describeForAssistiveTechnology(QWidget* form) {
 }
 
 }  // namespace
+
+QString answerBoxHint() {
+    return QString::fromUtf8(accessibleText("Text1").description);
+}
+
+QString spokenQuestion(const QString& caption, std::string_view sign) {
+    const auto spoken = std::find_if(std::begin(kSpokenOperators), std::end(kSpokenOperators),
+                                     [sign](const SpokenOperator& op) { return op.sign == sign; });
+    const qsizetype firstBlank = caption.indexOf(u' ');
+    const qsizetype lastBlank = caption.lastIndexOf(u' ');
+    if (spoken == std::end(kSpokenOperators) || firstBlank < 0 || lastBlank == firstBlank) {
+        return caption;
+    }
+    return QCoreApplication::translate("Form1", spoken->words)
+        .arg(caption.left(firstBlank), caption.mid(lastBlank + 1));
+}
 
 void setCaption(QLabel* label, const QString& text) {
     label->setText(text);
@@ -310,7 +376,7 @@ Form1Controls buildForm1(QWidget* form) {
     const QFont regular = designFont(false);
     const QFont bold = designFont(true);
     form->setFont(regular);
-    form->setWindowIcon(readIcon(QStringLiteral(":/calquin.ico")));
+    form->setWindowIcon(readIcon(QStringLiteral(":/calquin.ico"), denseScreen(form)));
 
     QHash<QString, QWidget*> containers{{"Form1", form}};
     std::vector<std::pair<int, QWidget*>> tabOrder;
@@ -355,6 +421,16 @@ Form1Controls buildForm1(QWidget* form) {
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    }
+    // The focus starts on the first stop of the tab cycle. Left to itself, Qt gives an opening
+    // window's focus to whichever control its focus chain reaches first, and the chain follows
+    // the order the controls were made in, not the tab order.
+    const auto firstStop = std::find_if(tabOrder.begin(), tabOrder.end(), [form](const auto& stop) {
+        return (stop.second->focusPolicy() & Qt::TabFocus) && stop.second->isVisibleTo(form) &&
+               stop.second->isEnabled();
+    });
+    if (firstStop != tabOrder.end()) {
+        firstStop->second->setFocus();
     }
     describeForAssistiveTechnology(form);
     return collectControls(form);

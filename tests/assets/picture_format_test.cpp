@@ -176,3 +176,32 @@ TEST(LogoBmp, ShowsDarkMarksOnAWhiteGround) {
 }
 
 }  // namespace
+
+// ---- the pictures for screens of twice the density ----
+
+namespace {
+
+using namespace calquin::test;
+
+TEST(DensePictures, BannerIsABaselineJpegOfTwiceThePixelsAndTwiceTheDensity) {
+    const Bytes jpeg = readAsset("banner@2x.jpg");
+    const std::vector<Segment> segments = headerSegments(jpeg);
+    const auto frame = std::find_if(segments.begin(), segments.end(),
+                                    [](const Segment& s) { return s.marker == 0xC0; });
+    ASSERT_NE(frame, segments.end()) << "no baseline frame";
+    EXPECT_EQ(be(jpeg, frame->payload + 1, 2), 182U) << "height";
+    EXPECT_EQ(be(jpeg, frame->payload + 3, 2), 600U) << "width";
+    EXPECT_EQ(jpeg[frame->payload + 7], 0x22) << "luminance sampling";
+    EXPECT_EQ(be(jpeg, 14, 2), 600U) << "horizontal density";
+}
+
+TEST(DensePictures, LogoIs190By220At24BitsBottomUp) {
+    const Bytes bmp = readAsset("logo@2x.bmp");
+    constexpr std::size_t kStride = 572;  // 190 * 3 = 570, padded to a multiple of 4
+    ASSERT_EQ(bmp.size(), kLogoPixelOffset + kStride * 220);
+    EXPECT_EQ(le(bmp, 18, 4), 190U);
+    EXPECT_EQ(le(bmp, 22, 4), 220U);
+    EXPECT_EQ(le(bmp, 28, 2), 24U);
+}
+
+}  // namespace

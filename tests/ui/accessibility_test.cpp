@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <vector>
 
 #include "fakes.h"
 
@@ -59,6 +60,12 @@ private slots:
     void countersAreAnnouncedWhenTheyChange();
     void messageAfterAnAnswerIsAnnounced();
     void aWholeDrillRunsFromTheKeyboard();
+    void focusStartsOnTheChosenTestType();
+    void focusGoesToTheItemListAfterBackToIndex();
+    void questionsAreSpokenInWords_data();
+    void questionsAreSpokenInWords();
+    void everyQuestionIsAnnouncedOnceAfterItIsShown_data();
+    void everyQuestionIsAnnouncedOnceAfterItIsShown();
 };
 
 void Accessibility::controlsAreAnnouncedByRoleAndName_data() {
@@ -76,8 +83,8 @@ void Accessibility::controlsAreAnnouncedByRoleAndName_data() {
     row("picture button", false, QAccessible::Button, "Publisher's web page",
         "Opens the publisher's web page in the web browser");
     row("logo", false, QAccessible::Graphic, "Publisher's logo");
-    row("answer box", true, QAccessible::EditableText, "Answer",
-        "Type the answer to the question and press Enter");
+    // During a test the answer box is described by the question it asks for (see below).
+    row("answer box", true, QAccessible::EditableText, "Answer", "the question in words");
     row("correct counter", true, QAccessible::StaticText, "Correct Ans = 0",
         "Number of correct answers");
     row("wrong counter", true, QAccessible::StaticText, "Wrong Ans = 0", "Number of wrong answers");
@@ -101,6 +108,10 @@ void Accessibility::controlsAreAnnouncedByRoleAndName() {
         announced(&tested.form, static_cast<QAccessible::Role>(role), name);
     QVERIFY(control);
     QVERIFY(!control->state().invisible);
+    if (description == "the question in words") {
+        description = spokenQuestion(tested.control<QLabel>("lblQst")->text(), "+");
+        QVERIFY(description.contains(" plus "));
+    }
     QCOMPARE(control->text(QAccessible::Description), description);
 }
 
@@ -199,6 +210,161 @@ void Accessibility::aWholeDrillRunsFromTheKeyboard() {
     press(Qt::Key_Space);
     QVERIFY(tested.control("Frame4")->isVisible());
     QVERIFY(!tested.control("frmTest")->isVisible());
+}
+
+void Accessibility::focusStartsOnTheChosenTestType() {
+    TestedForm tested;
+    if (auto error = tested.form.Form_Load(writeCatalogue(catalogueOf(10)).toStdString())) {
+        QFAIL(error->c_str());
+    }
+    // Before the window opens: what it will hand the focus to when it is activated.
+    QCOMPARE(tested.form.focusWidget(), tested.control("optTTYpe", 0));
+    tested.form.show();
+    tested.form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&tested.form));
+    QCOMPARE(QApplication::focusWidget(), tested.control("optTTYpe", 0));
+
+    // The design's cycle from there: "Addition", the list, the banner, round again.
+    for (const char* next : {"List1", "Command6", "optTTYpe"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString(next));
+    }
+}
+
+void Accessibility::focusGoesToTheItemListAfterBackToIndex() {
+    LoadedForm tested;
+    tested.startTest();
+    QTest::mouseClick(tested.control("cmdBack"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), tested.control("List1"));
+}
+
+namespace {
+
+// Every description change Qt's accessibility layer reports, as a screen reader's bridge sees
+// them, with the question on screen at that moment. Qt reports changes only while a bridge to a
+// screen reader is active; without one, `listening` is false and nothing arrives.
+struct DescriptionEvents {
+    struct Seen {
+        QObject* object;
+        QString description;
+        QString questionShown;
+    };
+    static inline std::vector<Seen> seen;
+    static inline QLabel* question = nullptr;
+    static void record(QAccessibleEvent* event) {
+        if (event->type() == QAccessible::DescriptionChanged) {
+            QAccessibleInterface* node = event->accessibleInterface();
+            seen.push_back({event->object(),
+                            node ? node->text(QAccessible::Description) : QString(),
+                            question ? question->text() : QString()});
+        }
+    }
+    explicit DescriptionEvents(QLabel* shown) : listening(QAccessible::isActive()) {
+        seen.clear();
+        question = shown;
+        QAccessible::installUpdateHandler(&record);
+    }
+    ~DescriptionEvents() {
+        QAccessible::installUpdateHandler(nullptr);
+        question = nullptr;
+    }
+    const bool listening;
+};
+
+// What a reader hears for the answer box when it asks for it.
+QString describedAs(QWidget* box) {
+    return QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+}
+
+}  // namespace
+
+void Accessibility::questionsAreSpokenInWords_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QString>("spoken");
+    QTest::addRow("addition") << "37 + 8"
+                              << "+"
+                              << "37 plus 8";
+    QTest::addRow("subtraction to zero") << "45 - 45"
+                                         << "-"
+                                         << "45 minus 45";
+    QTest::addRow("multiplication, not star") << "7 * 5"
+                                              << "*"
+                                              << "7 times 5";
+    QTest::addRow("division, not slash") << "96 / 12"
+                                         << "/"
+                                         << "96 divided by 12";
+    QTest::addRow("large numbers stay digits") << "123456789 + 987654321"
+                                               << "+"
+                                               << "123456789 plus 987654321";
+    QTest::addRow("unknown sign as shown") << "0 x 0"
+                                           << "x"
+                                           << "0 x 0";
+    QTest::addRow("empty caption") << ""
+                                   << "+"
+                                   << "";
+}
+
+void Accessibility::questionsAreSpokenInWords() {
+    QFETCH(QString, caption);
+    QFETCH(QString, sign);
+    QFETCH(QString, spoken);
+    QCOMPARE(spokenQuestion(caption, sign.toStdString()), spoken);
+}
+
+void Accessibility::everyQuestionIsAnnouncedOnceAfterItIsShown_data() {
+    QTest::addColumn<bool>("summaryOnly");
+    QTest::addRow("after each message closes") << false;
+    QTest::addRow("at once in summary mode") << true;
+}
+
+void Accessibility::everyQuestionIsAnnouncedOnceAfterItIsShown() {
+    QFETCH(bool, summaryOnly);
+    LoadedForm tested;
+    auto* question = tested.control<QLabel>("lblQst");
+    QWidget* box = tested.control("Text1");
+    // The next question is drawn only once the message is closed, so until then the answer box
+    // must still describe the question that was answered.
+    std::vector<QString> describedWhileOpen;
+    tested.messenger.whileOpen = [&] { describedWhileOpen.push_back(describedAs(box)); };
+
+    DescriptionEvents events(question);
+    std::vector<QString> asked;
+    tested.startTest();
+    asked.push_back(describedAs(box));
+    if (summaryOnly) {
+        QTest::mouseClick(tested.control("Option2"), Qt::LeftButton);
+    }
+    constexpr int kAnswers = 3;
+    for (int i = 0; i < kAnswers; ++i) {
+        QTest::keyClicks(box, QString::number(tested.form.state().answer + i % 2));
+        QTest::keyClick(box, Qt::Key_Return);
+        asked.push_back(describedAs(box));
+        QCOMPARE(asked.back(), spokenQuestion(question->text(), "+"));
+        QVERIFY2(asked.back().contains(" plus "), qPrintable(asked.back()));
+    }
+    QTest::mouseClick(tested.control("cmdBack"), Qt::LeftButton);
+    const QString hint("Type the answer to the question and press Enter");
+    QCOMPARE(describedAs(box), hint);
+
+    QCOMPARE(describedWhileOpen.size(), summaryOnly ? std::size_t{0} : std::size_t{kAnswers});
+    for (std::size_t i = 0; i < describedWhileOpen.size(); ++i) {
+        QCOMPARE(describedWhileOpen[i], asked[i]);
+    }
+
+    if (!events.listening) {
+        QSKIP("no screen reader bridge is active, so Qt reports no accessibility events here");
+    }
+    // One announcement per question, each made once its question is on screen, then the hint.
+    const auto& seen = DescriptionEvents::seen;
+    QCOMPARE(seen.size(), asked.size() + 1);
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+        QCOMPARE(seen[i].object, box);
+        QCOMPARE(seen[i].description, asked[i]);
+        QCOMPARE(seen[i].description, spokenQuestion(seen[i].questionShown, "+"));
+    }
+    QCOMPARE(seen.back().object, box);
+    QCOMPARE(seen.back().description, hint);
 }
 
 QTEST_MAIN(Accessibility)

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 
 #include "fakes.h"
 #include "ui/controls.h"
@@ -184,6 +185,15 @@ void DesignState::fontsColoursAndPictures() {
     QCOMPARE(banner->iconSize(), QSize(300, 91));
     QVERIFY(!banner->icon().pixmap(300, 91).isNull());
     QCOMPARE(tested.control<QLabel>("Image1")->pixmap().size(), QSize(95, 110));
+
+    // At the usual density only the design's own pictures are read: no larger banner, logo or
+    // icon size is decoded for a screen that cannot show it.
+    QCOMPARE(banner->icon().availableSizes(), QList<QSize>{QSize(300, 91)});
+    QCOMPARE(tested.control<QLabel>("Image1")->pixmap().devicePixelRatio(), 1.0);
+    const QList<QSize> iconSizes = tested.form.windowIcon().availableSizes();
+    QVERIFY2(std::all_of(iconSizes.begin(), iconSizes.end(),
+                         [](QSize size) { return size.width() <= 32; }),
+             "the window icon carries sizes beyond its own 16 and 32");
 }
 
 void DesignState::counterLabelsLieInFrontOfTheBar() {
