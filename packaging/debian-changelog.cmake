@@ -43,25 +43,26 @@ function(trailer year month day hour minute out)
 endfunction()
 
 file(STRINGS "${INPUT}" lines ENCODING UTF-8)
-set(heading_pattern
-    "^## ([0-9][0-9.]*) - ([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9]) ([0-9][0-9]):([0-9][0-9]) UTC$")
+set(two "[0-9][0-9]")
+set(heading_pattern "^## ([0-9][0-9.]*) - (${two}${two})-(${two})-(${two}) (${two}):(${two}) UTC$")
 set(text "")
 set(pending_trailer "")
 foreach(line IN LISTS lines)
     if(line MATCHES "${heading_pattern}")
         set(version ${CMAKE_MATCH_1})
-        set(date ${CMAKE_MATCH_2} ${CMAKE_MATCH_3} ${CMAKE_MATCH_4} ${CMAKE_MATCH_5} ${CMAKE_MATCH_6})
+        set(date ${CMAKE_MATCH_2} ${CMAKE_MATCH_3} ${CMAKE_MATCH_4})
+        list(APPEND date ${CMAKE_MATCH_5} ${CMAKE_MATCH_6})
         if(pending_trailer)
             string(APPEND text "\n${pending_trailer}\n\n")
         endif()
         # CMake's arithmetic reads a leading 0 as decimal, so "08" and "09" are safe.
         trailer(${date} pending_trailer)
         string(APPEND text "${PACKAGE} (${version}) unstable; urgency=medium\n\n")
-    elseif(NOT pending_trailer)
-        # Still in the introduction.
     elseif(line MATCHES "^## ")
         message(FATAL_ERROR "${INPUT}: release heading not of the form "
             "\"## 1.2.3 - YYYY-MM-DD HH:MM UTC\": ${line}")
+    elseif(NOT pending_trailer)
+        # Still in the introduction.
     elseif(line MATCHES "^- (.*)$")
         string(APPEND text "  * ${CMAKE_MATCH_1}\n")
     elseif(line MATCHES "^  (.*)$")

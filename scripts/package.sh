@@ -24,13 +24,14 @@ cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags=$(dpkg-buildflags --get LDFLAGS)
 # Debian 12's dpkg (1.21) knows neither stack-clash nor control-flow protection; later ones give
 # both with hardening=+all. Ask for them the way those later versions do, unless already given.
-case " $cxxflags " in *" -fstack-clash-protection "*) ;; *) cxxflags+=" -fstack-clash-protection" ;; esac
 case "$(dpkg --print-architecture)" in
-    amd64 | i386) branch=-fcf-protection ;;
-    arm64) branch=-mbranch-protection=standard ;;
-    *) branch= ;;
+    amd64 | i386) wanted=(-fstack-clash-protection -fcf-protection) ;;
+    arm64) wanted=(-fstack-clash-protection -mbranch-protection=standard) ;;
+    *) wanted=(-fstack-clash-protection) ;;
 esac
-case " $cxxflags " in *" $branch "*) ;; *) cxxflags+=" $branch" ;; esac
+for flag in "${wanted[@]}"; do
+    case " $cxxflags " in *" $flag "*) ;; *) cxxflags+=" $flag" ;; esac
+done
 # The Release configuration adds only -DNDEBUG here: the optimisation level is Debian's (-O2).
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
     -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" -DCALQUIN_BUILD_UI=ON \

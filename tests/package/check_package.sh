@@ -243,7 +243,8 @@ else
 fi
 
 changelog=$unpacked/usr/share/doc/calquin/changelog.gz
-latest=$(zcat "$changelog" >"$work/changelog" && dpkg-parsechangelog -l "$work/changelog" -S Version 2>&1)
+latest=$(zcat "$changelog" >"$work/changelog" &&
+    dpkg-parsechangelog -l "$work/changelog" -S Version 2>&1)
 if [ "$latest" = "$project_version" ] &&
     grep -q "^## $project_version - " "$root/CHANGELOG.md"; then
     pass "changelog.gz is a Debian changelog whose latest entry is $project_version"
