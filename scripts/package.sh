@@ -12,8 +12,8 @@
 #
 # Installs nothing: needs dpkg-dev, file, desktop-file-utils, appstream, xvfb, xauth, xdotool,
 # lintian, devscripts and man-db (scripts/setup.sh full).
-# Runtime on 2 shared cores (measured with other builds running): about 70 s from scratch (build
-# about 45 s, CPack 7 s, checks 13 s; 5 s more with CI's real install), 30 s once built.
+# Runtime on 2 shared cores (measured with other builds running): about 50 s to 70 s from scratch
+# (build 30 s to 45 s, CPack 7 s, checks 13 s; 5 s more with CI's real install), 25 s once built.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"

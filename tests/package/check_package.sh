@@ -21,8 +21,8 @@
 # Usage: tests/package/check_package.sh [BUILD_TREE]    (default: build/package)
 # Needs dpkg-dev, desktop-file-utils, appstream, xvfb, xauth, xdotool, lintian, devscripts and
 # man-db (scripts/setup.sh full).
-# Runtime on 2 shared cores: about 13 s, most of it the waits that show the program stays up and
-# the virtual X server's start; 18 s with the real install.
+# Runtime on 2 shared cores: about 13 s, most of it lintian, the waits that show the program
+# stays up and the virtual X server's start; 18 s with the real install.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$(cd "${1:-$root/build/package}" && pwd) || exit 2
@@ -311,8 +311,9 @@ prefix=$work/prefix
 prefix_entry=$prefix/share/applications/calquin.desktop
 if cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 &&
     [ "$(entry_value "$prefix_entry" Path)" = "$prefix/share/calquin" ] &&
-    [ -f "$prefix/share/calquin/index.txt" ]; then
-    pass "cmake --install --prefix writes a Path= inside that prefix"
+    [ -f "$prefix/share/calquin/index.txt" ] && [ -f "$prefix/share/man/man1/calquin.1.gz" ] &&
+    [ -f "$prefix/share/doc/calquin/changelog.gz" ]; then
+    pass "cmake --install --prefix writes a Path= inside that prefix, and the manual page"
 else
     mapfile -t lines <"$work/install.log"
     fail "cmake --install --prefix $prefix" "Path=$(entry_value "$prefix_entry" Path 2>&1)" \
