@@ -3,10 +3,11 @@
 #
 #   scripts/test.sh          quick: builds program, tests and benchmarks; runs every unit and
 #                            widget test (about 5 minutes from scratch on 2 cores)
-#   scripts/test.sh --full   the quick run, then the whole suite under AddressSanitizer and
-#                            UndefinedBehaviorSanitizer, the core compiled for Windows with
-#                            mingw-w64, a minute of fuzzing per fuzz target, and the Debian
-#                            package built and checked (about 20 minutes from scratch)
+#   scripts/test.sh --full   the quick run, then the licence check (reuse lint), the whole suite
+#                            under AddressSanitizer and UndefinedBehaviorSanitizer, the core
+#                            compiled for Windows with mingw-w64, a minute of fuzzing per fuzz
+#                            target, and the Debian package built and checked with lintian
+#                            (about 20 minutes from scratch)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -28,7 +29,8 @@ cmake --build --preset default
 ctest --preset default
 
 if $full; then
-    suites=(scripts/test-asan.sh scripts/check-windows-core.sh scripts/fuzz.sh scripts/package.sh)
+    suites=(scripts/check-licences.sh scripts/test-asan.sh scripts/check-windows-core.sh
+            scripts/fuzz.sh scripts/package.sh)
     for suite in "${suites[@]}"; do
         echo "== $suite"
         bash "$suite"
