@@ -146,7 +146,7 @@ Datei: %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>Tippe das Ergebnis in 'Erg.' und drücke 'Enter'.</translation>
+        <translation>Tippe das Ergebnis in &apos;Erg.&apos; und drücke &apos;Enter&apos;.</translation>
     </message>
     <message>
         <source>Result Area</source>
@@ -182,7 +182,23 @@ Datei: %1
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
-        <translation>'Calquin' Rechentest</translation>
+        <translation>&apos;Calquin&apos; Rechentest</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 plus %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 minus %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 mal %2</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 geteilt durch %2</translation>
     </message>
 </context>
 <context>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>there is no such file; the program reads its drill items from a file named &quot;index.txt&quot; in the folder it is started in</source>
-        <translation>no existe ese archivo; el programa lee sus ejercicios de un archivo llamado "index.txt" en la carpeta desde la que se inicia</translation>
+        <translation>no existe ese archivo; el programa lee sus ejercicios de un archivo llamado &quot;index.txt&quot; en la carpeta desde la que se inicia</translation>
     </message>
     <message>
         <source>the file cannot be opened</source>
@@ -146,7 +146,7 @@ Archivo: %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>Escribe la respuesta en 'Res' y pulsa 'Intro'.</translation>
+        <translation>Escribe la respuesta en &apos;Res&apos; y pulsa &apos;Intro&apos;.</translation>
     </message>
     <message>
         <source>Result Area</source>
@@ -182,7 +182,23 @@ Archivo: %1
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
-        <translation>Prueba de nivel 'Calquin'</translation>
+        <translation>Prueba de nivel &apos;Calquin&apos;</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 más %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 menos %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 por %2</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 entre %2</translation>
     </message>
 </context>
 <context>

@@ -5,35 +5,35 @@
     <name>Catalogue</name>
     <message>
         <source>the quote that opens this field is never closed, so the rest of the file would become one text</source>
-        <translation>le guillemet qui ouvre ce champ n'est jamais fermé, si bien que tout le reste du fichier deviendrait un seul texte</translation>
+        <translation>le guillemet qui ouvre ce champ n&apos;est jamais fermé, si bien que tout le reste du fichier deviendrait un seul texte</translation>
     </message>
     <message>
         <source>text follows the closing quote of a field; put the whole text inside the quotes or add a comma</source>
-        <translation>du texte suit le guillemet qui ferme un champ ; mettez tout le texte entre les guillemets ou ajoutez une virgule</translation>
+        <translation>du texte suit le guillemet qui ferme un champ&#xa0;; mettez tout le texte entre les guillemets ou ajoutez une virgule</translation>
     </message>
     <message>
         <source>the file holds a NUL byte, so it is not a plain text file</source>
-        <translation>le fichier contient un octet NUL : ce n'est donc pas un simple fichier texte</translation>
+        <translation>le fichier contient un octet NUL&#xa0;: ce n&apos;est donc pas un simple fichier texte</translation>
     </message>
     <message>
         <source>the file ends in the middle of the record that starts on this line: the operator sign is missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
-        <translation>le fichier se termine au milieu de l'entrée qui commence à cette ligne : il manque le signe d'opération (une entrée compte quatre champs : intitulé de l'exercice, nombre de chiffres du premier nombre, nombre de chiffres du second nombre, signe d'opération)</translation>
+        <translation>le fichier se termine au milieu de l&apos;entrée qui commence à cette ligne&#xa0;: il manque le signe d&apos;opération (une entrée compte quatre champs&#xa0;: intitulé de l&apos;exercice, nombre de chiffres du premier nombre, nombre de chiffres du second nombre, signe d&apos;opération)</translation>
     </message>
     <message>
         <source>the file ends in the middle of the record that starts on this line: the second digit count and the operator sign are missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
-        <translation>le fichier se termine au milieu de l'entrée qui commence à cette ligne : il manque le nombre de chiffres du second nombre et le signe d'opération (une entrée compte quatre champs : intitulé de l'exercice, nombre de chiffres du premier nombre, nombre de chiffres du second nombre, signe d'opération)</translation>
+        <translation>le fichier se termine au milieu de l&apos;entrée qui commence à cette ligne&#xa0;: il manque le nombre de chiffres du second nombre et le signe d&apos;opération (une entrée compte quatre champs&#xa0;: intitulé de l&apos;exercice, nombre de chiffres du premier nombre, nombre de chiffres du second nombre, signe d&apos;opération)</translation>
     </message>
     <message>
         <source>the file ends in the middle of the record that starts on this line: the first digit count, the second digit count and the operator sign are missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
-        <translation>le fichier se termine au milieu de l'entrée qui commence à cette ligne : il manque le nombre de chiffres du premier nombre, celui du second nombre et le signe d'opération (une entrée compte quatre champs : intitulé de l'exercice, nombre de chiffres du premier nombre, nombre de chiffres du second nombre, signe d'opération)</translation>
+        <translation>le fichier se termine au milieu de l&apos;entrée qui commence à cette ligne&#xa0;: il manque le nombre de chiffres du premier nombre, celui du second nombre et le signe d&apos;opération (une entrée compte quatre champs&#xa0;: intitulé de l&apos;exercice, nombre de chiffres du premier nombre, nombre de chiffres du second nombre, signe d&apos;opération)</translation>
     </message>
     <message>
         <source>this is record number 102, but a catalogue holds at most 101 records</source>
-        <translation>c'est l'entrée numéro 102, mais un catalogue contient au plus 101 entrées</translation>
+        <translation>c&apos;est l&apos;entrée numéro 102, mais un catalogue contient au plus 101 entrées</translation>
     </message>
     <message>
         <source>there is no such file; the program reads its drill items from a file named &quot;index.txt&quot; in the folder it is started in</source>
-        <translation>ce fichier n'existe pas ; le programme lit ses exercices dans un fichier nommé « index.txt » placé dans le dossier depuis lequel il est lancé</translation>
+        <translation>ce fichier n&apos;existe pas&#xa0;; le programme lit ses exercices dans un fichier nommé «&#xa0;index.txt&#xa0;» placé dans le dossier depuis lequel il est lancé</translation>
     </message>
     <message>
         <source>the file cannot be opened</source>
@@ -45,64 +45,64 @@
     </message>
     <message>
         <source>the file cannot be read to its end</source>
-        <translation>le fichier ne peut pas être lu jusqu'au bout</translation>
+        <translation>le fichier ne peut pas être lu jusqu&apos;au bout</translation>
     </message>
     <message>
         <source>this is a folder, not a text file</source>
-        <translation>c'est un dossier, pas un fichier texte</translation>
+        <translation>c&apos;est un dossier, pas un fichier texte</translation>
     </message>
     <message>
         <source>this is not an ordinary file</source>
-        <translation>ce n'est pas un fichier ordinaire</translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>the file is far larger than a catalogue of at most 101 items can be (over 16 MiB); it is not a catalogue</source>
-        <translation>le fichier est bien trop gros pour un catalogue d'au plus 101 exercices (plus de 16 Mio) ; ce n'est pas un catalogue</translation>
+        <translation>le fichier est bien trop gros pour un catalogue d&apos;au plus 101 exercices (plus de 16&#xa0;Mio)&#xa0;; ce n&apos;est pas un catalogue</translation>
     </message>
     <message>
         <source>the file grew past the size of any catalogue while it was being read</source>
-        <translation>pendant sa lecture, le fichier est devenu plus gros que n'importe quel catalogue</translation>
+        <translation>pendant sa lecture, le fichier est devenu plus gros que n&apos;importe quel catalogue</translation>
     </message>
     <message>
         <source>The test catalogue cannot be used.
 
 File: %1
 Line %2, column %3: %4.</source>
-        <translation>Le catalogue d'exercices ne peut pas être utilisé.
+        <translation>Le catalogue d&apos;exercices ne peut pas être utilisé.
 
-Fichier : %1
-Ligne %2, colonne %3 : %4.</translation>
+Fichier&#xa0;: %1
+Ligne %2, colonne %3&#xa0;: %4.</translation>
     </message>
     <message>
         <source>The test catalogue cannot be used.
 
 File: %1
 Line %2: %3.</source>
-        <translation>Le catalogue d'exercices ne peut pas être utilisé.
+        <translation>Le catalogue d&apos;exercices ne peut pas être utilisé.
 
-Fichier : %1
-Ligne %2 : %3.</translation>
+Fichier&#xa0;: %1
+Ligne %2&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The test catalogue cannot be used.
 
 File: %1
 %2.</source>
-        <translation>Le catalogue d'exercices ne peut pas être utilisé.
+        <translation>Le catalogue d&apos;exercices ne peut pas être utilisé.
 
-Fichier : %1
+Fichier&#xa0;: %1
 %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>Test Selection Area</source>
-        <translation>Choix de l'exercice</translation>
+        <translation>Choix de l&apos;exercice</translation>
     </message>
     <message>
         <source>Division</source>
@@ -122,11 +122,11 @@ Fichier : %1
     </message>
     <message>
         <source>Select details of numbers from list given below :</source>
-        <translation>Choisis le type de nombres dans la liste ci-dessous :</translation>
+        <translation>Choisis le type de nombres dans la liste ci-dessous&#xa0;:</translation>
     </message>
     <message>
         <source>Click on one of the options below :</source>
-        <translation>Clique sur une des options ci-dessous :</translation>
+        <translation>Clique sur une des options ci-dessous&#xa0;:</translation>
     </message>
     <message>
         <source>Back to Index</source>
@@ -146,7 +146,7 @@ Fichier : %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>Écris dans la case « Rép » et appuie sur Entrée.</translation>
+        <translation>Écris dans la case «&#xa0;Rép&#xa0;» et appuie sur Entrée.</translation>
     </message>
     <message>
         <source>Result Area</source>
@@ -182,26 +182,42 @@ Fichier : %1
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
-        <translation>Test de compétences « Calquin »</translation>
+        <translation>Test de compétences «&#xa0;Calquin&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 plus %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 moins %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 fois %2</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 divisé par %2</translation>
     </message>
 </context>
 <context>
     <name>ItemChoice</name>
     <message>
         <source>This item cannot be started: its operator must be exactly +, -, * or /.</source>
-        <translation>Impossible de commencer cet exercice : son opérateur doit être exactement +, -, * ou /.</translation>
+        <translation>Impossible de commencer cet exercice&#xa0;: son opérateur doit être exactement +, -, * ou /.</translation>
     </message>
     <message>
         <source>This item cannot be started: both digit counts must be from 1 to 9.</source>
-        <translation>Impossible de commencer cet exercice : les deux nombres de chiffres doivent aller de 1 à 9.</translation>
+        <translation>Impossible de commencer cet exercice&#xa0;: les deux nombres de chiffres doivent aller de 1 à 9.</translation>
     </message>
     <message>
         <source>This item cannot be started: for - and / the first number must not have fewer digits than the second.</source>
-        <translation>Impossible de commencer cet exercice : pour - et /, le premier nombre ne doit pas avoir moins de chiffres que le second.</translation>
+        <translation>Impossible de commencer cet exercice&#xa0;: pour - et /, le premier nombre ne doit pas avoir moins de chiffres que le second.</translation>
     </message>
     <message>
         <source>This item cannot be started: its answers could be too large to check.</source>
-        <translation>Impossible de commencer cet exercice : ses réponses pourraient être trop grandes pour être vérifiées.</translation>
+        <translation>Impossible de commencer cet exercice&#xa0;: ses réponses pourraient être trop grandes pour être vérifiées.</translation>
     </message>
     <message>
         <source>This row of the list holds no item.</source>
@@ -220,11 +236,11 @@ Fichier : %1
     </message>
     <message>
         <source>Correct!</source>
-        <translation>Bravo, c'est juste !</translation>
+        <translation>Bravo, c&apos;est juste&#xa0;!</translation>
     </message>
     <message>
         <source>Wrong! Answer is %1</source>
-        <translation>Faux ! La bonne réponse est %1</translation>
+        <translation>Faux&#xa0;! La bonne réponse est %1</translation>
     </message>
     <message>
         <source>T/Q %1 S</source>
