@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times one answer in the real window: the Enter key in the answer box until the next question is
 // on screen, in summary mode, where no message interrupts. Painting is left out: it happens later,
 // when the event loop gets round to it, and is done outside the timed part here.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `calquin --check` on a catalogue of 101 records, program start included, as a teacher runs it
 // over ssh: no display. /bin/true, started the same way in the same run, shows what starting any
 // program costs on this machine.

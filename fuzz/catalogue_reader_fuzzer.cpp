@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes can stand in the working directory under the catalogue's name. Whatever they are, the
 // reader must give records or an error that points at a real place in the file, the same way every
 // time, and the texts it hands to the window must be UTF-8. A text saved as UTF-16 must read

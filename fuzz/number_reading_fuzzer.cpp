@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A pupil can type or paste anything into the answer box, and a teacher anything into a digit
 // count. The leading-number reader must read every text as the C library's strtod reads the same
 // number: strtod rounds correctly, so any difference is a fault in the reader.

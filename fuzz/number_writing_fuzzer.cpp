@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The average time per question is a ratio of counts that nobody bounds: a clock that jumps, a test
 // left running for days. Every double must come out in the "##.##" pattern, as close to its value
 // as two decimals allow, and larger values must never show smaller.

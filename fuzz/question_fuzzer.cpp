@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A catalogue record's digit counts and operator are whatever the teacher typed. Choosing the item
 // must either refuse it with a reason or start it, and every question drawn for a started item must
 // be one the pupil can answer: operands of the stated lengths, an exact answer that fits the answer

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Calquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the program, the bare Qt window it is compared with and the start-up harness, then times
 # both on a private Xvfb: launch to first paint, and resident memory once shown.
 # Usage: scripts/bench-startup.sh [harness options]   e.g. --runs 15, --display :1; see --help.

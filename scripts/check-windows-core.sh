@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Calquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Compiles every source of the core (src/state, src/catalogue, src/engine) with the mingw-w64 cross
 # compiler, so that nothing POSIX-only creeps into the part of the program that has no window.
 # Compile only: Debian has no Qt for Windows, so the window itself is not cross-built.

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Calquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the libFuzzer targets in fuzz/ (the fuzz preset: clang, AddressSanitizer,
 # UndefinedBehaviorSanitizer) and runs each one twice:
 #   1. once over every input of its committed corpus in fuzz/corpus/<target>/, so anything that

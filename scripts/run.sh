@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Calquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the program and starts it on the bundled catalogue (data/index.txt).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Calquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what building, running and testing need on Debian 12, and nothing that is already there.
 # Usage: scripts/setup.sh [run|test|full|bench]   (default: test)
 set -euo pipefail

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Calquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the whole tree with AddressSanitizer and UndefinedBehaviorSanitizer (the asan preset, gcc)
 # and runs every test under them: the core's GoogleTests and the widget tests on the offscreen
 # platform. Any memory error, leak or undefined behaviour fails its test. Leaks inside fontconfig,

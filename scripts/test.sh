@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Calquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds and tests. Installs what is missing first (see scripts/setup.sh).
 #
 #   scripts/test.sh          quick: builds program, tests and benchmarks; runs every unit and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Redraws the program's pictures into a folder: the banner advertising the publisher, the
 // publisher's logo, the window icon and the desktop menu icons. The results are committed, so this
 // runs only when a drawing or the publisher's address changes.

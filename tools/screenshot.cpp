@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the window offscreen into a PNG for the README: the selection screen, or with --test a
 // drill in progress. Nothing is shown on a display and no message box waits for a click.
 //

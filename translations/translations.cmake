@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Calquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The window's translations: one Qt Linguist file per language, compiled by lrelease into the
 # program's resources under :/translations. To add a language, add its code to this list and put
 # translations/calquin_<code>.ts beside this file (`cmake --build build/default --target

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The baseline for the start-up benchmark: the least a Qt Widgets program can do to show a window.
 #include <QApplication>
 #include <QWidget>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Launches the program and a bare Qt Widgets window in turn on an X server and compares how soon
 // each shows its window and how much memory it holds once shown.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks the committed pictures byte by byte: the window shows them as they are, so a redrawn file
 // with another sampling, depth or row order would slip into the program unnoticed.
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Calquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Redraws every picture into a scratch folder and compares it, byte for byte, with the committed one:
 # a committed picture that its generator no longer draws would go unnoticed until the next redraw.
 # -D GENERATOR=<make_pictures> -D URL=<publisher address> -D ASSETS=<assets/> -D SCRATCH=<folder>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Files that no teacher writes on purpose but that end up named index.txt all the same: a huge
 // export, a picture, a word processor document, a file cut off in the middle. Each must load or be
 // refused with the line and column of the first fault; none may crash the reader.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Windows Notepad saves "Unicode" as UTF-16 with a byte-order mark, in either byte order. Such a
 // file must read exactly as the same text saved as UTF-8, and a broken one must be refused with a
 // place a teacher can find.

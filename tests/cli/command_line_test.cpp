@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the built program as a teacher or a setup script would, with no display at all, and reads
 // what it prints and the status it ends with.
 
