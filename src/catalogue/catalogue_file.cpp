@@ -9,9 +9,14 @@
 #include <filesystem>
 #include <system_error>
 
+#include "state/phrase.h"
+
 namespace calquin::catalogue {
 namespace fs = std::filesystem;
 namespace {
+
+// The refusal of a file that is too large names the limit in its words.
+static_assert(kMaxCatalogueBytes == 16 * 1024 * 1024);
 
 // C stdio rather than a stream for the bytes: the program reads this one file once, and a stream
 // would set up the locale machinery on every start for nothing.
@@ -37,16 +42,8 @@ private:
     std::FILE* file_;
 };
 
-CatalogueFault fileFault(const std::string& path, std::string what) {
-    return CatalogueFault{path, ReadError{0, 0, std::move(what)}};
-}
-
-std::string systemError(const char* what, const std::error_code& error) {
-    return std::string(what) + ": " + error.message();
-}
-
-std::string systemError(const char* what) {
-    return std::string(what) + ": " + std::strerror(errno);
+CatalogueFault fileFault(const std::string& path, const char* what, std::string detail = {}) {
+    return CatalogueFault{path, ReadError{0, 0, what, std::move(detail)}};
 }
 
 }  // namespace
@@ -79,31 +76,37 @@ LoadResult loadCatalogueFile(const std::string& path) {
     const fs::file_status status = fs::status(file, error);
     if (status.type() == fs::file_type::not_found) {
         return fileFault(absolute,
-                         "there is no such file; the program reads its drill items from a file "
-                         "named \"index.txt\" in the folder it is started in");
+                         translatable("Catalogue",
+                                      "there is no such file; the program reads its drill items "
+                                      "from a file named \"index.txt\" in the folder it is "
+                                      "started in"));
     }
     if (error) {
-        return fileFault(absolute, systemError("the file cannot be opened", error));
+        return fileFault(absolute, translatable("Catalogue", "the file cannot be opened"),
+                         error.message());
     }
     if (status.type() == fs::file_type::directory) {
-        return fileFault(absolute, "this is a folder, not a text file");
+        return fileFault(absolute, translatable("Catalogue", "this is a folder, not a text file"));
     }
     if (status.type() != fs::file_type::regular) {
-        return fileFault(absolute, "this is not an ordinary file");
+        return fileFault(absolute, translatable("Catalogue", "this is not an ordinary file"));
     }
     const std::uintmax_t size = fs::file_size(file, error);
     if (error) {
-        return fileFault(absolute, systemError("the file cannot be examined", error));
+        return fileFault(absolute, translatable("Catalogue", "the file cannot be examined"),
+                         error.message());
     }
     if (size > kMaxCatalogueBytes) {
-        return fileFault(absolute, "the file is " + std::to_string(size / (1024 * 1024)) +
-                                       " MiB long, far more than a catalogue of at most 101 "
-                                       "items can be; it is not a catalogue");
+        return fileFault(absolute,
+                         translatable("Catalogue",
+                                      "the file is far larger than a catalogue of at most 101 "
+                                      "items can be (over 16 MiB); it is not a catalogue"));
     }
 
     OpenFile opened(file);
     if (opened.get() == nullptr) {
-        return fileFault(absolute, systemError("the file cannot be opened"));
+        return fileFault(absolute, translatable("Catalogue", "the file cannot be opened"),
+                         std::strerror(errno));
     }
     // Read to the end even if the file grew since it was measured, but never past the limit.
     std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
@@ -112,14 +115,17 @@ LoadResult loadCatalogueFile(const std::string& path) {
         if (filled == bytes.size()) {
             if (bytes.size() > kMaxCatalogueBytes) {
                 return fileFault(absolute,
-                                 "the file grew past the size of any catalogue while "
-                                 "it was being read");
+                                 translatable("Catalogue",
+                                              "the file grew past the size of any catalogue "
+                                              "while it was being read"));
             }
             bytes.resize(bytes.size() * 2);
         }
         filled += std::fread(bytes.data() + filled, 1, bytes.size() - filled, opened.get());
         if (std::ferror(opened.get()) != 0) {
-            return fileFault(absolute, systemError("the file cannot be read to its end"));
+            return fileFault(absolute,
+                             translatable("Catalogue", "the file cannot be read to its end"),
+                             std::strerror(errno));
         }
         if (std::feof(opened.get()) != 0) {
             break;
@@ -136,8 +142,8 @@ LoadResult loadCatalogueFile(const std::string& path) {
 
 std::string describeFault(const CatalogueFault& fault) {
     std::string what = fault.error.what;
-    if (!what.empty() && what.front() >= 'a' && what.front() <= 'z') {
-        what.front() = static_cast<char>(what.front() - 'a' + 'A');
+    if (!fault.error.detail.empty()) {
+        what += ": " + fault.error.detail;
     }
     std::string text = "The test catalogue cannot be used.\n\nFile: " + fault.path + "\n";
     if (fault.error.line > 0) {
@@ -145,8 +151,11 @@ std::string describeFault(const CatalogueFault& fault) {
         if (fault.error.column > 0) {
             text += ", column " + std::to_string(fault.error.column);
         }
-        text += ": " + fault.error.what;
+        text += ": " + what;
     } else {
+        if (!what.empty() && what.front() >= 'a' && what.front() <= 'z') {
+            what.front() = static_cast<char>(what.front() - 'a' + 'A');
+        }
         text += what;
     }
     return text + ".";

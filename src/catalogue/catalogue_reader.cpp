@@ -9,12 +9,13 @@
 #include <utility>
 
 #include "catalogue/text_decoding.h"
+#include "state/phrase.h"
 
 namespace calquin::catalogue {
 namespace {
 
-constexpr std::array<std::string_view, 4> kFieldNames = {
-    "the item text", "the first digit count", "the second digit count", "the operator sign"};
+// The refusal of record 102 names the limit in its words.
+static_assert(kMaxRecords == 101);
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -70,16 +71,20 @@ private:
             }
         }
         if (atEnd()) {
-            return ReadError{line, column,
+            return ReadError{
+                line, column,
+                translatable("Catalogue",
                              "the quote that opens this field is never closed, so the rest of the "
-                             "file would become one text"};
+                             "file would become one text")};
         }
         advance();  // closing quote
         skipBlanks();
         if (!atEnd() && peek() != ',' && !isLineEnd(peek())) {
-            return ReadError{line_, column_,
+            return ReadError{
+                line_, column_,
+                translatable("Catalogue",
                              "text follows the closing quote of a field; put the whole text "
-                             "inside the quotes or add a comma"};
+                             "inside the quotes or add a comma")};
         }
         finishField();
         return std::optional<Field>{Field{std::move(value), line, column}};
@@ -151,15 +156,30 @@ private:
     bool afterLineEnd_ = true;
 };
 
-std::string missingFields(std::size_t firstMissing) {
-    std::string text;
-    for (std::size_t i = firstMissing; i < kFieldNames.size(); ++i) {
-        if (i > firstMissing) {
-            text += i + 1 == kFieldNames.size() ? " and " : ", ";
-        }
-        text += kFieldNames[i];
+// Whole sentences for each way a record can be cut short, so that a translation never has to
+// join field names with "and".
+const char* missingFields(std::size_t firstMissing) {
+    switch (firstMissing) {
+        case 3:
+            return translatable(
+                "Catalogue",
+                "the file ends in the middle of the record that starts on this line: the operator "
+                "sign is missing (a record is four fields: item text, first digit count, second "
+                "digit count, operator sign)");
+        case 2:
+            return translatable(
+                "Catalogue",
+                "the file ends in the middle of the record that starts on this line: the second "
+                "digit count and the operator sign are missing (a record is four fields: item "
+                "text, first digit count, second digit count, operator sign)");
+        default:
+            return translatable(
+                "Catalogue",
+                "the file ends in the middle of the record that starts on this line: the first "
+                "digit count, the second digit count and the operator sign are missing (a record "
+                "is four fields: item text, first digit count, second digit count, operator "
+                "sign)");
     }
-    return text + (firstMissing + 1 == kFieldNames.size() ? " is missing" : " are missing");
 }
 
 // The line and column of the character at `offset` of the decoded text, counted as the field
@@ -189,13 +209,17 @@ std::optional<ReadError> findEncodingFault(const DecodedText& decoded, std::stri
     if (const auto at = decoded.text.find('\0'); at != std::string::npos) {
         const auto [line, column] = placeOf(decoded.text, at);
         if (looksLikeUtf16WithoutMark(bytes)) {
-            return ReadError{line, column,
+            return ReadError{
+                line, column,
+                translatable("Catalogue",
                              "the file holds NUL bytes between its letters, so it looks like it "
                              "was saved as UTF-16 (\"Unicode\") without a byte-order mark; save "
                              "it as UTF-8 instead, for example in Notepad with \"Save as\" and the "
-                             "encoding \"UTF-8\""};
+                             "encoding \"UTF-8\"")};
         }
-        return ReadError{line, column, "the file holds a NUL byte, so it is not a plain text file"};
+        return ReadError{
+            line, column,
+            translatable("Catalogue", "the file holds a NUL byte, so it is not a plain text file")};
     }
     if (!decoded.fault.empty()) {
         const auto [line, column] = placeOf(decoded.text, decoded.text.size());
@@ -226,19 +250,15 @@ ReadResult readCatalogue(std::string_view bytes) {
                 if (i == 0) {
                     return records;
                 }
-                return ReadError{recordLine, 0,
-                                 "the file ends in the middle of the record that starts on this "
-                                 "line: " +
-                                     missingFields(i) +
-                                     " (a record is four fields: item text, first digit count, "
-                                     "second digit count, operator sign)"};
+                return ReadError{recordLine, 0, missingFields(i)};
             }
             if (i == 0) {
                 recordLine = field->line;
                 if (records.size() == static_cast<std::size_t>(kMaxRecords)) {
                     return ReadError{field->line, field->column,
-                                     "this is record number 102, but a catalogue holds at most " +
-                                         std::to_string(kMaxRecords) + " records"};
+                                     translatable("Catalogue",
+                                                  "this is record number 102, but a catalogue "
+                                                  "holds at most 101 records")};
                 }
             }
             fields[i] = std::move(field->value);

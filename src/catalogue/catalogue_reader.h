@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -32,9 +33,16 @@ struct Record {
 // Where and why a catalogue could not be read. Line and column count from 1; a column of 0 means
 // the fault belongs to the whole line, a line of 0 to the whole file.
 struct ReadError {
+    ReadError() = default;
+    ReadError(int line, int column, std::string what, std::string detail = {})
+        : line(line), column(column), what(std::move(what)), detail(std::move(detail)) {}
+
     int line = 0;
     int column = 0;
+    // A sentence in English, marked for translation, so it must not be built from pieces.
     std::string what;
+    // What the operating system said, in its own words, where it said anything.
+    std::string detail;
 
     friend bool operator==(const ReadError&, const ReadError&) = default;
 };

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "state/phrase.h"
+
 namespace calquin::catalogue {
 namespace {
 
@@ -13,17 +15,20 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
-constexpr std::string_view kHalfCharacterAtEnd =
+constexpr std::string_view kHalfCharacterAtEnd = translatable(
+    "Catalogue",
     "the file is saved as UTF-16 (\"Unicode\") but ends in the middle of a character, so it was "
-    "probably cut off while it was copied or saved; save it again";
-constexpr std::string_view kLoneHighSurrogate =
+    "probably cut off while it was copied or saved; save it again");
+constexpr std::string_view kLoneHighSurrogate = translatable(
+    "Catalogue",
     "the character here is broken: the file is saved as UTF-16 (\"Unicode\"), which stores some "
     "characters (such as emoji) as two halves, and here a first half has no second half; delete "
-    "the character and type it again";
-constexpr std::string_view kLoneLowSurrogate =
+    "the character and type it again");
+constexpr std::string_view kLoneLowSurrogate = translatable(
+    "Catalogue",
     "the character here is broken: the file is saved as UTF-16 (\"Unicode\"), which stores some "
     "characters (such as emoji) as two halves, and here a second half has no first half; delete "
-    "the character and type it again";
+    "the character and type it again");
 
 // Code points of the bytes 0x80 to 0x9F in Windows-1252. The five bytes the code page leaves
 // undefined map to the C1 control of the same value, as browsers do.

@@ -16,6 +16,7 @@
 #include "catalogue/item_list.h"
 #include "engine/item_choice.h"
 #include "engine/scoring.h"
+#include "ui/fault_text.h"
 #include "ui/publisher.h"
 #include "ui/translation.h"
 
@@ -143,7 +144,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 std::optional<std::string> Form1::Form_Load(const std::string& catalogue) {
     auto loaded = catalogue::loadCatalogueFile(catalogue);
     if (const auto* fault = std::get_if<catalogue::CatalogueFault>(&loaded)) {
-        return catalogue::describeFault(*fault);
+        return faultText(*fault).toStdString();
     }
     const auto& records = std::get<std::vector<catalogue::Record>>(loaded);
     catalogue::storeRecords(state_, records);

@@ -3,10 +3,10 @@
 
 #include <QDir>
 #include <QListWidget>
-#include <QTemporaryDir>
-#include <cstdio>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 
 #include "fakes.h"
 #include "ui/application.h"

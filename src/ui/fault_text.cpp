@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/fault_text.h"
+
+#include <QCoreApplication>
+
+#include "ui/translation.h"
+
+namespace calquin::ui {
+namespace {
+
+// The context the core marks its catalogue texts with.
+class Catalogue {
+    Q_DECLARE_TR_FUNCTIONS(Catalogue)
+};
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+QString faultText(const catalogue::CatalogueFault& fault) {
+    const auto& error = fault.error;
+    QString what = translated("Catalogue", error.what);
+    if (!error.detail.empty()) {
+        what = Catalogue::tr("%1: %2").arg(what, qt(error.detail));
+    }
+    const QString file = qt(fault.path);
+    if (error.line > 0 && error.column > 0) {
+        return Catalogue::tr(
+                   "The test catalogue cannot be used.\n\nFile: %1\nLine %2, column %3: %4.")
+            .arg(file, QString::number(error.line), QString::number(error.column), what);
+    }
+    if (error.line > 0) {
+        return Catalogue::tr("The test catalogue cannot be used.\n\nFile: %1\nLine %2: %3.")
+            .arg(file, QString::number(error.line), what);
+    }
+    // The sentence stands alone here, so it starts with a capital.
+    if (!what.isEmpty()) {
+        what[0] = what[0].toUpper();
+    }
+    return Catalogue::tr("The test catalogue cannot be used.\n\nFile: %1\n%2.").arg(file, what);
+}
+
+}  // namespace calquin::ui

@@ -1,0 +1,32 @@
+# SPDX-FileCopyrightText: 2026 The Calquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Fails when the .ts files are behind the sources: a text the program shows that the translators
+# were never given, or one they translate that the program no longer has. Runs lupdate on copies,
+# so the committed files are never touched.
+#   cmake -DLUPDATE=... -DSOURCES=<src> -DTRANSLATIONS=<translations> -DWORK=<dir> -P check_current.cmake
+file(GLOB ts_files ${TRANSLATIONS}/calquin_*.ts)
+if(NOT ts_files)
+    message(FATAL_ERROR "no translations in ${TRANSLATIONS}")
+endif()
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(stale)
+foreach(ts IN LISTS ts_files)
+    get_filename_component(name ${ts} NAME)
+    file(COPY ${ts} DESTINATION ${WORK})
+    execute_process(
+        COMMAND ${LUPDATE} -locations none -no-obsolete
+            -tr-function-alias QT_TRANSLATE_NOOP+=translatable ${SOURCES} -ts ${WORK}/${name}
+        OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE status)
+    if(NOT status EQUAL 0 OR out MATCHES "\\(([1-9][0-9]*) new" OR out MATCHES "Removed [1-9]"
+       OR out MATCHES "lacks Q_OBJECT|[Ww]arning")
+        list(APPEND stale "${name}:\n${out}")
+    endif()
+endforeach()
+if(stale)
+    string(JOIN "\n" report ${stale})
+    message(FATAL_ERROR "The translations do not match the texts in the sources; run "
+        "`cmake --build build/default --target update-translations` and translate what is new.\n"
+        "${report}")
+endif()
