@@ -97,6 +97,141 @@ Datei: %1
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>the file holds NUL bytes between its letters, so it looks like it was saved as UTF-16 (&quot;Unicode&quot;) without a byte-order mark; save it as UTF-8 instead, for example in Notepad with &quot;Save as&quot; and the encoding &quot;UTF-8&quot;</source>
+        <translation>die Datei enthält NUL-Bytes zwischen ihren Buchstaben, sie wurde also offenbar als UTF-16 („Unicode“) ohne Byte-Order-Mark gespeichert; speichern Sie sie stattdessen als UTF-8, zum Beispiel in Notepad mit „Speichern unter“ und der Codierung „UTF-8“</translation>
+    </message>
+    <message>
+        <source>the file is saved as UTF-16 (&quot;Unicode&quot;) but ends in the middle of a character, so it was probably cut off while it was copied or saved; save it again</source>
+        <translation>die Datei ist als UTF-16 („Unicode“) gespeichert, endet aber mitten in einem Zeichen und wurde daher wahrscheinlich beim Kopieren oder Speichern abgeschnitten; speichern Sie sie erneut</translation>
+    </message>
+    <message>
+        <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a first half has no second half; delete the character and type it again</source>
+        <translation>das Zeichen an dieser Stelle ist beschädigt: die Datei ist als UTF-16 („Unicode“) gespeichert, das manche Zeichen (etwa Emojis) in zwei Hälften speichert, und hier fehlt zu einer ersten Hälfte die zweite; löschen Sie das Zeichen und geben Sie es erneut ein</translation>
+    </message>
+    <message>
+        <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a second half has no first half; delete the character and type it again</source>
+        <translation>das Zeichen an dieser Stelle ist beschädigt: die Datei ist als UTF-16 („Unicode“) gespeichert, das manche Zeichen (etwa Emojis) in zwei Hälften speichert, und hier fehlt zu einer zweiten Hälfte die erste; löschen Sie das Zeichen und geben Sie es erneut ein</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueCheck</name>
+    <message>
+        <source>Note: its operator is +, so it asks addition questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Hinweis: Das Rechenzeichen dieser Übung ist +, sie stellt also Additionsaufgaben, obwohl sie unter „%1“ aufgeführt ist.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is -, so it asks subtraction questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Hinweis: Das Rechenzeichen dieser Übung ist -, sie stellt also Subtraktionsaufgaben, obwohl sie unter „%1“ aufgeführt ist.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is *, so it asks multiplication questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Hinweis: Das Rechenzeichen dieser Übung ist *, sie stellt also Multiplikationsaufgaben, obwohl sie unter „%1“ aufgeführt ist.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is /, so it asks division questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Hinweis: Das Rechenzeichen dieser Übung ist /, sie stellt also Divisionsaufgaben, obwohl sie unter „%1“ aufgeführt ist.</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: empty.</source>
+        <translation>Listenzeile %1, Zeile %2: leer.</translation>
+    </message>
+    <message>
+        <source>Row %1: empty.</source>
+        <translation>Listenzeile %1: leer.</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: &quot;%3&quot;. %4</source>
+        <translation>Listenzeile %1, Zeile %2: „%3“. %4</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: &quot;%3&quot;. It can be started, for example %4.</source>
+        <translation>Listenzeile %1, Zeile %2: „%3“. Diese Übung kann gestartet werden, zum Beispiel %4.</translation>
+    </message>
+    <message>
+        <source>Hint: line %1 seems to separate its fields with semicolons, but fields are separated by commas.</source>
+        <translation>Hinweis: In Zeile %1 sind die Felder anscheinend durch Semikolons getrennt, im Katalog werden Felder aber durch Kommas getrennt.</translation>
+    </message>
+    <message>
+        <source>The file lists no items.</source>
+        <translation>Die Datei enthält keine Übungen.</translation>
+    </message>
+    <message>
+        <source>1 item: it can be started.</source>
+        <translation>1 Übung: Sie kann gestartet werden.</translation>
+    </message>
+    <message>
+        <source>1 item: it cannot be started.</source>
+        <translation>1 Übung: Sie kann nicht gestartet werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items: %1 can be started, %2 cannot.</source>
+        <translation>
+            <numerusform>%n Übung: %1 startbar, %2 nicht startbar.</numerusform>
+            <numerusform>%n Übungen: %1 startbar, %2 nicht startbar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Catalogue: %1</source>
+        <translation>Katalog: %1</translation>
+    </message>
+    <message>
+        <source>Not listed</source>
+        <translation>Nicht in der Liste</translation>
+    </message>
+    <message>
+        <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
+        <translation>Datensatz %1, Zeile %2: „%3“ steht im Katalog, wird aber nie in der Liste angezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Exit status:
+  0  the window was closed, or --check found every listed item can be started
+  1  the catalogue cannot be read
+  2  the command line is wrong
+  3  --check found a listed item that cannot be started
+</source>
+        <translation>Exit-Status:
+  0  das Fenster wurde geschlossen oder --check hat festgestellt, dass jede Übung in der Liste gestartet werden kann
+  1  der Katalog kann nicht gelesen werden
+  2  die Befehlszeile ist fehlerhaft
+  3  --check hat in der Liste eine Übung gefunden, die nicht gestartet werden kann
+</translation>
+    </message>
+    <message>
+        <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
+        <translation>Prüft den Testkatalog FILE (Standard: index.txt im Arbeitsverzeichnis), ohne das Fenster zu öffnen, und meldet Listenzeile für Listenzeile, welche Übungen gestartet werden können.</translation>
+    </message>
+    <message>
+        <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
+        <translation>Ein Rechentrainer für Schulkinder. Ohne Optionen öffnet das Programm das Übungsfenster mit der Datei index.txt aus dem Arbeitsverzeichnis.</translation>
+    </message>
+    <message>
+        <source>With --check: the catalogue to check.</source>
+        <translation>Mit --check: der zu prüfende Katalog.</translation>
+    </message>
+    <message>
+        <source>--check takes at most one file.</source>
+        <translation>--check akzeptiert höchstens eine Datei.</translation>
+    </message>
+    <message>
+        <source>A file can only be given with --check.</source>
+        <translation>Eine Datei kann nur zusammen mit --check angegeben werden.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt die Hilfe einschließlich der Qt-eigenen Optionen an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt die Versionsinformation an.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -97,6 +97,141 @@ Archivo: %1
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>the file holds NUL bytes between its letters, so it looks like it was saved as UTF-16 (&quot;Unicode&quot;) without a byte-order mark; save it as UTF-8 instead, for example in Notepad with &quot;Save as&quot; and the encoding &quot;UTF-8&quot;</source>
+        <translation>el archivo contiene bytes NUL entre sus letras, así que parece que se guardó como UTF-16 (&quot;Unicode&quot;) sin marca de orden de bytes; guárdelo como UTF-8, por ejemplo en el Bloc de notas (Notepad) con &quot;Guardar como&quot; y la codificación &quot;UTF-8&quot;</translation>
+    </message>
+    <message>
+        <source>the file is saved as UTF-16 (&quot;Unicode&quot;) but ends in the middle of a character, so it was probably cut off while it was copied or saved; save it again</source>
+        <translation>el archivo está guardado como UTF-16 (&quot;Unicode&quot;), pero termina en mitad de un carácter, así que probablemente se cortó al copiarlo o guardarlo; vuelva a guardarlo</translation>
+    </message>
+    <message>
+        <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a first half has no second half; delete the character and type it again</source>
+        <translation>el carácter de esta posición está dañado: el archivo está guardado como UTF-16 (&quot;Unicode&quot;), que guarda algunos caracteres (como los emojis) en dos mitades, y aquí hay una primera mitad sin su segunda mitad; borre el carácter y vuelva a escribirlo</translation>
+    </message>
+    <message>
+        <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a second half has no first half; delete the character and type it again</source>
+        <translation>el carácter de esta posición está dañado: el archivo está guardado como UTF-16 (&quot;Unicode&quot;), que guarda algunos caracteres (como los emojis) en dos mitades, y aquí hay una segunda mitad sin su primera mitad; borre el carácter y vuelva a escribirlo</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueCheck</name>
+    <message>
+        <source>Note: its operator is +, so it asks addition questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Nota: su signo de operación es +, así que plantea sumas, aunque está en el apartado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is -, so it asks subtraction questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Nota: su signo de operación es -, así que plantea restas, aunque está en el apartado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is *, so it asks multiplication questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Nota: su signo de operación es *, así que plantea multiplicaciones, aunque está en el apartado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is /, so it asks division questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Nota: su signo de operación es /, así que plantea divisiones, aunque está en el apartado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: empty.</source>
+        <translation>Fila %1, línea %2: vacía.</translation>
+    </message>
+    <message>
+        <source>Row %1: empty.</source>
+        <translation>Fila %1: vacía.</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: &quot;%3&quot;. %4</source>
+        <translation>Fila %1, línea %2: &quot;%3&quot;. %4</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: &quot;%3&quot;. It can be started, for example %4.</source>
+        <translation>Fila %1, línea %2: &quot;%3&quot;. Se puede empezar, por ejemplo con %4.</translation>
+    </message>
+    <message>
+        <source>Hint: line %1 seems to separate its fields with semicolons, but fields are separated by commas.</source>
+        <translation>Consejo: la línea %1 parece separar sus campos con punto y coma, pero los campos se separan con comas.</translation>
+    </message>
+    <message>
+        <source>The file lists no items.</source>
+        <translation>En el archivo no figura ningún ejercicio.</translation>
+    </message>
+    <message>
+        <source>1 item: it can be started.</source>
+        <translation>1 ejercicio: se puede empezar.</translation>
+    </message>
+    <message>
+        <source>1 item: it cannot be started.</source>
+        <translation>1 ejercicio: no se puede empezar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items: %1 can be started, %2 cannot.</source>
+        <translation>
+            <numerusform>%n ejercicio. Se puede empezar: %1. No se puede empezar: %2.</numerusform>
+            <numerusform>%n ejercicios. Se pueden empezar: %1. No se pueden empezar: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Catalogue: %1</source>
+        <translation>Catálogo: %1</translation>
+    </message>
+    <message>
+        <source>Not listed</source>
+        <translation>Fuera de la lista</translation>
+    </message>
+    <message>
+        <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
+        <translation>Registro %1, línea %2: &quot;%3&quot; está guardado en el archivo, pero nunca aparece en la lista.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Exit status:
+  0  the window was closed, or --check found every listed item can be started
+  1  the catalogue cannot be read
+  2  the command line is wrong
+  3  --check found a listed item that cannot be started
+</source>
+        <translation>Código de salida:
+  0  se ha cerrado la ventana, o --check ha comprobado que se pueden empezar todos los ejercicios de la lista
+  1  no se puede leer el catálogo
+  2  la línea de comandos es incorrecta
+  3  --check ha encontrado un ejercicio de la lista que no se puede empezar
+</translation>
+    </message>
+    <message>
+        <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
+        <translation>Comprueba el catálogo de ejercicios FILE (por defecto: index.txt en el directorio de trabajo) e informa, fila por fila, de qué ejercicios se pueden empezar, sin abrir la ventana.</translation>
+    </message>
+    <message>
+        <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
+        <translation>Práctica de cálculo para alumnos. Sin opciones, abre la ventana de práctica con el archivo index.txt del directorio de trabajo.</translation>
+    </message>
+    <message>
+        <source>With --check: the catalogue to check.</source>
+        <translation>Con --check: el catálogo que se va a comprobar.</translation>
+    </message>
+    <message>
+        <source>--check takes at most one file.</source>
+        <translation>--check admite como máximo un archivo.</translation>
+    </message>
+    <message>
+        <source>A file can only be given with --check.</source>
+        <translation>Para indicar un archivo hay que usar --check.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda de las opciones de la línea de comandos.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de versión.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

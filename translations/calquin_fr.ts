@@ -97,6 +97,141 @@ Fichier&#xa0;: %1
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>the file holds NUL bytes between its letters, so it looks like it was saved as UTF-16 (&quot;Unicode&quot;) without a byte-order mark; save it as UTF-8 instead, for example in Notepad with &quot;Save as&quot; and the encoding &quot;UTF-8&quot;</source>
+        <translation>le fichier contient des octets NUL entre ses lettres&#xa0;: il semble donc avoir été enregistré en UTF-16 («&#xa0;Unicode&#xa0;») sans marque d&apos;ordre des octets&#xa0;; enregistrez-le plutôt en UTF-8, par exemple dans le Bloc-notes (Notepad) avec «&#xa0;Enregistrer sous&#xa0;» et le codage «&#xa0;UTF-8&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the file is saved as UTF-16 (&quot;Unicode&quot;) but ends in the middle of a character, so it was probably cut off while it was copied or saved; save it again</source>
+        <translation>le fichier est enregistré en UTF-16 («&#xa0;Unicode&#xa0;») mais se termine au milieu d&apos;un caractère&#xa0;: il a sans doute été coupé pendant une copie ou un enregistrement&#xa0;; enregistrez-le de nouveau</translation>
+    </message>
+    <message>
+        <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a first half has no second half; delete the character and type it again</source>
+        <translation>le caractère à cet endroit est endommagé&#xa0;: le fichier est enregistré en UTF-16 («&#xa0;Unicode&#xa0;»), qui stocke certains caractères (comme les émojis) en deux moitiés, et ici une première moitié n&apos;est suivie d&apos;aucune seconde moitié&#xa0;; supprimez ce caractère et tapez-le de nouveau</translation>
+    </message>
+    <message>
+        <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a second half has no first half; delete the character and type it again</source>
+        <translation>le caractère à cet endroit est endommagé&#xa0;: le fichier est enregistré en UTF-16 («&#xa0;Unicode&#xa0;»), qui stocke certains caractères (comme les émojis) en deux moitiés, et ici une seconde moitié n&apos;est précédée d&apos;aucune première moitié&#xa0;; supprimez ce caractère et tapez-le de nouveau</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueCheck</name>
+    <message>
+        <source>Note: its operator is +, so it asks addition questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Remarque&#xa0;: son signe d&apos;opération est +, cet exercice pose donc des additions, bien qu&apos;il soit classé sous «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Note: its operator is -, so it asks subtraction questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Remarque&#xa0;: son signe d&apos;opération est -, cet exercice pose donc des soustractions, bien qu&apos;il soit classé sous «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Note: its operator is *, so it asks multiplication questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Remarque&#xa0;: son signe d&apos;opération est *, cet exercice pose donc des multiplications, bien qu&apos;il soit classé sous «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Note: its operator is /, so it asks division questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Remarque&#xa0;: son signe d&apos;opération est /, cet exercice pose donc des divisions, bien qu&apos;il soit classé sous «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: empty.</source>
+        <translation>Position %1, ligne %2&#xa0;: vide.</translation>
+    </message>
+    <message>
+        <source>Row %1: empty.</source>
+        <translation>Position %1&#xa0;: vide.</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: &quot;%3&quot;. %4</source>
+        <translation>Position %1, ligne %2&#xa0;: «&#xa0;%3&#xa0;». %4</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: &quot;%3&quot;. It can be started, for example %4.</source>
+        <translation>Position %1, ligne %2&#xa0;: «&#xa0;%3&#xa0;». Cet exercice peut être commencé, par exemple&#xa0;: %4.</translation>
+    </message>
+    <message>
+        <source>Hint: line %1 seems to separate its fields with semicolons, but fields are separated by commas.</source>
+        <translation>Conseil&#xa0;: la ligne %1 semble séparer ses champs par des points-virgules, alors que les champs se séparent par des virgules.</translation>
+    </message>
+    <message>
+        <source>The file lists no items.</source>
+        <translation>Le fichier ne contient aucun exercice.</translation>
+    </message>
+    <message>
+        <source>1 item: it can be started.</source>
+        <translation>1 exercice&#xa0;: il peut être commencé.</translation>
+    </message>
+    <message>
+        <source>1 item: it cannot be started.</source>
+        <translation>1 exercice&#xa0;: il ne peut pas être commencé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items: %1 can be started, %2 cannot.</source>
+        <translation>
+            <numerusform>%n exercice. Peut être commencé&#xa0;: %1. Ne peut pas être commencé&#xa0;: %2.</numerusform>
+            <numerusform>%n exercices. Peuvent être commencés&#xa0;: %1. Ne peuvent pas être commencés&#xa0;: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Catalogue: %1</source>
+        <translation>Catalogue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Not listed</source>
+        <translation>Absents de la liste</translation>
+    </message>
+    <message>
+        <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
+        <translation>Entrée %1, ligne %2&#xa0;: l&apos;exercice «&#xa0;%3&#xa0;» figure dans le catalogue mais n&apos;apparaît jamais dans la liste.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Exit status:
+  0  the window was closed, or --check found every listed item can be started
+  1  the catalogue cannot be read
+  2  the command line is wrong
+  3  --check found a listed item that cannot be started
+</source>
+        <translation>Code de sortie&#xa0;:
+  0  la fenêtre a été fermée, ou --check a constaté que tous les exercices de la liste peuvent être commencés
+  1  le catalogue ne peut pas être lu
+  2  la ligne de commande est incorrecte
+  3  --check a trouvé dans la liste un exercice qui ne peut pas être commencé
+</translation>
+    </message>
+    <message>
+        <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
+        <translation>Vérifie le catalogue d&apos;exercices FILE (par défaut&#xa0;: index.txt dans le répertoire de travail) et indique, position par position dans la liste, quels exercices peuvent être commencés, sans ouvrir la fenêtre.</translation>
+    </message>
+    <message>
+        <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
+        <translation>Exercices de calcul pour les élèves. Sans option, le programme ouvre la fenêtre d&apos;exercices avec le fichier index.txt du répertoire de travail.</translation>
+    </message>
+    <message>
+        <source>With --check: the catalogue to check.</source>
+        <translation>Avec --check&#xa0;: le catalogue à vérifier.</translation>
+    </message>
+    <message>
+        <source>--check takes at most one file.</source>
+        <translation>--check accepte au plus un fichier.</translation>
+    </message>
+    <message>
+        <source>A file can only be given with --check.</source>
+        <translation>Un fichier ne peut être indiqué qu&apos;avec --check.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l&apos;aide, options propres à Qt comprises.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche la version du programme.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -10,15 +10,17 @@
 #include "catalogue/catalogue_file.h"
 #include "cli/exit_status.h"
 #include "engine/catalogue_check.h"
+#include "ui/fault_text.h"
 #include "ui/form1_design.h"
 #include "ui/translation.h"
 
 namespace calquin::cli {
 namespace {
 
-QString tr(const char* text, int n = -1) {
-    return QCoreApplication::translate("CatalogueCheck", text, nullptr, n);
-}
+// The context translators find the check's report under.
+class CatalogueCheck {
+    Q_DECLARE_TR_FUNCTIONS(CatalogueCheck)
+};
 
 QString qt(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -28,20 +30,24 @@ QString qt(std::string_view text) {
 QString otherTypeNote(int operatorType, const QString& listedUnder) {
     switch (operatorType) {
         case 0:
-            return tr("Note: its operator is +, so it asks addition questions, though it is "
-                      "listed under \"%1\".")
+            return CatalogueCheck::tr(
+                       "Note: its operator is +, so it asks addition questions, though it is "
+                       "listed under \"%1\".")
                 .arg(listedUnder);
         case 1:
-            return tr("Note: its operator is -, so it asks subtraction questions, though it is "
-                      "listed under \"%1\".")
+            return CatalogueCheck::tr(
+                       "Note: its operator is -, so it asks subtraction questions, though it is "
+                       "listed under \"%1\".")
                 .arg(listedUnder);
         case 2:
-            return tr("Note: its operator is *, so it asks multiplication questions, though it "
-                      "is listed under \"%1\".")
+            return CatalogueCheck::tr(
+                       "Note: its operator is *, so it asks multiplication questions, though it "
+                       "is listed under \"%1\".")
                 .arg(listedUnder);
         default:
-            return tr("Note: its operator is /, so it asks division questions, though it is "
-                      "listed under \"%1\".")
+            return CatalogueCheck::tr(
+                       "Note: its operator is /, so it asks division questions, though it is "
+                       "listed under \"%1\".")
                 .arg(listedUnder);
     }
 }
@@ -51,23 +57,28 @@ void describeRow(QStringList& lines, const engine::RowCheck& row, int rowNumber,
     const QString indent = QStringLiteral("  ");
     const QString hintIndent = QStringLiteral("      ");
     if (row.empty) {
-        lines << indent + (row.line > 0 ? tr("Row %1, line %2: empty.").arg(rowNumber).arg(row.line)
-                                        : tr("Row %1: empty.").arg(rowNumber));
+        lines
+            << indent +
+                   (row.line > 0
+                        ? CatalogueCheck::tr("Row %1, line %2: empty.").arg(rowNumber).arg(row.line)
+                        : CatalogueCheck::tr("Row %1: empty.").arg(rowNumber));
         return;
     }
     const QString text = qt(row.itemText);
     if (row.refusal) {
-        lines << indent + tr("Row %1, line %2: \"%3\". %4")
+        lines << indent + CatalogueCheck::tr("Row %1, line %2: \"%3\". %4")
                               .arg(QString::number(rowNumber), QString::number(row.line), text,
                                    ui::translated("ItemChoice", *row.refusal));
     } else {
-        lines << indent + tr("Row %1, line %2: \"%3\". It can be started, for example %4.")
+        lines << indent + CatalogueCheck::tr(
+                              "Row %1, line %2: \"%3\". It can be started, for example %4.")
                               .arg(QString::number(rowNumber), QString::number(row.line), text,
                                    qt(row.example));
     }
     if (row.semicolons) {
-        lines << hintIndent + tr("Hint: line %1 seems to separate its fields with semicolons, "
-                                 "but fields are separated by commas.")
+        lines << hintIndent + CatalogueCheck::tr(
+                                  "Hint: line %1 seems to separate its fields with semicolons, "
+                                  "but fields are separated by commas.")
                                   .arg(row.line);
     }
     if (row.operatorType) {
@@ -78,12 +89,13 @@ void describeRow(QStringList& lines, const engine::RowCheck& row, int rowNumber,
 QString summary(const engine::CatalogueCheck& check) {
     const int cannot = check.items - check.startable;
     if (check.items == 0) {
-        return tr("The file lists no items.");
+        return CatalogueCheck::tr("The file lists no items.");
     }
     if (check.items == 1) {
-        return cannot == 0 ? tr("1 item: it can be started.") : tr("1 item: it cannot be started.");
+        return cannot == 0 ? CatalogueCheck::tr("1 item: it can be started.")
+                           : CatalogueCheck::tr("1 item: it cannot be started.");
     }
-    return tr("%n items: %1 can be started, %2 cannot.", check.items)
+    return CatalogueCheck::tr("%n items: %1 can be started, %2 cannot.", nullptr, check.items)
         .arg(check.startable)
         .arg(cannot);
 }
@@ -93,13 +105,14 @@ QString summary(const engine::CatalogueCheck& check) {
 CheckOutcome checkCatalogueFile(const std::string& path, engine::RandomSource& random) {
     const auto loaded = catalogue::loadCatalogueFile(path);
     if (const auto* fault = std::get_if<catalogue::CatalogueFault>(&loaded)) {
-        return {qt(catalogue::describeFault(*fault)) + QLatin1Char('\n'), kCatalogueUnreadable};
+        return {ui::faultText(*fault) + QLatin1Char('\n'), kCatalogueUnreadable};
     }
     const auto check =
         engine::checkCatalogue(std::get<std::vector<catalogue::Record>>(loaded), random);
 
     QStringList lines;
-    lines << tr("Catalogue: %1").arg(qt(catalogue::absolutePath(path))) << QString();
+    lines << CatalogueCheck::tr("Catalogue: %1").arg(qt(catalogue::absolutePath(path)))
+          << QString();
     for (int t = 0; t < catalogue::kTestTypes; ++t) {
         const QString caption = ui::testTypeCaption(t);
         lines << caption;
@@ -109,10 +122,11 @@ CheckOutcome checkCatalogueFile(const std::string& path, engine::RandomSource& r
         }
     }
     if (!check.unlisted.empty()) {
-        lines << tr("Not listed");
+        lines << CatalogueCheck::tr("Not listed");
         for (const auto& record : check.unlisted) {
             lines << QStringLiteral("  ") +
-                         tr("Record %1, line %2: \"%3\" is stored but never shown in the list.")
+                         CatalogueCheck::tr(
+                             "Record %1, line %2: \"%3\" is stored but never shown in the list.")
                              .arg(QString::number(record.record + 1), QString::number(record.line),
                                   qt(record.itemText));
         }

@@ -17,9 +17,10 @@
 namespace calquin::cli {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
+// The context translators find the command line's texts under.
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 // The options QGuiApplication, QApplication and the X11 platform take for themselves. The parser
 // knows them so that they are not refused, and keeps them out of --help; the window's
@@ -48,7 +49,7 @@ void acceptQtOptions(QCommandLineParser& parser) {
 }
 
 QString exitStatusText() {
-    return tr(
+    return CommandLine::tr(
         "Exit status:\n"
         "  0  the window was closed, or --check found every listed item can be started\n"
         "  1  the catalogue cannot be read\n"
@@ -64,6 +65,7 @@ void print(std::FILE* to, const QString& text) {
 
 struct Options {
     QCommandLineOption help;
+    QCommandLineOption helpAll;
     QCommandLineOption version;
     QCommandLineOption check;
 };
@@ -73,15 +75,26 @@ struct Options {
 Options describeOptions(QCommandLineParser& parser) {
     // Qt's own options are written with one dash (-platform offscreen, -style fusion).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // The parser's own help and version options, with their English words as Qt writes them,
+    // made here because Qt's translations lack their descriptions in several languages.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  CommandLine::tr("Displays help on commandline options."));
+    const QCommandLineOption helpAll(
+        QStringLiteral("help-all"),
+        CommandLine::tr("Displays help including Qt specific options."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     CommandLine::tr("Displays version information."));
+    parser.addOption(help);
+    parser.addOption(helpAll);
+    parser.addOption(version);
     const QCommandLineOption check(
         QStringLiteral("check"),
-        tr("Check the test catalogue FILE (default: index.txt in the working directory) and "
-           "report, row by row, which items can be started, without opening the window."));
+        CommandLine::tr(
+            "Check the test catalogue FILE (default: index.txt in the working directory) and "
+            "report, row by row, which items can be started, without opening the window."));
     parser.addOption(check);
     acceptQtOptions(parser);
-    return {help, version, check};
+    return {help, helpAll, version, check};
 }
 
 }  // namespace
@@ -96,8 +109,8 @@ int run(int argc, char** argv) {
         QCommandLineParser parser;
         const Options options = describeOptions(parser);
         const bool wantsWindow = parser.parse(arguments) && !parser.isSet(options.help) &&
-                                 !parser.isSet(QStringLiteral("help-all")) &&
-                                 !parser.isSet(options.version) && !parser.isSet(options.check) &&
+                                 !parser.isSet(options.helpAll) && !parser.isSet(options.version) &&
+                                 !parser.isSet(options.check) &&
                                  parser.positionalArguments().isEmpty();
         if (wantsWindow) {
             return ui::runApplication(argc, argv);
@@ -111,22 +124,23 @@ int run(int argc, char** argv) {
     QCommandLineParser parser;
     const Options options = describeOptions(parser);
     const bool parsed = parser.parse(arguments);
-    const bool wantsHelp = parser.isSet(options.help) || parser.isSet(QStringLiteral("help-all"));
+    const bool wantsHelp = parser.isSet(options.help) || parser.isSet(options.helpAll);
     const QCommandLineOption& check = options.check;
     const QCommandLineOption& version = options.version;
     parser.setApplicationDescription(
-        tr("An arithmetic drill for pupils. Without options it opens "
-           "the drill window on index.txt in the working directory."));
+        CommandLine::tr("An arithmetic drill for pupils. Without options it opens "
+                        "the drill window on index.txt in the working directory."));
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 tr("With --check: the catalogue to check."),
+                                 CommandLine::tr("With --check: the catalogue to check."),
                                  QStringLiteral("[FILE]"));
     const QString usage = parser.helpText() + QLatin1Char('\n') + exitStatusText();
 
     if (!parsed || (!parser.isSet(check) && !parser.positionalArguments().isEmpty()) ||
         parser.positionalArguments().size() > 1) {
-        const QString error = !parsed               ? parser.errorText()
-                              : parser.isSet(check) ? tr("--check takes at most one file.")
-                                                    : tr("A file can only be given with --check.");
+        const QString error = !parsed ? parser.errorText()
+                              : parser.isSet(check)
+                                  ? CommandLine::tr("--check takes at most one file.")
+                                  : CommandLine::tr("A file can only be given with --check.");
         print(stderr, QStringLiteral("calquin: %1\n\n").arg(error) + usage);
         return kUsageError;
     }

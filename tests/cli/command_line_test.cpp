@@ -41,6 +41,8 @@ class CommandLineTest : public QObject {
 private slots:
     void reportsAndExitStatus_data();
     void reportsAndExitStatus();
+    void translatedOutput_data();
+    void translatedOutput();
 };
 
 void CommandLineTest::reportsAndExitStatus_data() {
@@ -134,6 +136,51 @@ void CommandLineTest::reportsAndExitStatus_data() {
                                << QStringList{"calquin <version>"} << QString() << 0;
 }
 
+struct Run {
+    QString out;
+    QString err;
+    int status = -1;
+    QString dir;
+};
+
+// Runs the program with `arguments` in a fresh folder holding `catalogue` as index.txt, in the
+// language `locale` names, as LANG would on a pupil's machine.
+Run runProgram(QStringList arguments, const QByteArray& catalogue, const QString& locale) {
+    Run run;
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        return run;
+    }
+    run.dir = dir.path();
+    const QString file = dir.filePath(QStringLiteral("index.txt"));
+    if (!catalogue.isNull()) {
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly)) {
+            return run;
+        }
+        out.write(catalogue);
+    }
+    arguments.replaceInStrings(QStringLiteral("<file>"), file);
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    environment.insert(QStringLiteral("LANG"), locale);
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(dir.path());
+    program.start(QStringLiteral(CALQUIN_PROGRAM), arguments);
+    if (!program.waitForFinished(10000) || program.exitStatus() != QProcess::NormalExit) {
+        return run;
+    }
+    run.out = QString::fromLocal8Bit(program.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(program.readAllStandardError());
+    run.status = program.exitCode();
+    return run;
+}
+
 void CommandLineTest::reportsAndExitStatus() {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, catalogue);
@@ -141,34 +188,14 @@ void CommandLineTest::reportsAndExitStatus() {
     QFETCH(QString, stderrHas);
     QFETCH(int, status);
 
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString file = dir.filePath(QStringLiteral("index.txt"));
-    if (!catalogue.isNull()) {
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(catalogue);
-    }
-    arguments.replaceInStrings(QStringLiteral("<file>"), file);
-
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        environment.remove(QString::fromLatin1(name));
-    }
-    program.setProcessEnvironment(environment);
-    program.setWorkingDirectory(dir.path());
-    program.start(QStringLiteral(CALQUIN_PROGRAM), arguments);
-    QVERIFY(program.waitForFinished(10000));
-    const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
-    const QString err = QString::fromLocal8Bit(program.readAllStandardError());
-
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(program.exitCode() == status, qPrintable(out + err));
+    const Run run = runProgram(arguments, catalogue, QStringLiteral("C.UTF-8"));
+    const QString& out = run.out;
+    const QString& err = run.err;
+    QVERIFY2(run.status == status, qPrintable(out + err));
     const QStringList lines = out.split(QLatin1Char('\n'));
     qsizetype at = 0;
     for (const QString& expected : stdoutLines) {
-        const QRegularExpression pattern = linePattern(expected, dir.path());
+        const QRegularExpression pattern = linePattern(expected, run.dir);
         while (at < lines.size() && !pattern.match(lines[at]).hasMatch()) {
             ++at;
         }
@@ -181,6 +208,58 @@ void CommandLineTest::reportsAndExitStatus() {
     } else {
         QVERIFY2(err.contains(stderrHas), qPrintable(err));
         QCOMPARE(out, QString());
+    }
+}
+
+void CommandLineTest::translatedOutput_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("catalogue");
+    QTest::addColumn<QStringList>("kept");     // the teacher's words, names and numbers
+    QTest::addColumn<QStringList>("english");  // none of it may be left
+    QTest::addColumn<int>("status");
+
+    const QStringList check = {QStringLiteral("--check"), QStringLiteral("<file>")};
+    const QByteArray mixed("Plus,2,1,+\n\"Too long\",12,1,+\nA;2;1;+\nB;2;1;+\nC;2;1;+\nD;2;1;+\n");
+    const QStringList reportEnglish = {"can be started", "cannot be started", "Row 1",
+                                       "Hint:",          "Subtraction",       "items:"};
+    const QByteArray broken("Fine,1,1,+\n\"Never closed,2,1,+\n");
+    const QStringList faultEnglish = {"cannot be used", "File:", "Line 2", "never closed"};
+    const QStringList helpEnglish = {"Check the test catalogue", "Exit status", "Displays help",
+                                     "Options:"};
+    for (const char* locale : {"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"}) {
+        const QString name = QString::fromLatin1(locale).left(2);
+        QTest::addRow("%s: report", qPrintable(name))
+            << locale << check << mixed
+            << QStringList{"<dir>/index.txt", "Plus", "Too long", "A;2;1;+"} << reportEnglish << 3;
+        QTest::addRow("%s: unreadable catalogue", qPrintable(name))
+            << locale << check << broken << QStringList{"<dir>/index.txt", "2", "1"} << faultEnglish
+            << 1;
+        QTest::addRow("%s: help", qPrintable(name))
+            << locale << QStringList{"--help"} << QByteArray()
+            << QStringList{"--check", "--help", "--version", "index.txt"} << helpEnglish << 0;
+    }
+}
+
+// In a translated locale every word the program writes is in that language, while everything the
+// teacher wrote, the file's path and the option names stay exactly as they are.
+void CommandLineTest::translatedOutput() {
+    QFETCH(QString, locale);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, catalogue);
+    QFETCH(QStringList, kept);
+    QFETCH(QStringList, english);
+    QFETCH(int, status);
+
+    const Run run = runProgram(arguments, catalogue, locale);
+    QVERIFY2(run.status == status, qPrintable(run.out + run.err));
+    QCOMPARE(run.err, QString());
+    for (QString text : kept) {
+        text.replace(QStringLiteral("<dir>"), run.dir);
+        QVERIFY2(run.out.contains(text), qPrintable(text + " is not kept in\n" + run.out));
+    }
+    for (const QString& text : english) {
+        QVERIFY2(!run.out.contains(text), qPrintable(text + " is left in English in\n" + run.out));
     }
 }
 
