@@ -335,6 +335,54 @@ Datei: %1
         <source>%1 divided by %2</source>
         <translation>%1 geteilt durch %2</translation>
     </message>
+    <message>
+        <source>Answer</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Type the answer to the question and press Enter</source>
+        <translation>Tippe das Ergebnis der Aufgabe ein und drücke Enter</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Drill items</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Choosing an item starts a test</source>
+        <translation>Wenn du eine Übung wählst, beginnt der Test</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s web page</source>
+        <translation>Webseite des Herausgebers</translation>
+    </message>
+    <message>
+        <source>Opens the publisher&apos;s web page in the web browser</source>
+        <translation>Öffnet die Webseite des Herausgebers im Browser</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s logo</source>
+        <translation>Logo des Herausgebers</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Number of correct answers</source>
+        <translation>Anzahl der richtigen Antworten</translation>
+    </message>
+    <message>
+        <source>Number of wrong answers</source>
+        <translation>Anzahl der falschen Antworten</translation>
+    </message>
+    <message>
+        <source>Average time per question in seconds</source>
+        <translation>Durchschnittliche Zeit pro Aufgabe in Sekunden</translation>
+    </message>
 </context>
 <context>
     <name>ItemChoice</name>

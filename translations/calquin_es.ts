@@ -335,6 +335,54 @@ Archivo: %1
         <source>%1 divided by %2</source>
         <translation>%1 entre %2</translation>
     </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Type the answer to the question and press Enter</source>
+        <translation>Escribe el resultado de la operación y pulsa Intro</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Drill items</source>
+        <translation>Ejercicios</translation>
+    </message>
+    <message>
+        <source>Choosing an item starts a test</source>
+        <translation>Al elegir un ejercicio empieza la prueba</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s web page</source>
+        <translation>Página web de la editorial</translation>
+    </message>
+    <message>
+        <source>Opens the publisher&apos;s web page in the web browser</source>
+        <translation>Abre la página web de la editorial en el navegador</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s logo</source>
+        <translation>Logotipo de la editorial</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Number of correct answers</source>
+        <translation>Número de aciertos</translation>
+    </message>
+    <message>
+        <source>Number of wrong answers</source>
+        <translation>Número de fallos</translation>
+    </message>
+    <message>
+        <source>Average time per question in seconds</source>
+        <translation>Tiempo medio por operación en segundos</translation>
+    </message>
 </context>
 <context>
     <name>ItemChoice</name>

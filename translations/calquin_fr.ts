@@ -335,6 +335,54 @@ Fichier&#xa0;: %1
         <source>%1 divided by %2</source>
         <translation>%1 divisé par %2</translation>
     </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Type the answer to the question and press Enter</source>
+        <translation>Écris la réponse à la question et appuie sur Entrée</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Drill items</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Choosing an item starts a test</source>
+        <translation>Quand tu choisis un exercice, il commence</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s web page</source>
+        <translation>Site web de l&apos;éditeur</translation>
+    </message>
+    <message>
+        <source>Opens the publisher&apos;s web page in the web browser</source>
+        <translation>Ouvre le site web de l&apos;éditeur dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s logo</source>
+        <translation>Logo de l&apos;éditeur</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Number of correct answers</source>
+        <translation>Nombre de bonnes réponses</translation>
+    </message>
+    <message>
+        <source>Number of wrong answers</source>
+        <translation>Nombre de mauvaises réponses</translation>
+    </message>
+    <message>
+        <source>Average time per question in seconds</source>
+        <translation>Temps moyen par question, en secondes</translation>
+    </message>
 </context>
 <context>
     <name>ItemChoice</name>

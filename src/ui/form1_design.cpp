@@ -296,20 +296,23 @@ Form1Controls collectControls(QWidget* form) {
 // are: the answer box, the item list, the picture button and the counters.
 struct AccessibleText {
     const char* control;
-    const char* name;  // empty: the control's own text
-    const char* description;
+    const char* name;         // empty: the control's own text
+    const char* description;  // empty: none
 };
 
 constexpr AccessibleText kAccessibleTexts[] = {
-    {"Text1", "Answer", "Type the answer to the question and press Enter"},
-    {"lblQst", "", "Question"},
-    {"List1", "Drill items", "Choosing an item starts a test"},
-    {"Command6", "Publisher's web page", "Opens the publisher's web page in the web browser"},
-    {"Image1", "Publisher's logo", ""},
-    {"frmTest", "Test", ""},
-    {"Label7", "", "Number of correct answers"},
-    {"Label8", "", "Number of wrong answers"},
-    {"Label9", "", "Average time per question in seconds"},
+    {"Text1", QT_TRANSLATE_NOOP("Form1", "Answer"),
+     QT_TRANSLATE_NOOP("Form1", "Type the answer to the question and press Enter")},
+    {"lblQst", "", QT_TRANSLATE_NOOP("Form1", "Question")},
+    {"List1", QT_TRANSLATE_NOOP("Form1", "Drill items"),
+     QT_TRANSLATE_NOOP("Form1", "Choosing an item starts a test")},
+    {"Command6", QT_TRANSLATE_NOOP("Form1", "Publisher's web page"),
+     QT_TRANSLATE_NOOP("Form1", "Opens the publisher's web page in the web browser")},
+    {"Image1", QT_TRANSLATE_NOOP("Form1", "Publisher's logo"), ""},
+    {"frmTest", QT_TRANSLATE_NOOP("Form1", "Test"), ""},
+    {"Label7", "", QT_TRANSLATE_NOOP("Form1", "Number of correct answers")},
+    {"Label8", "", QT_TRANSLATE_NOOP("Form1", "Number of wrong answers")},
+    {"Label9", "", QT_TRANSLATE_NOOP("Form1", "Average time per question in seconds")},
 };
 
 // A question in words, as a reader should say it: "+" it says well, but "*" as "star" and "/" as
@@ -336,9 +339,12 @@ void describeForAssistiveTechnology(QWidget* form) {
     for (const auto& text : kAccessibleTexts) {
         QWidget* widget = control<QWidget>(form, text.control);
         if (*text.name) {
-            widget->setAccessibleName(QString::fromUtf8(text.name));
+            widget->setAccessibleName(QCoreApplication::translate("Form1", text.name));
         }
-        widget->setAccessibleDescription(QString::fromUtf8(text.description));
+        if (*text.description) {
+            widget->setAccessibleDescription(
+                QCoreApplication::translate("Form1", text.description));
+        }
     }
     // "Ans" labels the answer box, so readers can say it when the box takes the focus.
     control<QLabel>(form, "Label3")->setBuddy(control<QWidget>(form, "Text1"));
@@ -347,7 +353,7 @@ void describeForAssistiveTechnology(QWidget* form) {
 }  // namespace
 
 QString answerBoxHint() {
-    return QString::fromUtf8(accessibleText("Text1").description);
+    return QCoreApplication::translate("Form1", accessibleText("Text1").description);
 }
 
 QString spokenQuestion(const QString& caption, std::string_view sign) {

@@ -110,6 +110,8 @@ private slots:
     void everyTextIsTranslated();
     void everyCaptionFits_data();
     void everyCaptionFits();
+    void everyTextTheWindowShowsIsTranslated_data();
+    void everyTextTheWindowShowsIsTranslated();
     void valuesGoWhereTheTranslationPutsThem();
     void englishNeedsNoTranslation();
 };
@@ -206,6 +208,59 @@ void Translation::everyCaptionFits() {
                           .arg(name, textOf(widget))
                           .arg(needed)
                           .arg(room);
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+void Translation::everyTextTheWindowShowsIsTranslated_data() {
+    languages();
+}
+
+namespace {
+
+// Every text of the window by where it stands: the title, each control's caption, and what each
+// control gives a screen reader.
+QHash<QString, QString> textsOf(Form1& form) {
+    QHash<QString, QString> texts{{QStringLiteral("window title"), form.windowTitle()}};
+    for (QWidget* widget : form.findChildren<QWidget*>()) {
+        const QString name = widget->objectName() + widget->property("index").toString();
+        if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QGroupBox*>(widget) ||
+            qobject_cast<QLabel*>(widget)) {
+            texts.insert(name + " caption", textOf(widget));
+        }
+        texts.insert(name + " accessible name", widget->accessibleName());
+        texts.insert(name + " accessible description", widget->accessibleDescription());
+    }
+    return texts;
+}
+
+}  // namespace
+
+// Catches a text that reaches the window without going through its translation: whatever the
+// English window shows or gives a screen reader, the translated window shows translated.
+void Translation::everyTextTheWindowShowsIsTranslated() {
+    QFETCH(QString, language);
+    QHash<QString, QString> english;
+    {
+        TestedForm untranslated;
+        english = textsOf(untranslated.form);
+    }
+    const auto translator = installed(language);
+    QVERIFY(translator);
+    TestedForm tested;
+    const QHash<QString, QString> shown = textsOf(tested.form);
+    QStringList faults;
+    for (auto text = english.cbegin(); text != english.cend(); ++text) {
+        if (text.value().isEmpty()) {
+            continue;
+        }
+        const QString expected = translator->translate("Form1", text.value().toUtf8().constData());
+        if (expected.isEmpty()) {
+            faults << text.key() + " \"" + text.value() + "\" was never given to the translators";
+        } else if (shown.value(text.key()) != expected) {
+            faults << text.key() + " shows \"" + shown.value(text.key()) + "\", not \"" + expected +
+                          "\"";
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
