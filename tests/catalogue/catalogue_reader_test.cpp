@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "fault_case.h"
+
 namespace calquin::catalogue {
 namespace {
 
@@ -99,16 +101,6 @@ TEST(ReadsWellFormedFiles, HoldsUpToOneHundredAndOneRecords) {
         EXPECT_EQ(read.back().itemText, "Item " + std::to_string(count - 1));
     }
 }
-
-struct FaultCase {
-    const char* name;
-    std::string input;
-    ReadError expected;  // `what` holds a part of the message that must appear
-
-    friend void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class RefusesBadFiles : public testing::TestWithParam<FaultCase> {};
 
 TEST_P(RefusesBadFiles, NamingTheLineAndTheFault) {
     const auto result = readCatalogue(GetParam().input);

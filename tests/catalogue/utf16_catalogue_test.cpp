@@ -12,6 +12,7 @@
 
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/text_decoding.h"
+#include "fault_case.h"
 
 namespace calquin::catalogue {
 namespace {
@@ -96,81 +97,61 @@ TEST(Utf16ReadsLikeUtf8, DecodesToTheSameUtf8Text) {
     EXPECT_TRUE(decoded.fault.empty());
 }
 
-struct BrokenCase {
-    const char* name;
-    std::string input;
-    ReadError expected;  // `what` holds a part of the message that must appear
-
-    friend void PrintTo(const BrokenCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class RefusesBrokenUtf16 : public testing::TestWithParam<BrokenCase> {};
-
-TEST_P(RefusesBrokenUtf16, NamingThePlaceAndTheFault) {
-    const auto result = readCatalogue(GetParam().input);
-    ASSERT_TRUE(std::holds_alternative<ReadError>(result));
-    const auto& error = std::get<ReadError>(result);
-    const auto& expected = GetParam().expected;
-    EXPECT_EQ(error.line, expected.line);
-    EXPECT_EQ(error.column, expected.column);
-    EXPECT_NE(error.what.find(expected.what), std::string::npos) << error.what;
-}
-
 const std::string kLoneHighLe = "\x3D\xD8";  // U+D83D, first half of many emoji
 const std::string kLoneLowBe = "\xDF\x1F";   // U+DF1F, a second half
 const std::string kNul = "\0"s;
 
 INSTANTIATE_TEST_SUITE_P(
-    Catalogue, RefusesBrokenUtf16,
+    Utf16, RefusesBadFiles,
     testing::Values(
-        BrokenCase{"odd_byte_count_le",
-                   utf16(U"A,1,1,+\r\nB\u00E9", Order::Little, "x"),
-                   {2, 3, "ends in the middle of a character"}},
-        BrokenCase{"odd_byte_count_be",
-                   utf16(U"A,1,1,+\n", Order::Big, "\0"s),
-                   {2, 1, "ends in the middle of a character"}},
-        BrokenCase{"only_half_a_mark_and_a_byte", "\xFF\xFE\x41"s, {1, 1, "ends in the middle"}},
-        BrokenCase{"first_half_then_a_byte",
-                   utf16(U"A", Order::Little, kLoneHighLe + "x"),
-                   {1, 2, "ends in the middle of a character"}},
-        BrokenCase{"lone_first_half_at_the_end",
-                   utf16(U"A,1,1,+\n\u00E9", Order::Little, kLoneHighLe),
-                   {2, 2, "a first half has no second half"}},
-        BrokenCase{"first_half_before_a_letter",
-                   utf16(U"A,1,1,+\n\u52A0", Order::Little, kLoneHighLe + "x\0"s),
-                   {2, 2, "a first half has no second half"}},
-        BrokenCase{"two_first_halves",
-                   utf16(U"\u00E9", Order::Little, kLoneHighLe + kLoneHighLe),
-                   {1, 2, "a first half has no second half"}},
-        BrokenCase{"lone_second_half",
-                   utf16(U"\u00E9,1,1,+\r\n\u00E9\u00E9", Order::Big, kLoneLowBe),
-                   {2, 3, "a second half has no first half"}},
+        FaultCase{"odd_byte_count_le",
+                  utf16(U"A,1,1,+\r\nB\u00E9", Order::Little, "x"),
+                  {2, 3, "ends in the middle of a character"}},
+        FaultCase{"odd_byte_count_be",
+                  utf16(U"A,1,1,+\n", Order::Big, "\0"s),
+                  {2, 1, "ends in the middle of a character"}},
+        FaultCase{"only_half_a_mark_and_a_byte", "\xFF\xFE\x41"s, {1, 1, "ends in the middle"}},
+        FaultCase{"first_half_then_a_byte",
+                  utf16(U"A", Order::Little, kLoneHighLe + "x"),
+                  {1, 2, "ends in the middle of a character"}},
+        FaultCase{"lone_first_half_at_the_end",
+                  utf16(U"A,1,1,+\n\u00E9", Order::Little, kLoneHighLe),
+                  {2, 2, "a first half has no second half"}},
+        FaultCase{"first_half_before_a_letter",
+                  utf16(U"A,1,1,+\n\u52A0", Order::Little, kLoneHighLe + "x\0"s),
+                  {2, 2, "a first half has no second half"}},
+        FaultCase{"two_first_halves",
+                  utf16(U"\u00E9", Order::Little, kLoneHighLe + kLoneHighLe),
+                  {1, 2, "a first half has no second half"}},
+        FaultCase{"lone_second_half",
+                  utf16(U"\u00E9,1,1,+\r\n\u00E9\u00E9", Order::Big, kLoneLowBe),
+                  {2, 3, "a second half has no first half"}},
         // The first fault in the file is the one named.
-        BrokenCase{"nul_before_broken_half",
-                   utf16(U"A"s + U'\0' + U"\n", Order::Little, kLoneHighLe),
-                   {1, 2, "NUL byte, so it is not a plain text file"}},
-        BrokenCase{"broken_half_before_nul",
-                   utf16(U"A", Order::Little, kLoneHighLe + kNul + kNul),
-                   {1, 2, "a first half has no second half"}},
-        BrokenCase{"nul_character",
-                   utf16(U"Sums,1,1,+\r\nB"s + U'\0', Order::Big),
-                   {2, 2, "NUL byte, so it is not a plain text file"}},
+        FaultCase{"nul_before_broken_half",
+                  utf16(U"A"s + U'\0' + U"\n", Order::Little, kLoneHighLe),
+                  {1, 2, "NUL byte, so it is not a plain text file"}},
+        FaultCase{"broken_half_before_nul",
+                  utf16(U"A", Order::Little, kLoneHighLe + kNul + kNul),
+                  {1, 2, "a first half has no second half"}},
+        FaultCase{"nul_character",
+                  utf16(U"Sums,1,1,+\r\nB"s + U'\0', Order::Big),
+                  {2, 2, "NUL byte, so it is not a plain text file"}},
         // Without the mark: still refused at the first NUL, but told how to save it instead.
-        BrokenCase{
+        FaultCase{
             "le_without_mark",
             utf16(U"Sums,1,1,+\r\n", Order::Little).substr(2),
             {1, 2, "saved as UTF-16 (\"Unicode\") without a byte-order mark; save it as UTF-8"}},
         // Only the commas, digits and line end have NUL halves here; without a mark the bytes are
         // taken one character each, so the first NUL is the eleventh.
-        BrokenCase{"be_without_mark_greek",
-                   utf16(U"\u03A0\u03C1\u03CC\u03C3\u03B8,1,1,+\n", Order::Big).substr(2),
-                   {1, 11, "without a byte-order mark"}},
-        BrokenCase{"binary_nuls_are_not_utf16",
-                   "PK\x03\x04\0\0\0\0\x08\0\0\0"s,
-                   {1, 5, "NUL byte, so it is not a plain text file"}},
-        BrokenCase{"one_nul_in_ascii_is_not_utf16",
-                   "Sums,1,1,+\nMore\0,1,1,+\n"s,
-                   {2, 5, "NUL byte, so it is not a plain text file"}}),
+        FaultCase{"be_without_mark_greek",
+                  utf16(U"\u03A0\u03C1\u03CC\u03C3\u03B8,1,1,+\n", Order::Big).substr(2),
+                  {1, 11, "without a byte-order mark"}},
+        FaultCase{"binary_nuls_are_not_utf16",
+                  "PK\x03\x04\0\0\0\0\x08\0\0\0"s,
+                  {1, 5, "NUL byte, so it is not a plain text file"}},
+        FaultCase{"one_nul_in_ascii_is_not_utf16",
+                  "Sums,1,1,+\nMore\0,1,1,+\n"s,
+                  {2, 5, "NUL byte, so it is not a plain text file"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
