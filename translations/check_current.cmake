@@ -4,7 +4,12 @@
 # Fails when the .ts files are behind the sources: a text the program shows that the translators
 # were never given, or one they translate that the program no longer has. Runs lupdate on copies,
 # so the committed files are never touched.
-#   cmake -DLUPDATE=... -DSOURCES=<src> -DTRANSLATIONS=<translations> -DWORK=<dir> -P check_current.cmake
+#   cmake -DLUPDATE=... "-DLUPDATE_OPTIONS=..." -DSOURCES=<src> -DTRANSLATIONS=<translations>
+#         -DWORK=<dir> -P check_current.cmake
+separate_arguments(options UNIX_COMMAND "${LUPDATE_OPTIONS}")
+if(NOT options)
+    message(FATAL_ERROR "LUPDATE_OPTIONS is empty")
+endif()
 file(GLOB ts_files ${TRANSLATIONS}/calquin_*.ts)
 if(NOT ts_files)
     message(FATAL_ERROR "no translations in ${TRANSLATIONS}")
@@ -16,8 +21,7 @@ foreach(ts IN LISTS ts_files)
     get_filename_component(name ${ts} NAME)
     file(COPY ${ts} DESTINATION ${WORK})
     execute_process(
-        COMMAND ${LUPDATE} -locations none -no-obsolete
-            -tr-function-alias QT_TRANSLATE_NOOP+=translatable ${SOURCES} -ts ${WORK}/${name}
+        COMMAND ${LUPDATE} ${options} ${SOURCES} -ts ${WORK}/${name}
         OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE status)
     if(NOT status EQUAL 0 OR out MATCHES "\\(([1-9][0-9]*) new" OR out MATCHES "Removed [1-9]"
        OR out MATCHES "lacks Q_OBJECT|[Ww]arning")

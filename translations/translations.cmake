@@ -16,6 +16,14 @@ find_program(CALQUIN_LUPDATE NAMES lupdate lupdate-qt6
 
 set(calquin_translations_dir ${PROJECT_SOURCE_DIR}/translations)
 
+# The core marks its texts with translatable(context, text), which lupdate reads as
+# QT_TRANSLATE_NOOP. Locations are left out so that moving code does not touch the .ts files.
+# One cached string, since the tests' check that the .ts files are current runs lupdate the
+# same way from another directory.
+set(CALQUIN_LUPDATE_OPTIONS
+    "-locations none -no-obsolete -tr-function-alias QT_TRANSLATE_NOOP+=translatable"
+    CACHE INTERNAL "How lupdate reads the sources")
+
 # Adds the compiled translations to `target`'s resources.
 function(calquin_add_translations target)
     set(qm_files)
@@ -37,11 +45,9 @@ function(calquin_add_translations target)
         BASE ${CMAKE_CURRENT_BINARY_DIR}/translations
         FILES ${qm_files})
 
-    # The core marks its texts with translatable(context, text), which lupdate reads as
-    # QT_TRANSLATE_NOOP. Locations are left out so that moving code does not touch the .ts files.
+    separate_arguments(lupdate_options UNIX_COMMAND "${CALQUIN_LUPDATE_OPTIONS}")
     add_custom_target(update-translations
-        COMMAND ${CALQUIN_LUPDATE} -silent -locations none -no-obsolete
-            -tr-function-alias QT_TRANSLATE_NOOP+=translatable
+        COMMAND ${CALQUIN_LUPDATE} -silent ${lupdate_options}
             ${PROJECT_SOURCE_DIR}/src -ts ${ts_files}
         WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
         COMMENT "Collecting the texts to translate into translations/*.ts"
