@@ -15,19 +15,15 @@ class Catalogue {
     Q_DECLARE_TR_FUNCTIONS(Catalogue)
 };
 
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 }  // namespace
 
 QString faultText(const catalogue::CatalogueFault& fault) {
     const auto& error = fault.error;
     QString what = translated("Catalogue", error.what);
     if (!error.detail.empty()) {
-        what = Catalogue::tr("%1: %2").arg(what, qt(error.detail));
+        what = Catalogue::tr("%1: %2").arg(what, QString::fromStdString(error.detail));
     }
-    const QString file = qt(fault.path);
+    const QString file = QString::fromStdString(fault.path);
     if (error.line > 0 && error.column > 0) {
         return Catalogue::tr(
                    "The test catalogue cannot be used.\n\nFile: %1\nLine %2, column %3: %4.")
