@@ -16,6 +16,7 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/text_decoding.h"
 #include "fuzz_checks.h"
+#include "utf16_bytes.h"
 
 namespace {
 
@@ -69,25 +70,6 @@ std::u32string codePoints(std::string_view s) {
         }
         out.push_back(cp);
         i += length;
-    }
-    return out;
-}
-
-// Code points as UTF-16 in the given byte order, without a byte-order mark.
-std::string utf16Bytes(std::u32string_view text, bool bigEndian) {
-    std::string out;
-    const auto unit = [&](char32_t u) {
-        const char high = static_cast<char>(u >> 8);
-        const char low = static_cast<char>(u & 0xFF);
-        out += bigEndian ? std::string{high, low} : std::string{low, high};
-    };
-    for (const char32_t c : text) {
-        if (c >= 0x10000) {
-            unit(0xD800 + ((c - 0x10000) >> 10));
-            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            unit(c);
-        }
     }
     return out;
 }
@@ -148,7 +130,7 @@ std::optional<std::size_t> offsetOf(std::string_view text, int line, int column)
 }
 
 bool mentions(const ReadError& error, std::string_view part) {
-    return error.what.find(part) != std::string::npos;
+    return std::string_view(error.what.english).find(part) != std::string_view::npos;
 }
 
 void checkError(const ReadError& error, const DecodedText& decodedText, std::string_view bytes) {
@@ -179,7 +161,8 @@ void checkError(const ReadError& error, const DecodedText& decodedText, std::str
     } else if (mentions(error, "ends in the middle of the record")) {
         require(error.column == 0, "a cut-short record is named by its line only");
     } else {
-        calquin::fuzz::fail("an error the reader is not known to report: " + error.what);
+        calquin::fuzz::fail(std::string("an error the reader is not known to report: ") +
+                            error.what.english);
     }
 }
 

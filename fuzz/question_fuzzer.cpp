@@ -102,7 +102,7 @@ void drawQuestions(TestState& state, RandomSource& source) {
     const bool refused = startRefusal(state.digits1, state.digits2, state.opSign).has_value();
     for (int i = 0; i < 3; ++i) {
         const std::int32_t answerBefore = state.answer;
-        const std::string caption = generator.NewQuestion(state);
+        const std::string caption = generator.NewQuestion(state).caption();
         if (refused) {
             require(caption == "0 " + state.opSign + " 0" && state.answer == answerBefore,
                     "a refused item draws nothing: \"" + caption + "\"");

@@ -2,7 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cli/command_line.h"
+#include "ui/application.h"
 
 int main(int argc, char** argv) {
+    if (calquin::cli::opensWindow(argc, argv)) {
+        return calquin::ui::runApplication(argc, argv);
+    }
     return calquin::cli::run(argc, argv);
 }

@@ -225,10 +225,6 @@ Datei: %1
         <translation>Zeigt die Hilfe zu den Befehlszeilenoptionen an.</translation>
     </message>
     <message>
-        <source>Displays help including Qt specific options.</source>
-        <translation>Zeigt die Hilfe einschließlich der Qt-eigenen Optionen an.</translation>
-    </message>
-    <message>
         <source>Displays version information.</source>
         <translation>Zeigt die Versionsinformation an.</translation>
     </message>
@@ -405,6 +401,25 @@ Datei: %1
     <message>
         <source>This row of the list holds no item.</source>
         <translation>In dieser Zeile der Liste steht keine Übung.</translation>
+    </message>
+</context>
+<context>
+    <name>Question</name>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>*</source>
+        <translation>·</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>:</translation>
     </message>
 </context>
 <context>

@@ -225,10 +225,6 @@ Archivo: %1
         <translation>Muestra la ayuda de las opciones de la línea de comandos.</translation>
     </message>
     <message>
-        <source>Displays help including Qt specific options.</source>
-        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
-    </message>
-    <message>
         <source>Displays version information.</source>
         <translation>Muestra la información de versión.</translation>
     </message>
@@ -405,6 +401,25 @@ Archivo: %1
     <message>
         <source>This row of the list holds no item.</source>
         <translation>Esta fila de la lista no tiene ningún ejercicio.</translation>
+    </message>
+</context>
+<context>
+    <name>Question</name>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>*</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>:</translation>
     </message>
 </context>
 <context>

@@ -225,10 +225,6 @@ Fichier&#xa0;: %1
         <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
     </message>
     <message>
-        <source>Displays help including Qt specific options.</source>
-        <translation>Affiche l&apos;aide, options propres à Qt comprises.</translation>
-    </message>
-    <message>
         <source>Displays version information.</source>
         <translation>Affiche la version du programme.</translation>
     </message>
@@ -405,6 +401,25 @@ Fichier&#xa0;: %1
     <message>
         <source>This row of the list holds no item.</source>
         <translation>Cette ligne de la liste ne contient aucun exercice.</translation>
+    </message>
+</context>
+<context>
+    <name>Question</name>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>*</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>:</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "state/phrase.h"
+#include "text/phrase.h"
 
 namespace calquin::catalogue {
 namespace fs = std::filesystem;
@@ -42,7 +42,7 @@ private:
     std::FILE* file_;
 };
 
-CatalogueFault fileFault(const std::string& path, const char* what, std::string detail = {}) {
+CatalogueFault fileFault(const std::string& path, Text what, std::string detail = {}) {
     return CatalogueFault{path, ReadError{0, 0, what, std::move(detail)}};
 }
 
@@ -138,27 +138,6 @@ LoadResult loadCatalogueFile(const std::string& path) {
         return CatalogueFault{absolute, std::move(*readError)};
     }
     return std::get<std::vector<Record>>(std::move(result));
-}
-
-std::string describeFault(const CatalogueFault& fault) {
-    std::string what = fault.error.what;
-    if (!fault.error.detail.empty()) {
-        what += ": " + fault.error.detail;
-    }
-    std::string text = "The test catalogue cannot be used.\n\nFile: " + fault.path + "\n";
-    if (fault.error.line > 0) {
-        text += "Line " + std::to_string(fault.error.line);
-        if (fault.error.column > 0) {
-            text += ", column " + std::to_string(fault.error.column);
-        }
-        text += ": " + what;
-    } else {
-        if (!what.empty() && what.front() >= 'a' && what.front() <= 'z') {
-            what.front() = static_cast<char>(what.front() - 'a' + 'A');
-        }
-        text += what;
-    }
-    return text + ".";
 }
 
 }  // namespace calquin::catalogue

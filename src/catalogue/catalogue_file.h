@@ -32,8 +32,4 @@ LoadResult loadCatalogueFile(const std::string& path);
 // `path` made absolute against the working directory, with "." and ".." steps resolved.
 std::string absolutePath(const std::string& path);
 
-// The text shown to the teacher when the catalogue cannot be used: the file's full path, the
-// line and column, and what was wrong.
-std::string describeFault(const CatalogueFault& fault);
-
 }  // namespace calquin::catalogue

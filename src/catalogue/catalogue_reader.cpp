@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "catalogue/text_decoding.h"
-#include "state/phrase.h"
+#include "text/phrase.h"
 
 namespace calquin::catalogue {
 namespace {
@@ -158,7 +158,7 @@ private:
 
 // Whole sentences for each way a record can be cut short, so that a translation never has to
 // join field names with "and".
-const char* missingFields(std::size_t firstMissing) {
+Text missingFields(std::size_t firstMissing) {
     switch (firstMissing) {
         case 3:
             return translatable(
@@ -223,7 +223,7 @@ std::optional<ReadError> findEncodingFault(const DecodedText& decoded, std::stri
     }
     if (!decoded.fault.empty()) {
         const auto [line, column] = placeOf(decoded.text, decoded.text.size());
-        return ReadError{line, column, std::string(decoded.fault)};
+        return ReadError{line, column, decoded.fault};
     }
     return std::nullopt;
 }

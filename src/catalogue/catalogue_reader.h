@@ -9,6 +9,8 @@
 #include <variant>
 #include <vector>
 
+#include "text/phrase.h"
+
 namespace calquin::catalogue {
 
 // One drill item as the teacher wrote it. Every field stays text: the digit counts become numbers
@@ -34,13 +36,13 @@ struct Record {
 // the fault belongs to the whole line, a line of 0 to the whole file.
 struct ReadError {
     ReadError() = default;
-    ReadError(int line, int column, std::string what, std::string detail = {})
-        : line(line), column(column), what(std::move(what)), detail(std::move(detail)) {}
+    ReadError(int line, int column, Text what, std::string detail = {})
+        : line(line), column(column), what(what), detail(std::move(detail)) {}
 
     int line = 0;
     int column = 0;
-    // A sentence in English, marked for translation, so it must not be built from pieces.
-    std::string what;
+    // A whole sentence, never built from pieces, so that it can be translated.
+    Text what;
     // What the operating system said, in its own words, where it said anything.
     std::string detail;
 

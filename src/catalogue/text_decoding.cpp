@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "state/phrase.h"
+#include "text/phrase.h"
 
 namespace calquin::catalogue {
 namespace {
@@ -15,16 +15,16 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
-constexpr std::string_view kHalfCharacterAtEnd = translatable(
+constexpr Text kHalfCharacterAtEnd = translatable(
     "Catalogue",
     "the file is saved as UTF-16 (\"Unicode\") but ends in the middle of a character, so it was "
     "probably cut off while it was copied or saved; save it again");
-constexpr std::string_view kLoneHighSurrogate = translatable(
+constexpr Text kLoneHighSurrogate = translatable(
     "Catalogue",
     "the character here is broken: the file is saved as UTF-16 (\"Unicode\"), which stores some "
     "characters (such as emoji) as two halves, and here a first half has no second half; delete "
     "the character and type it again");
-constexpr std::string_view kLoneLowSurrogate = translatable(
+constexpr Text kLoneLowSurrogate = translatable(
     "Catalogue",
     "the character here is broken: the file is saved as UTF-16 (\"Unicode\"), which stores some "
     "characters (such as emoji) as two halves, and here a second half has no first half; delete "

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/phrase.h"
+
 namespace calquin::catalogue {
 
 // The catalogue's text as UTF-8, and what stopped the decoding if something did.
@@ -15,7 +17,7 @@ struct DecodedText {
     std::string text;
     // Empty when the whole file was decoded; otherwise a fixed sentence for the teacher saying
     // what is wrong (lower-case start, no full stop, like every reader message).
-    std::string_view fault;
+    Text fault;
 };
 
 // Teachers write the catalogue in whatever editor is at hand: some save UTF-8 (often with a

@@ -8,11 +8,11 @@
 #include <variant>
 
 #include "catalogue/catalogue_file.h"
-#include "cli/exit_status.h"
 #include "engine/catalogue_check.h"
-#include "ui/fault_text.h"
-#include "ui/form1_design.h"
-#include "ui/translation.h"
+#include "text/captions.h"
+#include "text/exit_status.h"
+#include "text/fault_text.h"
+#include "text/translation.h"
 
 namespace calquin::cli {
 namespace {
@@ -22,9 +22,7 @@ class CatalogueCheck {
     Q_DECLARE_TR_FUNCTIONS(CatalogueCheck)
 };
 
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using text::fromUtf8;
 
 // What the item asks, said whole for each operator so that no sentence is built from pieces.
 QString otherTypeNote(int operatorType, const QString& listedUnder) {
@@ -64,16 +62,16 @@ void describeRow(QStringList& lines, const engine::RowCheck& row, int rowNumber,
                         : CatalogueCheck::tr("Row %1: empty.").arg(rowNumber));
         return;
     }
-    const QString text = qt(row.itemText);
+    const QString item = fromUtf8(row.itemText);
     if (row.refusal) {
         lines << indent + CatalogueCheck::tr("Row %1, line %2: \"%3\". %4")
-                              .arg(QString::number(rowNumber), QString::number(row.line), text,
-                                   ui::translated("ItemChoice", *row.refusal));
+                              .arg(QString::number(rowNumber), QString::number(row.line), item,
+                                   text::translated(*row.refusal));
     } else {
         lines << indent + CatalogueCheck::tr(
                               "Row %1, line %2: \"%3\". It can be started, for example %4.")
-                              .arg(QString::number(rowNumber), QString::number(row.line), text,
-                                   qt(row.example));
+                              .arg(QString::number(rowNumber), QString::number(row.line), item,
+                                   text::questionCaption(row.example));
     }
     if (row.semicolons) {
         lines << hintIndent + CatalogueCheck::tr(
@@ -105,16 +103,16 @@ QString summary(const engine::CatalogueCheck& check) {
 CheckOutcome checkCatalogueFile(const std::string& path, engine::RandomSource& random) {
     const auto loaded = catalogue::loadCatalogueFile(path);
     if (const auto* fault = std::get_if<catalogue::CatalogueFault>(&loaded)) {
-        return {ui::faultText(*fault) + QLatin1Char('\n'), kCatalogueUnreadable};
+        return {text::faultText(*fault) + QLatin1Char('\n'), kCatalogueUnreadable};
     }
     const auto check =
         engine::checkCatalogue(std::get<std::vector<catalogue::Record>>(loaded), random);
 
     QStringList lines;
-    lines << CatalogueCheck::tr("Catalogue: %1").arg(qt(catalogue::absolutePath(path)))
+    lines << CatalogueCheck::tr("Catalogue: %1").arg(fromUtf8(catalogue::absolutePath(path)))
           << QString();
     for (int t = 0; t < catalogue::kTestTypes; ++t) {
-        const QString caption = ui::testTypeCaption(t);
+        const QString caption = text::testTypeCaption(t);
         lines << caption;
         const auto& rows = check.rows[static_cast<std::size_t>(t)];
         for (std::size_t j = 0; j < rows.size(); ++j) {
@@ -128,7 +126,7 @@ CheckOutcome checkCatalogueFile(const std::string& path, engine::RandomSource& r
                          CatalogueCheck::tr(
                              "Record %1, line %2: \"%3\" is stored but never shown in the list.")
                              .arg(QString::number(record.record + 1), QString::number(record.line),
-                                  qt(record.itemText));
+                                  fromUtf8(record.itemText));
         }
     }
     lines << QString() << summary(check);

@@ -9,10 +9,9 @@
 
 #include "catalogue/catalogue_file.h"
 #include "cli/catalogue_report.h"
-#include "cli/exit_status.h"
 #include "engine/random_source.h"
-#include "ui/application.h"
-#include "ui/translation.h"
+#include "text/exit_status.h"
+#include "text/translation.h"
 
 namespace calquin::cli {
 namespace {
@@ -65,7 +64,6 @@ void print(std::FILE* to, const QString& text) {
 
 struct Options {
     QCommandLineOption help;
-    QCommandLineOption helpAll;
     QCommandLineOption version;
     QCommandLineOption check;
 };
@@ -79,13 +77,9 @@ Options describeOptions(QCommandLineParser& parser) {
     // made here because Qt's translations lack their descriptions in several languages.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   CommandLine::tr("Displays help on commandline options."));
-    const QCommandLineOption helpAll(
-        QStringLiteral("help-all"),
-        CommandLine::tr("Displays help including Qt specific options."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      CommandLine::tr("Displays version information."));
     parser.addOption(help);
-    parser.addOption(helpAll);
     parser.addOption(version);
     const QCommandLineOption check(
         QStringLiteral("check"),
@@ -94,37 +88,36 @@ Options describeOptions(QCommandLineParser& parser) {
             "report, row by row, which items can be started, without opening the window."));
     parser.addOption(check);
     acceptQtOptions(parser);
-    return {help, helpAll, version, check};
+    return {help, version, check};
 }
 
-}  // namespace
-
-int run(int argc, char** argv) {
-    // Decided before any application object exists: only the window may need a display.
+QStringList argumentList(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    {
-        QCommandLineParser parser;
-        const Options options = describeOptions(parser);
-        const bool wantsWindow = parser.parse(arguments) && !parser.isSet(options.help) &&
-                                 !parser.isSet(options.helpAll) && !parser.isSet(options.version) &&
-                                 !parser.isSet(options.check) &&
-                                 parser.positionalArguments().isEmpty();
-        if (wantsWindow) {
-            return ui::runApplication(argc, argv);
-        }
-    }
+    return arguments;
+}
 
+}  // namespace
+
+bool opensWindow(int argc, char** argv) {
+    QCommandLineParser parser;
+    const Options options = describeOptions(parser);
+    return parser.parse(argumentList(argc, argv)) && !parser.isSet(options.help) &&
+           !parser.isSet(options.version) && !parser.isSet(options.check) &&
+           parser.positionalArguments().isEmpty();
+}
+
+int run(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("calquin"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CALQUIN_VERSION));
-    ui::installTranslations(app);
+    text::installTranslations(app);
     QCommandLineParser parser;
     const Options options = describeOptions(parser);
-    const bool parsed = parser.parse(arguments);
-    const bool wantsHelp = parser.isSet(options.help) || parser.isSet(options.helpAll);
+    const bool parsed = parser.parse(argumentList(argc, argv));
+    const bool wantsHelp = parser.isSet(options.help);
     const QCommandLineOption& check = options.check;
     const QCommandLineOption& version = options.version;
     parser.setApplicationDescription(

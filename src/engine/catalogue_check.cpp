@@ -6,12 +6,11 @@
 #include <algorithm>
 
 #include "engine/item_choice.h"
+#include "engine/operators.h"
 #include "engine/question_generator.h"
 
 namespace calquin::engine {
 namespace {
-
-constexpr std::array<std::string_view, catalogue::kTestTypes> kTypeOperators = {"+", "-", "*", "/"};
 
 bool isEmpty(const catalogue::Record& record) {
     return record.itemText.empty() && record.digits1.empty() && record.digits2.empty() &&
@@ -37,26 +36,14 @@ bool looksSemicolonSeparated(std::string_view field) {
         return false;
     }
     const std::string_view tail = trimmed(field.substr(last + 1));
-    if (std::find(kTypeOperators.begin(), kTypeOperators.end(), tail) != kTypeOperators.end()) {
+    if (findOperator(tail) != nullptr) {
         return true;
     }
     return !tail.empty() &&
            std::all_of(tail.begin(), tail.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::optional<int> typeOfOperator(std::string_view opSign) {
-    const auto at = std::find(kTypeOperators.begin(), kTypeOperators.end(), opSign);
-    if (at == kTypeOperators.end()) {
-        return std::nullopt;
-    }
-    return static_cast<int>(at - kTypeOperators.begin());
-}
-
 }  // namespace
-
-std::string_view typeOperator(int testType) {
-    return kTypeOperators.at(static_cast<std::size_t>(testType));
-}
 
 CatalogueCheck checkCatalogue(const std::vector<catalogue::Record>& records, RandomSource& random) {
     TestState state;
@@ -85,8 +72,8 @@ CatalogueCheck checkCatalogue(const std::vector<catalogue::Record>& records, Ran
             found.semicolons = std::any_of(fields.begin(), fields.end(), [](const auto* field) {
                 return looksSemicolonSeparated(*field);
             });
-            if (const auto type = typeOfOperator(record.opSign); type && *type != t) {
-                found.operatorType = type;
+            if (const Operator* op = findOperator(record.opSign); op && op->testType() != t) {
+                found.operatorType = op->testType();
             }
             found.refusal = chooseItem(state, found.record);
             if (!found.refusal) {

@@ -10,7 +10,9 @@
 
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/item_list.h"
+#include "engine/question_generator.h"
 #include "engine/random_source.h"
+#include "text/phrase.h"
 
 namespace calquin::engine {
 
@@ -22,9 +24,9 @@ struct RowCheck {
     bool empty = true;
     std::string itemText;
     // Why choosing the row would not start a test, in the words the window shows; when it would,
-    // nothing, and `example` holds one question drawn for it, e.g. "37 + 8".
-    std::optional<std::string> refusal;
-    std::string example;
+    // nothing, and `example` holds one question drawn for it, e.g. 37 + 8.
+    std::optional<Text> refusal;
+    Question example;
     // Hints where the file was plainly meant differently. Neither stops the item from starting.
     bool semicolons = false;          // its fields look separated by semicolons
     std::optional<int> operatorType;  // the test type whose operator it asks, when not its own
@@ -50,9 +52,6 @@ struct CatalogueCheck {
 
     bool allStartable() const { return startable == items; }
 };
-
-// The operator whose questions test type t is named after: "+", "-", "*", "/".
-std::string_view typeOperator(int testType);
 
 // Goes through the catalogue as the window would: every row of every test type is chosen in turn,
 // and where the window would start a test one question is drawn from `random`.

@@ -10,25 +10,26 @@
 
 #include "engine/digit_counts.h"
 #include "engine/number_reading.h"
+#include "engine/operators.h"
 #include "state/item_table.h"
-#include "state/phrase.h"
 
 namespace calquin::engine {
 namespace {
 
 // The largest answer any question of a valid item can have: each operand at its own extreme.
-std::int64_t largestAnswer(int digits1, int digits2, std::string_view opSign) {
+std::int64_t largestAnswer(int digits1, int digits2, Operation operation) {
     const std::int64_t largest1 = powerOfTen(digits1) - 1;
     const std::int64_t largest2 = powerOfTen(digits2) - 1;
     const std::int64_t smallest2 = powerOfTen(digits2 - 1);
-    if (opSign == "+") {
-        return largest1 + largest2;
-    }
-    if (opSign == "-") {
-        return largest1 - smallest2;
-    }
-    if (opSign == "*") {
-        return largest1 * largest2;
+    switch (operation) {
+        case Operation::Addition:
+            return largest1 + largest2;
+        case Operation::Subtraction:
+            return largest1 - smallest2;
+        case Operation::Multiplication:
+            return largest1 * largest2;
+        case Operation::Division:
+            break;
     }
     return largest1 / std::max<std::int64_t>(2, smallest2);
 }
@@ -50,8 +51,9 @@ int readDigitCount(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> startRefusal(int digits1, int digits2, std::string_view opSign) {
-    if (opSign != "+" && opSign != "-" && opSign != "*" && opSign != "/") {
+std::optional<Text> startRefusal(int digits1, int digits2, std::string_view opSign) {
+    const Operator* op = findOperator(opSign);
+    if (op == nullptr) {
         return translatable(
             "ItemChoice",
             "This item cannot be started: its operator must be exactly +, -, * or /.");
@@ -61,20 +63,22 @@ std::optional<std::string> startRefusal(int digits1, int digits2, std::string_vi
         return translatable("ItemChoice",
                             "This item cannot be started: both digit counts must be from 1 to 9.");
     }
-    if ((opSign == "-" || opSign == "/") && digits1 < digits2) {
+    const bool shrinks =
+        op->operation == Operation::Subtraction || op->operation == Operation::Division;
+    if (shrinks && digits1 < digits2) {
         return translatable(
             "ItemChoice",
             "This item cannot be started: for - and / the first number must not have fewer "
             "digits than the second.");
     }
-    if (largestAnswer(digits1, digits2, opSign) > std::numeric_limits<std::int32_t>::max()) {
+    if (largestAnswer(digits1, digits2, op->operation) > std::numeric_limits<std::int32_t>::max()) {
         return translatable(
             "ItemChoice", "This item cannot be started: its answers could be too large to check.");
     }
     return std::nullopt;
 }
 
-std::optional<std::string> chooseItem(TestState& state, int record) {
+std::optional<Text> chooseItem(TestState& state, int record) {
     if (!ItemTable::contains(record) ||
         (state.itemDigits1.at(record).empty() && state.itemDigits2.at(record).empty() &&
          state.itemOp.at(record).empty())) {

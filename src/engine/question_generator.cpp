@@ -8,6 +8,7 @@
 #include "engine/digit_counts.h"
 #include "engine/item_choice.h"
 #include "engine/number_writing.h"
+#include "engine/operators.h"
 
 namespace calquin::engine {
 
@@ -25,11 +26,16 @@ std::int64_t drawOperand(RandomSource& source, int digits) {
 
 QuestionGenerator::QuestionGenerator(RandomSource& source) : source_(source) {}
 
-std::string QuestionGenerator::NewQuestion(TestState& state) {
+std::string Question::caption() const {
+    return plainDecimal(first) + " " + sign + " " + plainDecimal(second);
+}
+
+Question QuestionGenerator::NewQuestion(TestState& state) {
     source_.reseed();
     const int digits1 = state.digits1;
     const int digits2 = state.digits2;
     const std::string& sign = state.opSign;
+    const Operator* op = findOperator(sign);
 
     // An item that chooseItem would refuse cannot reach here through the window; drawing nothing
     // for it keeps every other caller away from endless redraws and overflowing answers.
@@ -37,11 +43,12 @@ std::string QuestionGenerator::NewQuestion(TestState& state) {
     std::int64_t b = 0;
     if (!startRefusal(digits1, digits2, sign)) {
         std::int64_t answer = 0;
-        if (sign == "+" || sign == "*") {
+        const Operation operation = op->operation;
+        if (operation == Operation::Addition || operation == Operation::Multiplication) {
             a = drawOperand(source_, digits1);
             b = drawOperand(source_, digits2);
-            answer = sign == "+" ? a + b : a * b;
-        } else if (sign == "-") {
+            answer = operation == Operation::Addition ? a + b : a * b;
+        } else if (operation == Operation::Subtraction) {
             // At least half of all pairs qualify, so this takes two tries on average.
             do {
                 a = drawOperand(source_, digits1);
@@ -56,7 +63,7 @@ std::string QuestionGenerator::NewQuestion(TestState& state) {
         }
         state.answer = static_cast<std::int32_t>(answer);
     }
-    return plainDecimal(a) + " " + sign + " " + plainDecimal(b);
+    return Question{a, b, sign};
 }
 
 const DivisionPairs& QuestionGenerator::divisionPairs(int digits1, int digits2) {

@@ -12,13 +12,12 @@
 namespace calquin::engine {
 namespace {
 
-constexpr const char* kContext = "Scoring";
 // The design's words with the number after them; the number goes where a translation puts %1.
-constexpr const char* kCorrectCaption = translatable("Scoring", "Correct Ans = %1");
-constexpr const char* kWrongCaption = translatable("Scoring", "Wrong Ans = %1");
-constexpr const char* kCorrectMessage = translatable("Scoring", "Correct!");
-constexpr const char* kWrongMessage = translatable("Scoring", "Wrong! Answer is %1");
-constexpr const char* kAverageTime = translatable("Scoring", "T/Q %1 S");
+constexpr Text kCorrectCaption = translatable("Scoring", "Correct Ans = %1");
+constexpr Text kWrongCaption = translatable("Scoring", "Wrong Ans = %1");
+constexpr Text kCorrectMessage = translatable("Scoring", "Correct!");
+constexpr Text kWrongMessage = translatable("Scoring", "Wrong! Answer is %1");
+constexpr Text kAverageTime = translatable("Scoring", "T/Q %1 S");
 
 // No real test comes near the limit; a count that does can only come from a damaged state, and
 // holding it there is better than wrapping around to a negative count.
@@ -35,16 +34,14 @@ Verdict judgeAnswer(TestState& state, std::string_view typed) {
     verdict.correct = readLeadingNumber(typed) == static_cast<double>(state.answer);
     if (verdict.correct) {
         countOne(state.correctCount);
-        verdict.counterCaption =
-            Phrase{kContext, kCorrectCaption, {plainDecimal(state.correctCount)}};
+        verdict.counterCaption = Phrase{kCorrectCaption, {plainDecimal(state.correctCount)}};
     } else {
         countOne(state.wrongCount);
-        verdict.counterCaption = Phrase{kContext, kWrongCaption, {plainDecimal(state.wrongCount)}};
+        verdict.counterCaption = Phrase{kWrongCaption, {plainDecimal(state.wrongCount)}};
     }
     if (!state.summaryOnly) {
-        verdict.message = verdict.correct
-                              ? Phrase{kContext, kCorrectMessage, {}}
-                              : Phrase{kContext, kWrongMessage, {plainDecimal(state.answer)}};
+        verdict.message = verdict.correct ? Phrase{kCorrectMessage, {}}
+                                          : Phrase{kWrongMessage, {plainDecimal(state.answer)}};
     }
     return verdict;
 }
@@ -54,7 +51,7 @@ Phrase averageTimeCaption(const TestState& state) {
     const double answered =
         static_cast<double>(state.correctCount) + static_cast<double>(state.wrongCount);
     const double ratio = answered > 0 ? static_cast<double>(state.elapsedSec) / answered : 0.0;
-    return Phrase{kContext, kAverageTime, {formatRatio(ratio)}};
+    return Phrase{kAverageTime, {formatRatio(ratio)}};
 }
 
 void tick(TestState& state) {

@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
-#include "state/phrase.h"
 #include "state/test_state.h"
+#include "text/phrase.h"
 
 namespace calquin::engine {
 
 // Title of the message shown after each answer.
-inline constexpr const char* kMessageTitle = translatable("Scoring", "Counting Amounts");
+inline constexpr Text kMessageTitle = translatable("Scoring", "Counting Amounts");
 
 struct Verdict {
     bool correct = false;

@@ -5,8 +5,9 @@
 
 #include <QApplication>
 
+#include "text/exit_status.h"
+#include "text/translation.h"
 #include "ui/form1.h"
-#include "ui/translation.h"
 
 namespace calquin::ui {
 
@@ -23,7 +24,7 @@ bool loadOrReport(Form1& form, Messenger& messenger, std::FILE* errors) {
 
 int runApplication(int argc, char** argv) {
     QApplication app(argc, argv);
-    installTranslations(app);
+    text::installTranslations(app);
     QApplication::setApplicationName(QStringLiteral("calquin"));
     QApplication::setDesktopFileName(QStringLiteral("calquin"));
     // Widgets lay out their text as they are made, before they get the window's font; with the
@@ -33,7 +34,7 @@ int runApplication(int argc, char** argv) {
     Form1 form;
     MessageBoxMessenger messenger(nullptr, QMessageBox::Critical);
     if (!loadOrReport(form, messenger, stderr)) {
-        return 1;
+        return kCatalogueUnreadable;
     }
     form.show();
     return QApplication::exec();

@@ -16,18 +16,15 @@
 #include "catalogue/item_list.h"
 #include "engine/item_choice.h"
 #include "engine/scoring.h"
-#include "ui/fault_text.h"
+#include "text/captions.h"
+#include "text/fault_text.h"
+#include "text/translation.h"
 #include "ui/publisher.h"
-#include "ui/translation.h"
 
 namespace calquin::ui {
 namespace {
 
 constexpr int kEnter = 13;
-
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool isEnterKey(const QKeyEvent* key) {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -144,7 +141,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 std::optional<std::string> Form1::Form_Load(const std::string& catalogue) {
     auto loaded = catalogue::loadCatalogueFile(catalogue);
     if (const auto* fault = std::get_if<catalogue::CatalogueFault>(&loaded)) {
-        return faultText(*fault).toStdString();
+        return text::faultText(*fault).toStdString();
     }
     const auto& records = std::get<std::vector<catalogue::Record>>(loaded);
     catalogue::storeRecords(state_, records);
@@ -156,7 +153,7 @@ void Form1::fillList(auto rows) {
     refilling_ = true;
     c_.List1->clear();
     for (const std::string_view row : rows) {
-        c_.List1->addItem(qt(row));
+        c_.List1->addItem(text::fromUtf8(row));
     }
     refilling_ = false;
 }
@@ -173,7 +170,7 @@ void Form1::optTTYpe_Click(int index) {
 void Form1::List1_Click() {
     const int record = catalogue::recordForRow(state_, selectedRow());
     if (auto refusal = engine::chooseItem(state_, record)) {
-        messenger_->showMessage(translated("ItemChoice", *refusal), windowTitleText());
+        messenger_->showMessage(text::translated(*refusal), windowTitleText());
         return;
     }
     c_.Frame1->setEnabled(true);
@@ -193,13 +190,13 @@ void Form1::Text1_KeyPress(int keyAscii) {
         return;
     }
     const auto verdict = engine::judgeAnswer(state_, c_.Text1->text().toStdString());
-    setCaption(verdict.correct ? c_.Label7 : c_.Label8, translated(verdict.counterCaption));
+    setCaption(verdict.correct ? c_.Label7 : c_.Label8, text::translated(verdict.counterCaption));
     if (verdict.message) {
-        messenger_->showMessage(translated(*verdict.message),
-                                translated("Scoring", engine::kMessageTitle));
+        messenger_->showMessage(text::translated(*verdict.message),
+                                text::translated(engine::kMessageTitle));
     }
     // Read the time only now: seconds kept counting while the message was open.
-    setCaption(c_.Label9, translated(engine::averageTimeCaption(state_)));
+    setCaption(c_.Label9, text::translated(engine::averageTimeCaption(state_)));
     NewQuestion();
     c_.Text1->clear();
     c_.Text1->setFocus();
@@ -240,12 +237,13 @@ void Form1::cmdBack_Click() {
 }
 
 void Form1::Command6_Click() {
-    webOpener_->open(QUrl(qt(kPublisherUrl)));
+    webOpener_->open(QUrl(text::fromUtf8(kPublisherUrl)));
 }
 
 void Form1::NewQuestion() {
-    setCaption(c_.lblQst, qt(generator_.NewQuestion(state_)));
-    describeAnswerBox(spokenQuestion(c_.lblQst->text(), state_.opSign));
+    const engine::Question question = generator_.NewQuestion(state_);
+    setCaption(c_.lblQst, text::questionCaption(question));
+    describeAnswerBox(text::spokenQuestion(question));
 }
 
 void Form1::describeAnswerBox(const QString& description) {

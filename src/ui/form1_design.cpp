@@ -7,8 +7,6 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHash>
-#include <QIcon>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +17,7 @@
 #include <vector>
 
 #include "ui/controls.h"
+#include "ui/pictures.h"
 
 namespace calquin::ui {
 namespace {
@@ -115,51 +114,6 @@ QFont designFont(bool bold) {
 
 namespace {
 
-// Pictures are read with their format named: left to guess, Qt would load every image plugin
-// it has before reading a single one.
-QImage readPicture(const QString& path, const char* format) {
-    QImageReader reader(path, format);
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
-// Screens of more than one device pixel per pixel of the layout get the pictures drawn with
-// twice the pixels; the others get the design's own and nothing else is read.
-bool denseScreen(const QWidget* widget) {
-    return widget->devicePixelRatioF() > 1.0;
-}
-
-// A picture drawn for `ratio` device pixels per layout pixel, so it is shown at its layout size.
-QPixmap picture(const QString& path, const char* format, int ratio) {
-    QPixmap pixmap = QPixmap::fromImage(readPicture(path, format));
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
-
-// Sizes of the desktop's menu icon that are carried for dense screens, beyond the icon's own 16
-// and 32. The window system is handed every size an icon has, decoded, as the window opens, so
-// they are added only where they can be needed.
-constexpr int kDenseIconSizes[] = {48, 64, 128, 256};
-
-QIcon readIcon(const QString& path, bool dense) {
-    QImageReader reader(path, "ico");
-    reader.setAutoDetectImageFormat(false);
-    QIcon icon;
-    do {
-        const QImage image = reader.read();
-        if (!image.isNull()) {
-            icon.addPixmap(QPixmap::fromImage(image));
-        }
-    } while (reader.jumpToNextImage());
-    if (dense) {
-        for (const int size : kDenseIconSizes) {
-            icon.addPixmap(QPixmap::fromImage(readPicture(
-                QStringLiteral(":/icons/hicolor/%1x%1/apps/calquin.png").arg(size), "png")));
-        }
-    }
-    return icon;
-}
-
 QRect pixels(const ControlRow& row) {
     return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
             row.height / kTwipsPerPixel};
@@ -222,20 +176,14 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
             return new QPushButton(text, parent);
         case Kind::PictureButton: {
             auto* button = new PictureButton(parent);
-            QIcon banner(picture(QStringLiteral(":/banner.jpg"), "jpeg", 1));
-            if (denseScreen(parent)) {
-                banner.addPixmap(picture(QStringLiteral(":/banner@2x.jpg"), "jpeg", 2));
-            }
-            button->setIcon(banner);
+            button->setIcon(bannerIcon(parent));
             button->setIconSize(QSize(300, 91));
             setBackground(button, QPalette::Button, kWhite);
             return button;
         }
         case Kind::Image: {
             auto* image = new QLabel(parent);
-            image->setPixmap(denseScreen(parent)
-                                 ? picture(QStringLiteral(":/logo@2x.bmp"), "bmp", 2)
-                                 : picture(QStringLiteral(":/logo.bmp"), "bmp", 1));
+            image->setPixmap(logoPicture(parent));
             image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return image;
         }
@@ -315,21 +263,6 @@ constexpr AccessibleText kAccessibleTexts[] = {
     {"Label9", "", QT_TRANSLATE_NOOP("Form1", "Average time per question in seconds")},
 };
 
-// A question in words, as a reader should say it: "+" it says well, but "*" as "star" and "/" as
-// "slash". Whole phrases with the numbers as arguments, so that a language can order them its
-// own way; the numbers stay digits.
-struct SpokenOperator {
-    std::string_view sign;
-    const char* words;
-};
-
-constexpr SpokenOperator kSpokenOperators[] = {
-    {"+", QT_TRANSLATE_NOOP("Form1", "%1 plus %2")},
-    {"-", QT_TRANSLATE_NOOP("Form1", "%1 minus %2")},
-    {"*", QT_TRANSLATE_NOOP("Form1", "%1 times %2")},
-    {"/", QT_TRANSLATE_NOOP("Form1", "%1 divided by %2")},
-};
-
 const AccessibleText& accessibleText(std::string_view control) {
     return *std::find_if(std::begin(kAccessibleTexts), std::end(kAccessibleTexts),
                          [control](const AccessibleText& text) { return text.control == control; });
@@ -356,18 +289,6 @@ QString answerBoxHint() {
     return QCoreApplication::translate("Form1", accessibleText("Text1").description);
 }
 
-QString spokenQuestion(const QString& caption, std::string_view sign) {
-    const auto spoken = std::find_if(std::begin(kSpokenOperators), std::end(kSpokenOperators),
-                                     [sign](const SpokenOperator& op) { return op.sign == sign; });
-    const qsizetype firstBlank = caption.indexOf(u' ');
-    const qsizetype lastBlank = caption.lastIndexOf(u' ');
-    if (spoken == std::end(kSpokenOperators) || firstBlank < 0 || lastBlank == firstBlank) {
-        return caption;
-    }
-    return QCoreApplication::translate("Form1", spoken->words)
-        .arg(caption.left(firstBlank), caption.mid(lastBlank + 1));
-}
-
 void setCaption(QLabel* label, const QString& text) {
     label->setText(text);
     if (label->property("autoSize").toBool()) {
@@ -385,7 +306,7 @@ Form1Controls buildForm1(QWidget* form) {
     const QFont regular = designFont(false);
     const QFont bold = designFont(true);
     form->setFont(regular);
-    form->setWindowIcon(readIcon(QStringLiteral(":/calquin.ico"), denseScreen(form)));
+    form->setWindowIcon(windowIcon(form));
 
     QHash<QString, QWidget*> containers{{"Form1", form}};
     std::vector<std::pair<int, QWidget*>> tabOrder;
@@ -443,15 +364,6 @@ Form1Controls buildForm1(QWidget* form) {
     }
     describeForAssistiveTechnology(form);
     return collectControls(form);
-}
-
-QString testTypeCaption(int index) {
-    for (const ControlRow& row : kDesign) {
-        if (std::string_view(row.name) == "optTTYpe" && row.index == index) {
-            return QCoreApplication::translate("Form1", row.text);
-        }
-    }
-    return {};
 }
 
 }  // namespace calquin::ui

@@ -6,7 +6,6 @@
 #include <QFont>
 #include <QString>
 #include <array>
-#include <string_view>
 
 class QGroupBox;
 class QLabel;
@@ -63,16 +62,8 @@ Form1Controls buildForm1(QWidget* form);
 // The window's font: 11 px regular, or the 13 px bold of the question and the answer box.
 QFont designFont(bool bold);
 
-// The caption of test type option `index` (0 to 3) as the window shows it, e.g. "Addition";
-// an empty text for any other index.
-QString testTypeCaption(int index);
-
 // The answer box's description for screen readers outside a test.
 QString answerBoxHint();
-
-// The question with caption `caption` (e.g. "37 + 8") and operator `sign` in words, as a screen
-// reader should say it: "37 plus 8". A sign that has no words is left as the caption shows it.
-QString spokenQuestion(const QString& caption, std::string_view sign);
 
 // Sets a label's caption. Labels that size themselves to their text keep their left edge and
 // grow or shrink to the right.

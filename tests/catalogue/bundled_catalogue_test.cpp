@@ -14,7 +14,7 @@ namespace {
 TEST(BundledCatalogue, ListsTenStartableItemsPerTestType) {
     auto loaded = loadCatalogueFile(CALQUIN_BUNDLED_CATALOGUE);
     ASSERT_TRUE(std::holds_alternative<std::vector<Record>>(loaded))
-        << describeFault(std::get<CatalogueFault>(loaded));
+        << std::get<CatalogueFault>(loaded).error.what.english;
     const auto& records = std::get<std::vector<Record>>(loaded);
     ASSERT_EQ(records.size(), 40u);
 

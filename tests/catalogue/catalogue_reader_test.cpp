@@ -36,7 +36,7 @@ class ReadsWellFormedFiles : public testing::TestWithParam<ReadCase> {};
 TEST_P(ReadsWellFormedFiles, IntoTheExpectedRecords) {
     const auto result = readCatalogue(GetParam().input);
     ASSERT_TRUE(std::holds_alternative<std::vector<Record>>(result))
-        << std::get<ReadError>(result).what;
+        << std::get<ReadError>(result).what.english;
     EXPECT_EQ(std::get<std::vector<Record>>(result), GetParam().expected);
 }
 
@@ -105,11 +105,7 @@ TEST(ReadsWellFormedFiles, HoldsUpToOneHundredAndOneRecords) {
 TEST_P(RefusesBadFiles, NamingTheLineAndTheFault) {
     const auto result = readCatalogue(GetParam().input);
     ASSERT_TRUE(std::holds_alternative<ReadError>(result));
-    const auto& error = std::get<ReadError>(result);
-    const auto& expected = GetParam().expected;
-    EXPECT_EQ(error.line, expected.line);
-    EXPECT_EQ(error.column, expected.column);
-    EXPECT_NE(error.what.find(expected.what), std::string::npos) << error.what;
+    expectFault(std::get<ReadError>(result), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -147,7 +143,7 @@ class KnowsWhereRecordsStart : public testing::TestWithParam<LinesCase> {};
 TEST_P(KnowsWhereRecordsStart, ByTheLineOfTheirFirstField) {
     const auto result = readCatalogue(GetParam().input);
     ASSERT_TRUE(std::holds_alternative<std::vector<Record>>(result))
-        << std::get<ReadError>(result).what;
+        << std::get<ReadError>(result).what.english;
     std::vector<int> lines;
     for (const Record& record : std::get<std::vector<Record>>(result)) {
         lines.push_back(record.line);
@@ -165,11 +161,6 @@ INSTANTIATE_TEST_SUITE_P(
                     LinesCase{"lone_cr_line_ends", "A,1,1,+\rB,1,1,+\r", {1, 2}},
                     LinesCase{"first_field_after_blanks", "   A,1,1,+\n\tB,1,1,+\n", {1, 2}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(KnowsWhereRecordsStart, ButRecordsAtOtherLinesAreTheSameItem) {
-    EXPECT_EQ((Record{"A", "1", "1", "+", 3}), (Record{"A", "1", "1", "+", 7}));
-    EXPECT_NE((Record{"A", "1", "1", "+", 3}), (Record{"A", "1", "2", "+", 3}));
-}
 
 }  // namespace
 }  // namespace calquin::catalogue

@@ -13,6 +13,7 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/text_decoding.h"
 #include "fault_case.h"
+#include "utf16_bytes.h"
 
 namespace calquin::catalogue {
 namespace {
@@ -23,21 +24,8 @@ enum class Order { Little, Big };
 
 // UTF-8 text as UTF-16 with its byte-order mark; `tail` is appended as raw bytes.
 std::string utf16(std::u32string_view text, Order order, std::string_view tail = {}) {
-    std::string bytes = order == Order::Little ? "\xFF\xFE" : "\xFE\xFF";
-    const auto unit = [&](char32_t u) {
-        const char high = static_cast<char>(u >> 8);
-        const char low = static_cast<char>(u & 0xFF);
-        bytes += order == Order::Little ? std::string{low, high} : std::string{high, low};
-    };
-    for (const char32_t c : text) {
-        if (c >= 0x10000) {
-            unit(0xD800 + ((c - 0x10000) >> 10));
-            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            unit(c);
-        }
-    }
-    return bytes + std::string(tail);
+    const std::string mark = order == Order::Little ? "\xFF\xFE" : "\xFE\xFF";
+    return mark + utf16Bytes(text, order == Order::Big) + std::string(tail);
 }
 
 struct SameAsUtf8Case {

@@ -59,16 +59,16 @@ TEST_P(ChecksEveryRow, AsTheWindowWouldStartIt) {
     EXPECT_EQ(row.line, c.line);
     if (c.refusal) {
         ASSERT_TRUE(row.refusal.has_value());
-        EXPECT_NE(row.refusal->find(c.refusal), std::string::npos) << *row.refusal;
-        EXPECT_EQ(row.example, "");
+        EXPECT_NE(std::string(row.refusal->english).find(c.refusal), std::string::npos)
+            << row.refusal->english;
+        EXPECT_EQ(row.example, Question{});
     } else {
-        EXPECT_EQ(row.refusal, std::nullopt) << *row.refusal;
+        EXPECT_FALSE(row.refusal.has_value()) << row.refusal->english;
     }
     EXPECT_EQ(row.semicolons, c.semicolons);
     EXPECT_EQ(row.operatorType, c.operatorType);
     EXPECT_EQ(check.items, c.items);
     EXPECT_EQ(check.startable, c.startable);
-    EXPECT_EQ(check.allStartable(), c.items == c.startable);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -175,10 +175,10 @@ TEST(ChecksEveryRow, DrawsOneQuestionForEachItemThatCanStart) {
     testing::SeededRandom random(3);
     const std::vector<Record> records = {{"Plus", "2", "1", "+", 1}, {"Over", "2", "1", "/", 2}};
     const CatalogueCheck check = checkCatalogue(records, random);
-    EXPECT_TRUE(std::regex_match(check.rows[0][0].example, std::regex("[1-9][0-9] \\+ [1-9]")))
-        << check.rows[0][0].example;
-    EXPECT_TRUE(std::regex_match(check.rows[0][1].example, std::regex("[1-9][0-9] / [2-9]")))
-        << check.rows[0][1].example;
+    const std::string plus = check.rows[0][0].example.caption();
+    const std::string over = check.rows[0][1].example.caption();
+    EXPECT_TRUE(std::regex_match(plus, std::regex("[1-9][0-9] \\+ [1-9]"))) << plus;
+    EXPECT_TRUE(std::regex_match(over, std::regex("[1-9][0-9] / [2-9]"))) << over;
     EXPECT_EQ(random.reseeds, 2);
 }
 

@@ -82,7 +82,8 @@ TEST(DivisionPairs, FastDrawAndDrawAndRejectPickEveryPairEquallyOften) {
         expectUniform(pairs, [&] {
             Pair pair;
             char sign = 0;
-            std::istringstream(generator.NewQuestion(state)) >> pair.first >> sign >> pair.second;
+            std::istringstream(generator.NewQuestion(state).caption()) >> pair.first >> sign >>
+                pair.second;
             return pair;
         });
         testing::SeededRandom referenceRandom(2);

@@ -39,10 +39,9 @@ TEST(NewQuestion, KeepsTheRulesOfEachOperator) {
         QuestionGenerator generator(random);
         TestState state = itemState(op, digits1, digits2);
         for (int i = 0; i < 1000; ++i) {
-            const std::string caption = generator.NewQuestion(state);
-            std::int64_t a = 0, b = 0;
-            std::string sign;
-            std::istringstream(caption) >> a >> sign >> b;
+            const Question question = generator.NewQuestion(state);
+            const std::int64_t a = question.first, b = question.second;
+            const std::string caption = question.caption();
             ASSERT_EQ(caption, std::to_string(a) + " " + op + " " + std::to_string(b));
             ASSERT_TRUE(hasDigits(a, digits1) && hasDigits(b, digits2)) << caption;
             const std::int64_t answer = op == "+"   ? a + b
@@ -65,8 +64,10 @@ TEST(NewQuestion, DrawsTheFirstOperandFirstOverItsWholeRange) {
         ScriptedRandom random({0, ScriptedRandom::kJustBelowOne, ScriptedRandom::kJustBelowOne, 0});
         QuestionGenerator generator(random);
         TestState state = itemState("+", digits, 1);
-        EXPECT_EQ(generator.NewQuestion(state), std::to_string(powerOfTen(digits - 1)) + " + 9");
-        EXPECT_EQ(generator.NewQuestion(state), std::to_string(powerOfTen(digits) - 1) + " + 1");
+        EXPECT_EQ(generator.NewQuestion(state).caption(),
+                  std::to_string(powerOfTen(digits - 1)) + " + 9");
+        EXPECT_EQ(generator.NewQuestion(state).caption(),
+                  std::to_string(powerOfTen(digits) - 1) + " + 1");
     }
 }
 
@@ -85,7 +86,7 @@ TEST(NewQuestion, DrawsNothingForItemsThatCannotStart) {
         QuestionGenerator generator(random);
         TestState state = itemState(item.op, item.digits1, item.digits2);
         state.answer = 12345;
-        EXPECT_EQ(generator.NewQuestion(state), item.caption);
+        EXPECT_EQ(generator.NewQuestion(state).caption(), item.caption);
         EXPECT_EQ(state.answer, 12345);
     }
 }

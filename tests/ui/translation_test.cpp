@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Calquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/translation.h"
+#include "text/translation.h"
 
 #include <QAbstractButton>
 #include <QDomDocument>
@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "engine/scoring.h"
 #include "fakes.h"
 #include "ui/form1_design.h"
 
@@ -112,8 +113,6 @@ private slots:
     void everyCaptionFits();
     void everyTextTheWindowShowsIsTranslated_data();
     void everyTextTheWindowShowsIsTranslated();
-    void valuesGoWhereTheTranslationPutsThem();
-    void englishNeedsNoTranslation();
 };
 
 namespace {
@@ -177,13 +176,19 @@ void Translation::everyCaptionFits() {
     QVERIFY(translator);
     TestedForm tested;
     QStringList faults;
-    // The counters as a long test leaves them, not only as they start.
+    // The counters as a long test leaves them, not only as they start, worded by the engine
+    // itself: 9999 of each, and the widest average there is, 88.88 s.
+    TestState state;
+    state.answer = 1;
+    state.correctCount = state.wrongCount = 9998;
+    state.elapsedSec = 1777422;
     setCaption(tested.control<QLabel>("Label7"),
-               translated(Phrase{"Scoring", "Correct Ans = %1", {"9999"}}));
+               text::translated(engine::judgeAnswer(state, "1").counterCaption));
     setCaption(tested.control<QLabel>("Label8"),
-               translated(Phrase{"Scoring", "Wrong Ans = %1", {"9999"}}));
+               text::translated(engine::judgeAnswer(state, "2").counterCaption));
     setCaption(tested.control<QLabel>("Label9"),
-               translated(Phrase{"Scoring", "T/Q %1 S", {"88.88"}}));
+               text::translated(engine::averageTimeCaption(state)));
+    QVERIFY(tested.control<QLabel>("Label9")->text().contains(QLatin1String("88")));
     for (QWidget* widget : tested.form.findChildren<QWidget*>()) {
         const bool captioned = qobject_cast<QAbstractButton*>(widget) ||
                                qobject_cast<QGroupBox*>(widget) || qobject_cast<QLabel*>(widget);
@@ -264,22 +269,6 @@ void Translation::everyTextTheWindowShowsIsTranslated() {
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
-}
-
-void Translation::valuesGoWhereTheTranslationPutsThem() {
-    const auto translator = installed(QStringLiteral("de"));
-    QVERIFY(translator);
-    const QString caption = translated(Phrase{"Scoring", "Wrong! Answer is %1", {"%2"}});
-    QVERIFY(caption.contains(QLatin1String("%2")));  // a value is put in once, never again
-    QVERIFY(!caption.contains(QLatin1String("Answer is")));
-}
-
-void Translation::englishNeedsNoTranslation() {
-    // With no translator installed every text is the design's English.
-    TestedForm tested;
-    QCOMPARE(tested.form.windowTitle(), QStringLiteral("'Calquin' Competency Test"));
-    QCOMPARE(translated(Phrase{"Scoring", "Wrong! Answer is %1", {"12"}}),
-             QStringLiteral("Wrong! Answer is 12"));
 }
 
 QTEST_MAIN(Translation)

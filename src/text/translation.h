@@ -4,22 +4,26 @@
 #pragma once
 
 #include <QString>
-#include <string_view>
 
-#include "state/phrase.h"
+#include "text/phrase.h"
 
 class QCoreApplication;
 
-namespace calquin::ui {
+namespace calquin::text {
 
 // Puts the program's translation, and Qt's own for its standard buttons, into effect for the
 // language the system asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). In English, or where no
 // translation exists, nothing is read at all and the design's English texts stay as they are.
 void installTranslations(QCoreApplication& app);
 
-// The core's English texts in the pupil's language, looked up by the context they were marked
-// with. A text without a translation comes back in English.
-QString translated(const char* context, std::string_view english);
+// The core's texts in the user's language, looked up under the context each carries. A text
+// without a translation comes back in English.
+QString translated(const Text& text);
 QString translated(const Phrase& phrase);
 
-}  // namespace calquin::ui
+// Text that is UTF-8 already, as the core keeps it.
+inline QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace calquin::text

@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Calquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/fault_text.h"
+#include "text/fault_text.h"
 
 #include <QCoreApplication>
 
-#include "ui/translation.h"
+#include "text/translation.h"
 
-namespace calquin::ui {
+namespace calquin::text {
 namespace {
 
-// The context the core marks its catalogue texts with.
+// The context of the message around the reader's sentence, the one the reader marks its own with.
 class Catalogue {
     Q_DECLARE_TR_FUNCTIONS(Catalogue)
 };
@@ -19,7 +19,7 @@ class Catalogue {
 
 QString faultText(const catalogue::CatalogueFault& fault) {
     const auto& error = fault.error;
-    QString what = translated("Catalogue", error.what);
+    QString what = translated(error.what);
     if (!error.detail.empty()) {
         what = Catalogue::tr("%1: %2").arg(what, QString::fromStdString(error.detail));
     }
@@ -40,4 +40,4 @@ QString faultText(const catalogue::CatalogueFault& fault) {
     return Catalogue::tr("The test catalogue cannot be used.\n\nFile: %1\n%2.").arg(file, what);
 }
 
-}  // namespace calquin::ui
+}  // namespace calquin::text

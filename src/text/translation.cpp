@@ -1,15 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Calquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/translation.h"
+#include "text/translation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <string>
 
-namespace calquin::ui {
+namespace calquin::text {
 namespace {
 
 // The design's texts are English, so an English (or C) locale needs no translation; deciding
@@ -17,26 +16,6 @@ namespace {
 bool wantsEnglish(const QLocale& locale) {
     const QString first = locale.uiLanguages().value(0);
     return first.isEmpty() || first == QLatin1String("C") || first.startsWith(QLatin1String("en"));
-}
-
-// Replaces each %n of `text` by the n-th value in one pass, so that a value holding "%1" of its
-// own is never substituted again.
-QString withValues(const QString& text, const std::vector<std::string>& values) {
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
-        if (text[i] == QLatin1Char('%') && next >= QLatin1Char('1') && next <= QLatin1Char('9')) {
-            const auto index = static_cast<std::size_t>(next.unicode() - '1');
-            if (index < values.size()) {
-                out += QString::fromStdString(values[index]);
-                ++i;
-                continue;
-            }
-        }
-        out += text[i];
-    }
-    return out;
 }
 
 }  // namespace
@@ -64,13 +43,24 @@ void installTranslations(QCoreApplication& app) {
     }
 }
 
-QString translated(const char* context, std::string_view english) {
-    const std::string source(english);
-    return QCoreApplication::translate(context, source.c_str());
+QString translated(const Text& text) {
+    return QCoreApplication::translate(text.context, text.english);
 }
 
 QString translated(const Phrase& phrase) {
-    return withValues(QCoreApplication::translate(phrase.context, phrase.source), phrase.values);
+    const QString text = translated(phrase.text);
+    const auto value = [&phrase](std::size_t n) { return fromUtf8(phrase.values[n]); };
+    // All values in one call, so that a value holding "%1" of its own is never substituted again.
+    switch (phrase.values.size()) {
+        case 0:
+            return text;
+        case 1:
+            return text.arg(value(0));
+        case 2:
+            return text.arg(value(0), value(1));
+        default:
+            return text.arg(value(0), value(1), value(2));
+    }
 }
 
-}  // namespace calquin::ui
+}  // namespace calquin::text

@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "text/phrase.h"
+
+namespace calquin::engine {
+
+// What an operator does; its number is also the test type whose questions it asks.
+enum class Operation { Addition, Subtraction, Multiplication, Division };
+
+// Everything the program knows about one of its four operators, in one row: the sign a catalogue
+// names it by, the test type whose questions it asks, that type's option caption, the sign the
+// question shows (a translation may choose its schools' sign), and the question in words.
+struct Operator {
+    std::string_view sign;
+    Operation operation;
+    Text typeCaption;
+    Text shownSign;
+    Text spoken;  // %1 and %2 are the two numbers, so a language can order them its own way
+
+    constexpr int testType() const { return static_cast<int>(operation); }
+};
+
+// In the order of the test types, which is the order the options list them in.
+inline constexpr std::array<Operator, 4> kOperators = {{
+    {"+", Operation::Addition, translatable("Form1", "Addition"), translatable("Question", "+"),
+     translatable("Form1", "%1 plus %2")},
+    {"-", Operation::Subtraction, translatable("Form1", "Subtraction"),
+     translatable("Question", "-"), translatable("Form1", "%1 minus %2")},
+    {"*", Operation::Multiplication, translatable("Form1", "Multiplication"),
+     translatable("Question", "*"), translatable("Form1", "%1 times %2")},
+    {"/", Operation::Division, translatable("Form1", "Division"), translatable("Question", "/"),
+     translatable("Form1", "%1 divided by %2")},
+}};
+
+// The operator a catalogue's sign names, compared as exact text; nothing for any other sign.
+constexpr const Operator* findOperator(std::string_view sign) {
+    for (const Operator& op : kOperators) {
+        if (op.sign == sign) {
+            return &op;
+        }
+    }
+    return nullptr;
+}
+
+// The operator test type `testType` (0 to 3) is named after.
+constexpr const Operator& operatorOfType(int testType) {
+    return kOperators.at(static_cast<std::size_t>(testType));
+}
+
+}  // namespace calquin::engine

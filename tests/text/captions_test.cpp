@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "text/captions.h"
+
+#include <QTest>
+#include <QTranslator>
+
+#include "text/translation.h"
+
+using namespace calquin;
+
+Q_DECLARE_METATYPE(calquin::engine::Question)
+
+// A question is shown and spoken from its numbers and sign as drawn, in the catalogue's signs in
+// English and in the signs of the pupil's schools once a translation is in effect.
+class Captions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void question_data();
+    void question();
+    void phraseValuesArePutInOnce();
+};
+
+void Captions::question_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<engine::Question>("question");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("spoken");
+    const auto row = [](const char* name, const char* language, engine::Question question,
+                        const char* shown, const char* spoken) {
+        QTest::addRow("%s", name) << QString::fromLatin1(language) << question
+                                  << QString::fromUtf8(shown) << QString::fromUtf8(spoken);
+    };
+    row("English sum", "", {37, 8, "+"}, "37 + 8", "37 plus 8");
+    row("English difference", "", {90, 12, "-"}, "90 - 12", "90 minus 12");
+    row("English product keeps the star", "", {7, 8, "*"}, "7 * 8", "7 times 8");
+    row("English quotient keeps the slash", "", {96, 12, "/"}, "96 / 12", "96 divided by 12");
+    row("a sign without words is shown and said as given", "", {0, 0, "x"}, "0 x 0", "0 x 0");
+    row("German product with the raised dot", "de", {7, 8, "*"}, "7 · 8", "7 mal 8");
+    row("German quotient with the colon", "de", {56, 7, "/"}, "56 : 7", "56 geteilt durch 7");
+    row("French product with the cross", "fr", {7, 8, "*"}, "7 × 8", "7 fois 8");
+    row("Spanish quotient with the colon", "es", {56, 7, "/"}, "56 : 7", "56 entre 7");
+    row("a translated sum keeps its plus", "de", {37, 8, "+"}, "37 + 8", "37 plus 8");
+}
+
+void Captions::question() {
+    QFETCH(QString, language);
+    QFETCH(engine::Question, question);
+    QFETCH(QString, shown);
+    QFETCH(QString, spoken);
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QVERIFY(translator.load(QStringLiteral(":/translations/calquin_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translator);
+    }
+    const QString caption = text::questionCaption(question);
+    const QString words = text::spokenQuestion(question);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(caption, shown);
+    QCOMPARE(words, spoken);
+}
+
+// A value is the core's, never a placeholder: one that looks like one is shown as it is.
+void Captions::phraseValuesArePutInOnce() {
+    const Phrase phrase{{"Test", "%1 then %2"}, {"%2", "b"}};
+    QCOMPARE(text::translated(phrase), QStringLiteral("%2 then b"));
+}
+
+QTEST_MAIN(Captions)
+#include "captions_test.moc"
