@@ -83,14 +83,21 @@ void Form1::connectHandlers() {
     });
     c_.List1->viewport()->installEventFilter(this);
     c_.List1->installEventFilter(this);
+    connect(c_.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    ticks_->onTick = [this] { Timer1_Timer(); };
+}
+
+void Form1::ensureTestScreen() {
+    if (c_.frmTest != nullptr) {
+        return;
+    }
+    buildTestScreen(this, c_);
     c_.Text1->installEventFilter(this);
     c_.Option1->installEventFilter(this);
     c_.Option2->installEventFilter(this);
     connect(c_.Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
     connect(c_.Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
     connect(c_.cmdBack, &QPushButton::clicked, this, &Form1::cmdBack_Click);
-    connect(c_.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
-    ticks_->onTick = [this] { Timer1_Timer(); };
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -173,6 +180,7 @@ void Form1::List1_Click() {
         messenger_->showMessage(text::translated(*refusal), windowTitleText());
         return;
     }
+    ensureTestScreen();
     c_.Frame1->setEnabled(true);
     c_.Frame2->setEnabled(true);
     c_.Frame3->setEnabled(true);

@@ -40,6 +40,10 @@ public:
     std::optional<std::string> Form_Load(
         const std::string& catalogue = std::string(catalogue::kCatalogueFileName));
 
+    // The test screen is made when the first test starts; this makes it now, for anything that
+    // needs all of the window's controls before that.
+    void ensureTestScreen();
+
     const TestState& state() const { return state_; }
     const Form1Controls& controls() const { return c_; }
     TickSource& ticks() { return *ticks_; }

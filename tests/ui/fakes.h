@@ -80,9 +80,11 @@ struct TestedForm {
     SeededRandom random;
     Form1 form{Form1Seams{&messenger, &webOpener, &ticks, &random}};
 
-    // The control called `name`; for a member of a control array, the one with that index.
+    // The control called `name`; for a member of a control array, the one with that index. The
+    // test screen is made for it if a test has not made it yet.
     template <typename T = QWidget>
     T* control(const char* name, int index = -1) {
+        form.ensureTestScreen();
         for (T* widget : form.findChildren<T*>(QString::fromLatin1(name))) {
             if (index < 0 || widget->property("index").toInt() == index) {
                 return widget;

@@ -165,6 +165,7 @@ void Translation::everyCaptionFits() {
     QHash<QString, QString> english;
     {
         TestedForm untranslated;
+        untranslated.form.ensureTestScreen();
         for (QWidget* widget : untranslated.form.findChildren<QWidget*>()) {
             if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QGroupBox*>(widget)) {
                 english.insert(widget->objectName() + widget->property("index").toString(),
@@ -227,6 +228,7 @@ namespace {
 // Every text of the window by where it stands: the title, each control's caption, and what each
 // control gives a screen reader.
 QHash<QString, QString> textsOf(Form1& form) {
+    form.ensureTestScreen();
     QHash<QString, QString> texts{{QStringLiteral("window title"), form.windowTitle()}};
     for (QWidget* widget : form.findChildren<QWidget*>()) {
         const QString name = widget->objectName() + widget->property("index").toString();
