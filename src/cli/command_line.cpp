@@ -10,6 +10,7 @@
 #include "catalogue/catalogue_file.h"
 #include "cli/catalogue_report.h"
 #include "cli/exit_status.h"
+#include "cli/results_report.h"
 #include "engine/random_source.h"
 #include "ui/application.h"
 #include "ui/translation.h"
@@ -68,6 +69,7 @@ struct Options {
     QCommandLineOption helpAll;
     QCommandLineOption version;
     QCommandLineOption check;
+    ResultsOptions results;
 };
 
 // Texts for --help are made here, so a parser made once the translation is in effect describes
@@ -93,8 +95,9 @@ Options describeOptions(QCommandLineParser& parser) {
             "Check the test catalogue FILE (default: index.txt in the working directory) and "
             "report, row by row, which items can be started, without opening the window."));
     parser.addOption(check);
+    const ResultsOptions results = describeResultsOptions(parser);
     acceptQtOptions(parser);
-    return {help, helpAll, version, check};
+    return {help, helpAll, version, check, results};
 }
 
 }  // namespace
@@ -108,12 +111,17 @@ int run(int argc, char** argv) {
     {
         QCommandLineParser parser;
         const Options options = describeOptions(parser);
-        const bool wantsWindow = parser.parse(arguments) && !parser.isSet(options.help) &&
-                                 !parser.isSet(options.helpAll) && !parser.isSet(options.version) &&
-                                 !parser.isSet(options.check) &&
-                                 parser.positionalArguments().isEmpty();
+        const bool wantsWindow =
+            parser.parse(arguments) && !parser.isSet(options.help) &&
+            !parser.isSet(options.helpAll) && !parser.isSet(options.version) &&
+            !parser.isSet(options.check) && !parser.isSet(options.results.report) &&
+            !parser.isSet(options.results.since) && parser.positionalArguments().isEmpty();
         if (wantsWindow) {
-            return ui::runApplication(argc, argv);
+            const auto folder = resultsFolder(parser, options.results);
+            return ui::runApplication(
+                argc, argv,
+                folder ? std::optional(std::filesystem::path(folder->toLocal8Bit().toStdString()))
+                       : std::nullopt);
         }
     }
 
@@ -133,13 +141,21 @@ int run(int argc, char** argv) {
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  CommandLine::tr("With --check: the catalogue to check."),
                                  QStringLiteral("[FILE]"));
-    const QString usage = parser.helpText() + QLatin1Char('\n') + exitStatusText();
+    parser.addPositionalArgument(QStringLiteral("FOLDER"), reportFolderText(),
+                                 QStringLiteral("[FOLDER]"));
+    const QString usage =
+        parser.helpText() + QLatin1Char('\n') + exitStatusText() + reportExitStatusText();
+    const bool report = parser.isSet(options.results.report);
 
-    if (!parsed || (!parser.isSet(check) && !parser.positionalArguments().isEmpty()) ||
-        parser.positionalArguments().size() > 1) {
-        const QString error = !parsed ? parser.errorText()
-                              : parser.isSet(check)
-                                  ? CommandLine::tr("--check takes at most one file.")
+    if (!parsed || (!parser.isSet(check) && !report && !parser.positionalArguments().isEmpty()) ||
+        parser.positionalArguments().size() > 1 || (report && parser.isSet(check)) ||
+        (!report && parser.isSet(options.results.since))) {
+        const QString error =
+            !parsed                               ? parser.errorText()
+            : report && parser.isSet(check)       ? reportUsageError(ReportUsage::WithCheck)
+            : report                              ? reportUsageError(ReportUsage::TwoFolders)
+            : parser.isSet(options.results.since) ? reportUsageError(ReportUsage::SinceAlone)
+            : parser.isSet(check) ? CommandLine::tr("--check takes at most one file.")
                                   : CommandLine::tr("A file can only be given with --check.");
         print(stderr, QStringLiteral("calquin: %1\n\n").arg(error) + usage);
         return kUsageError;
@@ -153,11 +169,19 @@ int run(int argc, char** argv) {
         return kSuccess;
     }
     const QStringList files = parser.positionalArguments();
+    if (report) {
+        const CheckOutcome outcome =
+            reportResults(files.isEmpty() ? resultsFolder(parser, options.results) : files.first(),
+                          parser.value(options.results.since));
+        print(outcome.status == kSuccess ? stdout : stderr, outcome.report);
+        return outcome.status;
+    }
     const std::string path = files.isEmpty() ? std::string(catalogue::kCatalogueFileName)
                                              : files.first().toLocal8Bit().toStdString();
     engine::ClockSeededRandom random;
     const CheckOutcome outcome = checkCatalogueFile(path, random);
-    print(stdout, outcome.report);
+    print(stdout, outcome.report + QLatin1Char('\n') +
+                      resultsCheckText(resultsFolder(parser, options.results)));
     return outcome.status;
 }
 

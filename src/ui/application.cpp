@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include "ui/answer_recorder.h"
 #include "ui/form1.h"
 #include "ui/translation.h"
 
@@ -21,7 +22,8 @@ bool loadOrReport(Form1& form, Messenger& messenger, std::FILE* errors) {
     return false;
 }
 
-int runApplication(int argc, char** argv) {
+int runApplication(int argc, char** argv,
+                   const std::optional<std::filesystem::path>& resultsFolder) {
     QApplication app(argc, argv);
     installTranslations(app);
     QApplication::setApplicationName(QStringLiteral("calquin"));
@@ -30,7 +32,11 @@ int runApplication(int argc, char** argv) {
     // design font as everyone's default no other face is loaded for that.
     QApplication::setFont(designFont(false));
 
-    Form1 form;
+    std::optional<FolderRecorder> recorder;
+    if (resultsFolder) {
+        recorder.emplace(*resultsFolder);
+    }
+    Form1 form(Form1Seams{.recorder = recorder ? &*recorder : nullptr});
     MessageBoxMessenger messenger(nullptr, QMessageBox::Critical);
     if (!loadOrReport(form, messenger, stderr)) {
         return 1;

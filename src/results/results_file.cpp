@@ -1,0 +1,162 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "results/results_file.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "results/results_row.h"
+
+namespace calquin::results {
+namespace {
+
+std::string systemReason(int error) {
+    return std::strerror(error);
+}
+
+void appendSafe(std::string& out, std::string_view name) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                           (c >= '0' && c <= '9') || c == '_' || c == '-' || (c == '.' && i > 0);
+        if (plain) {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        }
+    }
+}
+
+// A file descriptor that is closed however the append ends.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Holds the whole file against other writers that ask for it too, so that two windows of one
+// pupil on one computer (and, where the share passes locks on, two computers) take turns. A
+// POSIX record lock, since network file systems pass those on and not flock's.
+bool lockWhole(int fd, short type) {
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    while (::fcntl(fd, F_SETLKW, &lock) != 0) {
+        if (errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string resultsFileName(std::string_view pupil, std::string_view computer) {
+    std::string name;
+    appendSafe(name, pupil);
+    name += '@';
+    appendSafe(name, computer);
+    name += ".csv";
+    return name;
+}
+
+std::string loginName() {
+    // The account, not the name of whoever logged in to the terminal first.
+    std::vector<char> buffer(16384);
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found) {
+        return found->pw_name;
+    }
+    const char* user = std::getenv("USER");
+    return user ? user : std::to_string(::getuid());
+}
+
+std::string hostName() {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) {
+        return "localhost";
+    }
+    return name;
+}
+
+std::optional<std::string> ResultsFile::append(std::string_view row) const {
+    // O_APPEND puts every write at the end as one step, whoever else appends; read access lets
+    // the last byte be checked.
+    Descriptor file(::open(path_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
+    if (file.get() < 0) {
+        return systemReason(errno);
+    }
+    if (!lockWhole(file.get(), F_WRLCK)) {
+        return systemReason(errno);
+    }
+    struct stat before {};
+    if (::fstat(file.get(), &before) != 0) {
+        return systemReason(errno);
+    }
+    std::string bytes;
+    if (before.st_size == 0) {
+        bytes = std::string(kHeader) + "\r\n";
+    } else {
+        // A row cut off by a power loss ends without its line end; the new row must not be glued
+        // to it, or both would be lost.
+        char last = '\n';
+        if (::pread(file.get(), &last, 1, before.st_size - 1) == 1 && last != '\n') {
+            bytes = "\r\n";
+        }
+    }
+    bytes += row;
+
+    // One write of the whole row. A short or failed one (a full disk, a quota) is taken back,
+    // so that no half row spoils the next one.
+    const ssize_t written = ::write(file.get(), bytes.data(), bytes.size());
+    const int writeError = errno;
+    if (written != static_cast<ssize_t>(bytes.size())) {
+        while (::ftruncate(file.get(), before.st_size) != 0 && errno == EINTR) {
+        }
+        return systemReason(written < 0 ? writeError : ENOSPC);
+    }
+    // On its way to the disk before the message box shows: a power cut afterwards keeps it.
+    if (::fdatasync(file.get()) != 0) {
+        return systemReason(errno);
+    }
+    lockWhole(file.get(), F_UNLCK);
+    return std::nullopt;
+}
+
+std::optional<std::string> folderProblem(const std::filesystem::path& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) {
+        return systemReason(errno);
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return systemReason(ENOTDIR);
+    }
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+        return systemReason(errno);
+    }
+    return std::nullopt;
+}
+
+}  // namespace calquin::results
