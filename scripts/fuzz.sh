@@ -23,7 +23,7 @@ cd "$root"
 seconds=${FUZZ_SECONDS:-60}
 jobs=${FUZZ_JOBS:-2}
 [ "$jobs" -ge 1 ] && [ "$jobs" -le 2 ] || { echo "FUZZ_JOBS must be 1 or 2" >&2; exit 2; }
-targets=(catalogue_reader number_reading number_writing question)
+targets=(catalogue_reader number_reading number_writing question results_reader)
 build=build/fuzz
 # -timeout=1: an input that takes over a second counts as a hang.
 limits=(-timeout=1 -rss_limit_mb=2048)
