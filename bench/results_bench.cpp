@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The answers record on a local disk: one answer's row as the window records it (stamped, made,
-// appended under the lock and handed to the disk), with its p99; and `calquin --report`'s reading
-// and summing of one million rows, against reading the same bytes alone in the same run.
+// appended under the lock and passed to the thread that syncs it), with its p99; and `calquin
+// --report`'s reading and summing of one million rows, against reading the same bytes alone in the
+// same run.
 //
 // The folders are made beside this program (in the build tree, on the disk the build is on),
 // not in /tmp, which can be memory.
@@ -40,8 +41,7 @@ void recordOneAnswer(benchmark::State& state) {
     const fs::path folder = benchFolder("results-bench-append");
     fs::remove_all(folder);
     fs::create_directories(folder);
-    const calquin::results::ResultsFile file(folder /
-                                             calquin::results::resultsFileName("anna", "pc-12"));
+    calquin::results::ResultsFile file(folder / calquin::results::resultsFileName("anna", "pc-12"));
     std::vector<double> micros;
     std::int64_t n = 0;
     for (auto _ : state) {

@@ -9,8 +9,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "results/results_row.h"
@@ -50,6 +55,7 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
 
 private:
     int fd_;
@@ -57,12 +63,19 @@ private:
 
 // Holds the whole file against other writers that ask for it too, so that two windows of one
 // pupil on one computer (and, where the share passes locks on, two computers) take turns. A
-// POSIX record lock, since network file systems pass those on and not flock's.
+// record lock, since network file systems pass those on and not flock's; one that belongs to
+// the open file, where the system has it, so that the disk thread closing an earlier row's
+// descriptor does not let go of the lock a later row holds.
 bool lockWhole(int fd, short type) {
+#ifdef F_OFD_SETLKW
+    constexpr int kWait = F_OFD_SETLKW;
+#else
+    constexpr int kWait = F_SETLKW;
+#endif
     struct flock lock {};
     lock.l_type = type;
     lock.l_whence = SEEK_SET;
-    while (::fcntl(fd, F_SETLKW, &lock) != 0) {
+    while (::fcntl(fd, kWait, &lock) != 0) {
         if (errno != EINTR) {
             return false;
         }
@@ -71,6 +84,56 @@ bool lockWhole(int fd, short type) {
 }
 
 }  // namespace
+
+// Hands written rows to the disk one after the other, on a thread of its own: a sync can take
+// milliseconds, and the pupil's next question must not wait for it.
+class ResultsFile::DiskSync {
+public:
+    DiskSync() : thread_([this] { run(); }) {}
+    ~DiskSync() {
+        {
+            const std::lock_guard<std::mutex> hold(mutex_);
+            stopping_ = true;
+        }
+        wake_.notify_one();
+        thread_.join();
+    }
+    // Takes over the descriptor and closes it once its rows are on the disk.
+    void add(int fd) {
+        {
+            const std::lock_guard<std::mutex> hold(mutex_);
+            pending_.push_back(fd);
+        }
+        wake_.notify_one();
+    }
+
+private:
+    void run() {
+        std::unique_lock<std::mutex> hold(mutex_);
+        for (;;) {
+            wake_.wait(hold, [this] { return stopping_ || !pending_.empty(); });
+            if (pending_.empty()) {
+                return;
+            }
+            const int fd = pending_.front();
+            pending_.pop_front();
+            hold.unlock();
+            ::fdatasync(fd);
+            ::close(fd);
+            hold.lock();
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<int> pending_;
+    bool stopping_ = false;
+    std::thread thread_;
+};
+
+ResultsFile::ResultsFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+ResultsFile::~ResultsFile() = default;
 
 std::string resultsFileName(std::string_view pupil, std::string_view computer) {
     std::string name;
@@ -101,7 +164,7 @@ std::string hostName() {
     return name;
 }
 
-std::optional<std::string> ResultsFile::append(std::string_view row) const {
+std::optional<std::string> ResultsFile::append(std::string_view row) {
     // O_APPEND puts every write at the end as one step, whoever else appends; read access lets
     // the last byte be checked.
     Descriptor file(::open(path_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
@@ -137,11 +200,11 @@ std::optional<std::string> ResultsFile::append(std::string_view row) const {
         }
         return systemReason(written < 0 ? writeError : ENOSPC);
     }
-    // On its way to the disk before the message box shows: a power cut afterwards keeps it.
-    if (::fdatasync(file.get()) != 0) {
-        return systemReason(errno);
-    }
     lockWhole(file.get(), F_UNLCK);
+    if (!sync_) {
+        sync_ = std::make_unique<DiskSync>();
+    }
+    sync_->add(file.release());
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,22 +24,29 @@ std::string loginName();
 // This computer's host name.
 std::string hostName();
 
-// Appends whole rows to one results file. The file is opened only when a row comes, and closed
-// again after it, so that a teacher may move the file away between answers and no descriptor
-// is held while the pupil thinks.
+// Appends whole rows to one results file. The file is opened only when a row comes, so that no
+// file is touched before the first answer and a teacher may move the file away between answers.
 class ResultsFile {
 public:
-    explicit ResultsFile(std::filesystem::path path) : path_(std::move(path)) {}
+    explicit ResultsFile(std::filesystem::path path);
+    // Waits until every row appended is on the disk.
+    ~ResultsFile();
+    ResultsFile(const ResultsFile&) = delete;
+    ResultsFile& operator=(const ResultsFile&) = delete;
 
     // Writes `row` (a whole line with its line end) at the end of the file, after the header
     // when the file is new. Returns why not, in the system's words, when it could not; then
-    // the file is as it was before. The row is on its way to the disk when this returns.
-    std::optional<std::string> append(std::string_view row) const;
+    // the file is as it was before. Once this returns the row survives the program being killed;
+    // a thread of its own then hands it to the disk, so that it also survives a power cut a few
+    // milliseconds later, without the pupil waiting for the disk.
+    std::optional<std::string> append(std::string_view row);
 
     const std::filesystem::path& path() const { return path_; }
 
 private:
+    class DiskSync;
     std::filesystem::path path_;
+    std::unique_ptr<DiskSync> sync_;
 };
 
 // Why rows cannot be written into `folder` (it is missing, not a folder or not writable), in

@@ -75,7 +75,7 @@ int inChild(Child child) {
 }
 
 TEST_F(ResultsFolder, ANewFileStartsWithTheHeaderAndRowsFollowIt) {
-    const ResultsFile results(file());
+    ResultsFile results(file());
     ASSERT_FALSE(results.append(answerRow("anna", 1)));
     ASSERT_FALSE(results.append(answerRow("anna", 2)));
     EXPECT_EQ(bytes(), std::string(kHeader) + "\r\n" + answerRow("anna", 1) + answerRow("anna", 2));
@@ -115,10 +115,10 @@ TEST_F(ResultsFolder, AWritableFolderHasNoProblem) {
 
 // A file size limit stands in for a full disk: the kernel writes what fits and stops.
 TEST_F(ResultsFolder, AFullDiskLeavesNoHalfRow) {
-    const ResultsFile results(file());
-    ASSERT_FALSE(results.append(answerRow("anna", 1)));
+    ASSERT_FALSE(ResultsFile(file()).append(answerRow("anna", 1)));
     const std::string before = bytes();
     const int status = inChild([&] {
+        ResultsFile results(file());
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{before.size() + 40, before.size() + 40};
         setrlimit(RLIMIT_FSIZE, &limit);
@@ -127,7 +127,7 @@ TEST_F(ResultsFolder, AFullDiskLeavesNoHalfRow) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed append was reported";
     EXPECT_EQ(bytes(), before);
-    ASSERT_FALSE(results.append(answerRow("anna", 3)));
+    ASSERT_FALSE(ResultsFile(file()).append(answerRow("anna", 3)));
     EXPECT_EQ(readBack().second, 0);
 }
 
@@ -142,7 +142,7 @@ TEST_F(ResultsFolder, ARowCutByAPowerLossIsNotGluedToTheNext) {
 
 TEST_F(ResultsFolder, AKilledProgramLosesNoAnswerAlreadyAppended) {
     const int status = inChild([&] {
-        const ResultsFile results(file());
+        ResultsFile results(file());
         for (int n = 0; n < 25; ++n) {
             results.append(answerRow("anna", n));
         }
@@ -162,7 +162,7 @@ TEST_F(ResultsFolder, WindowsAppendingAtOnceNeitherLoseNorTearARow) {
     for (int w = 0; w < kWindows; ++w) {
         const pid_t pid = fork();
         if (pid == 0) {
-            const ResultsFile results(file());
+            ResultsFile results(file());
             for (int n = 0; n < kAnswers; ++n) {
                 if (results.append(answerRow("window " + std::to_string(w), n, 6000))) {
                     _exit(1);
