@@ -167,7 +167,9 @@ std::string hostName() {
 std::optional<std::string> ResultsFile::append(std::string_view row) {
     // O_APPEND puts every write at the end as one step, whoever else appends; read access lets
     // the last byte be checked.
-    Descriptor file(::open(path_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
+    // Readable by the pupil and the file's group, not by everyone: the rows are personal. A
+    // teacher reads them through the folder's group or a default ACL, which this leaves working.
+    Descriptor file(::open(path_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0640));
     if (file.get() < 0) {
         return systemReason(errno);
     }
