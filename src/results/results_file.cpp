@@ -169,7 +169,10 @@ std::optional<std::string> ResultsFile::append(std::string_view row) {
     // the last byte be checked.
     // Readable by the pupil and the file's group, not by everyone: the rows are personal. A
     // teacher reads them through the folder's group or a default ACL, which this leaves working.
-    Descriptor file(::open(path_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0640));
+    // The folder may be writable by every pupil: a link put in place of a pupil's file must not
+    // carry the rows elsewhere, and a pipe there must not swallow or hold them.
+    Descriptor file(
+        ::open(path_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0640));
     if (file.get() < 0) {
         return systemReason(errno);
     }
@@ -179,6 +182,9 @@ std::optional<std::string> ResultsFile::append(std::string_view row) {
     struct stat before {};
     if (::fstat(file.get(), &before) != 0) {
         return systemReason(errno);
+    }
+    if (!S_ISREG(before.st_mode)) {
+        return "not a plain file";
     }
     std::string bytes;
     if (before.st_size == 0) {

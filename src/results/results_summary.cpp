@@ -32,15 +32,20 @@ auto& entry(Map& map, std::string_view key) {
     return found->second;
 }
 
-// The whole file in one piece; errno says why not.
+// The whole file in one piece; errno says why not. Anything but a plain file (a pipe someone put
+// in a shared folder, a device) reads as empty, so that no name in the folder can hold the report.
 bool readWhole(const std::filesystem::path& path, std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    bytes.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return false;
     }
     struct stat info {};
-    bytes.clear();
-    if (::fstat(fd, &info) == 0 && info.st_size > 0) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return true;
+    }
+    if (info.st_size > 0) {
         bytes.reserve(static_cast<std::size_t>(info.st_size));
     }
     char chunk[1 << 16];

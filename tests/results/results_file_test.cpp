@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,9 +16,11 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <variant>
 
 #include "results/results_reader.h"
 #include "results/results_row.h"
+#include "results/results_summary.h"
 
 namespace calquin::results {
 namespace {
@@ -111,6 +114,20 @@ INSTANTIATE_TEST_SUITE_P(Table, UnwritableFolders,
 
 TEST_F(ResultsFolder, AWritableFolderHasNoProblem) {
     EXPECT_EQ(folderProblem(dir_), std::nullopt);
+}
+
+// A shared folder is writable by every pupil; what one leaves under another's file name must
+// neither take that pupil's rows nor hold the window or the report.
+TEST_F(ResultsFolder, NothingButAPlainFileTakesRowsOrHoldsTheReport) {
+    fs::create_symlink(dir_ / "elsewhere.csv", file());
+    EXPECT_TRUE(ResultsFile(file()).append(answerRow("anna", 1)).has_value());
+    EXPECT_FALSE(fs::exists(dir_ / "elsewhere.csv"));
+    fs::remove(file());
+    ASSERT_EQ(mkfifo(file().c_str(), 0666), 0);
+    EXPECT_TRUE(ResultsFile(file()).append(answerRow("anna", 1)).has_value());
+    const auto summary = summariseFolder(dir_, "");
+    ASSERT_TRUE(std::holds_alternative<Summary>(summary));
+    EXPECT_EQ(std::get<Summary>(summary).filesRead, 0);
 }
 
 // A file size limit stands in for a full disk: the kernel writes what fits and stops.
