@@ -108,8 +108,11 @@ ResultsOptions describeResultsOptions(QCommandLineParser& parser) {
 
 std::optional<QString> resultsFolder(const QCommandLineParser& parser,
                                      const ResultsOptions& options) {
+    // An empty folder means none, on the command line as in the file: an empty path would put
+    // the rows in whatever folder the program was started in.
     if (parser.isSet(options.resultsFolder)) {
-        return parser.value(options.resultsFolder);
+        const QString folder = parser.value(options.resultsFolder);
+        return folder.isEmpty() ? std::nullopt : std::optional(folder);
     }
     // Native format: calquin.conf under XDG_CONFIG_HOME, then under each of XDG_CONFIG_DIRS
     // (/etc/xdg, where an administrator puts it for every machine).

@@ -135,6 +135,9 @@ void ResultsReportTest::statuses_data() {
     QTest::addRow("--check with no folder set")
         << QStringList{"--check"} << ""
         << "Results: not recorded, since no results folder is set." << 0;
+    QTest::addRow("an empty --results-folder records nothing")
+        << QStringList{"--check", "--results-folder", ""} << "<results>"
+        << "Results: not recorded, since no results folder is set." << 0;
     QTest::addRow("--results-folder wins over calquin.conf")
         << QStringList{"--check", "--results-folder", "<results>"} << "<results>/missing"
         << "Results: every answer is recorded in <results>." << 0;
