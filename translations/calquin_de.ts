@@ -423,6 +423,143 @@ Datei: %1
     </message>
 </context>
 <context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
+        <translation>Bei diesem Start jede Antwort in DIR aufzeichnen statt im Ordner aus calquin.conf.</translation>
+    </message>
+    <message>
+        <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
+        <translation>Die Ergebnisse der Klasse aus dem Ergebnisordner FOLDER ausgeben (Vorgabe: der Ordner aus calquin.conf), ohne das Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
+        <translation>Mit --report: nur Antworten vom Tag DATE (JJJJ-MM-TT) an.</translation>
+    </message>
+    <message>
+        <source>--report and --check cannot be given together.</source>
+        <translation>--report und --check können nicht zusammen angegeben werden.</translation>
+    </message>
+    <message>
+        <source>--report takes at most one folder.</source>
+        <translation>--report nimmt höchstens einen Ordner.</translation>
+    </message>
+    <message>
+        <source>--since can only be given with --report.</source>
+        <translation>--since kann nur mit --report angegeben werden.</translation>
+    </message>
+    <message>
+        <source>With --report: the results folder to read.</source>
+        <translation>Mit --report: der Ergebnisordner, der gelesen wird.</translation>
+    </message>
+    <message>
+        <source>  4  --report cannot read the results folder
+With --report, 0 means the report was printed and 2 a wrong date or option.
+</source>
+        <translation>  4  --report kann den Ergebnisordner nicht lesen
+Bei --report heißt 0, dass der Bericht ausgegeben wurde, und 2 ein falsches Datum oder eine falsche Option.
+</translation>
+    </message>
+    <message>
+        <source>Results: not recorded, since no results folder is set.
+</source>
+        <translation>Ergebnisse: werden nicht aufgezeichnet, da kein Ergebnisordner eingestellt ist.
+</translation>
+    </message>
+    <message>
+        <source>Results: cannot be recorded in %1: %2.
+</source>
+        <translation>Ergebnisse: können nicht in %1 aufgezeichnet werden: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results: every answer is recorded in %1.
+</source>
+        <translation>Ergebnisse: jede Antwort wird in %1 aufgezeichnet.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: --report braucht einen Ordner, und in calquin.conf ist kein Ergebnisordner eingestellt.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
+</source>
+        <translation>calquin: --since braucht ein Datum der Form JJJJ-MM-TT, etwa 2026-12-08, nicht „%1“.
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: der Ergebnisordner %1 kann nicht gelesen werden: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results in %1</source>
+        <translation>Ergebnisse in %1</translation>
+    </message>
+    <message>
+        <source>Results in %1 from %2 on</source>
+        <translation>Ergebnisse in %1 ab dem %2</translation>
+    </message>
+    <message>
+        <source>No answers are recorded.</source>
+        <translation>Es sind keine Antworten aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Pupil and item</source>
+        <translation>Schüler und Aufgabe</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>Am häufigsten falsch</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Gestellt</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Nicht lesbare Zeilen, übersprungen: %1. Die erste ist Zeile %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
+        <translation>Nicht lesbare Dateien, ausgelassen: %1. Die erste ist %2: %3.</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: Antworten werden nicht in %1 aufgezeichnet: %2
+</translation>
+    </message>
+</context>
+<context>
     <name>Scoring</name>
     <message>
         <source>Correct Ans = %1</source>

@@ -423,6 +423,143 @@ Archivo: %1
     </message>
 </context>
 <context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
+        <translation>En esta ejecución, registrar cada respuesta en DIR en lugar de en la carpeta indicada en calquin.conf.</translation>
+    </message>
+    <message>
+        <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
+        <translation>Mostrar los resultados de la clase a partir de la carpeta de resultados FOLDER (por defecto: la indicada en calquin.conf), sin abrir la ventana.</translation>
+    </message>
+    <message>
+        <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
+        <translation>Con --report: solo las respuestas dadas el día DATE (AAAA-MM-DD) o después.</translation>
+    </message>
+    <message>
+        <source>--report and --check cannot be given together.</source>
+        <translation>--report y --check no pueden indicarse a la vez.</translation>
+    </message>
+    <message>
+        <source>--report takes at most one folder.</source>
+        <translation>--report admite como máximo una carpeta.</translation>
+    </message>
+    <message>
+        <source>--since can only be given with --report.</source>
+        <translation>--since solo puede indicarse con --report.</translation>
+    </message>
+    <message>
+        <source>With --report: the results folder to read.</source>
+        <translation>Con --report: la carpeta de resultados que se lee.</translation>
+    </message>
+    <message>
+        <source>  4  --report cannot read the results folder
+With --report, 0 means the report was printed and 2 a wrong date or option.
+</source>
+        <translation>  4  --report no puede leer la carpeta de resultados
+Con --report, 0 significa que se mostró el informe y 2 una fecha o una opción errónea.
+</translation>
+    </message>
+    <message>
+        <source>Results: not recorded, since no results folder is set.
+</source>
+        <translation>Resultados: no se registran, porque no hay ninguna carpeta de resultados indicada.
+</translation>
+    </message>
+    <message>
+        <source>Results: cannot be recorded in %1: %2.
+</source>
+        <translation>Resultados: no se pueden registrar en %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results: every answer is recorded in %1.
+</source>
+        <translation>Resultados: cada respuesta se registra en %1.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: --report necesita una carpeta, y no hay ninguna carpeta de resultados indicada en calquin.conf.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
+</source>
+        <translation>calquin: --since necesita una fecha escrita AAAA-MM-DD, por ejemplo 2026-12-08, no «%1».
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: no se puede leer la carpeta de resultados %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results in %1</source>
+        <translation>Resultados en %1</translation>
+    </message>
+    <message>
+        <source>Results in %1 from %2 on</source>
+        <translation>Resultados en %1 desde el %2</translation>
+    </message>
+    <message>
+        <source>No answers are recorded.</source>
+        <translation>No hay respuestas registradas.</translation>
+    </message>
+    <message>
+        <source>Pupil and item</source>
+        <translation>Alumno y ejercicio</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correctas</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Parte</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>Preguntas más falladas</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Incorrectas</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Planteadas</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Filas ilegibles, omitidas: %1. La primera es la línea %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
+        <translation>Archivos ilegibles, omitidos: %1. El primero es %2: %3.</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: las respuestas no se registran en %1: %2
+</translation>
+    </message>
+</context>
+<context>
     <name>Scoring</name>
     <message>
         <source>Correct Ans = %1</source>

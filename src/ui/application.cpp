@@ -7,6 +7,7 @@
 
 #include "text/exit_status.h"
 #include "text/translation.h"
+#include "ui/answer_recorder.h"
 #include "ui/form1.h"
 
 namespace calquin::ui {
@@ -22,7 +23,8 @@ bool loadOrReport(Form1& form, Messenger& messenger, std::FILE* errors) {
     return false;
 }
 
-int runApplication(int argc, char** argv) {
+int runApplication(int argc, char** argv,
+                   const std::optional<std::filesystem::path>& resultsFolder) {
     QApplication app(argc, argv);
     text::installTranslations(app);
     QApplication::setApplicationName(QStringLiteral("calquin"));
@@ -31,7 +33,11 @@ int runApplication(int argc, char** argv) {
     // design font as everyone's default no other face is loaded for that.
     QApplication::setFont(designFont(false));
 
-    Form1 form;
+    std::optional<FolderRecorder> recorder;
+    if (resultsFolder) {
+        recorder.emplace(*resultsFolder);
+    }
+    Form1 form(Form1Seams{.recorder = recorder ? &*recorder : nullptr});
     MessageBoxMessenger messenger(nullptr, QMessageBox::Critical);
     if (!loadOrReport(form, messenger, stderr)) {
         return kCatalogueUnreadable;

@@ -49,6 +49,9 @@ Form1::Form1(Form1Seams seams, QWidget* parent)
     messenger_ = seams.messenger ? seams.messenger : ownMessenger_.get();
     webOpener_ = seams.webOpener ? seams.webOpener : ownWebOpener_.get();
     ticks_ = seams.ticks ? seams.ticks : ownTicks_.get();
+    static const SteadyClock steadyClock;
+    recorder_ = seams.recorder;
+    clock_ = seams.clock ? seams.clock : &steadyClock;
 
     // Sizable, but with nothing to gain from maximizing a fixed layout.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -181,6 +184,7 @@ void Form1::List1_Click() {
         return;
     }
     ensureTestScreen();
+    chosenRecord_ = record;
     c_.Frame1->setEnabled(true);
     c_.Frame2->setEnabled(true);
     c_.Frame3->setEnabled(true);
@@ -197,8 +201,10 @@ void Form1::Text1_KeyPress(int keyAscii) {
     if (keyAscii != kEnter) {
         return;
     }
-    const auto verdict = engine::judgeAnswer(state_, c_.Text1->text().toStdString());
+    const std::string typed = c_.Text1->text().toStdString();
+    const auto verdict = engine::judgeAnswer(state_, typed);
     setCaption(verdict.correct ? c_.Label7 : c_.Label8, text::translated(verdict.counterCaption));
+    recordAnswer(typed, verdict.correct);
     if (verdict.message) {
         messenger_->showMessage(text::translated(*verdict.message),
                                 text::translated(engine::kMessageTitle));
@@ -252,6 +258,16 @@ void Form1::NewQuestion() {
     const engine::Question question = generator_.NewQuestion(state_);
     setCaption(c_.lblQst, text::questionCaption(question));
     describeAnswerBox(text::spokenQuestion(question));
+    questionShownAt_ = clock_->now();
+}
+
+void Form1::recordAnswer(const std::string& typed, bool correct) {
+    // Before any message shows: a window closed or killed from there keeps this answer.
+    if (recorder_) {
+        recorder_->record({std::string(state_.itemText.at(chosenRecord_)),
+                           c_.lblQst->text().toStdString(), typed, correct,
+                           clock_->now() - questionShownAt_});
+    }
 }
 
 void Form1::describeAnswerBox(const QString& description) {

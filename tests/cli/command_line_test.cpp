@@ -129,8 +129,9 @@ void CommandLineTest::reportsAndExitStatus_data() {
                                             << QStringList{} << QStringLiteral("Usage: ") << 2;
     QTest::addRow("--help")
         << QStringList{"--help"} << QByteArray()
-        << QStringList{"  --check        Check the test catalogue FILE (default: index.txt in the",
-                       "Exit status:", "  3  --check found a listed item that cannot be started"}
+        << QStringList{"  --check                 Check the test catalogue FILE (default: index.txt in",
+                       "Exit status:", "  3  --check found a listed item that cannot be started",
+                       "  4  --report cannot read the results folder"}
         << QString() << 0;
     QTest::addRow("--version") << QStringList{"--version"} << QByteArray()
                                << QStringList{"calquin <version>"} << QString() << 0;

@@ -72,6 +72,20 @@ private:
     std::uint64_t state_ = 20261207;
 };
 
+// Keeps each judged answer in memory, as the window hands it over.
+class RecordingRecorder final : public AnswerRecorder {
+public:
+    void record(const JudgedAnswer& answer) override { recorded.push_back(answer); }
+    std::vector<JudgedAnswer> recorded;
+};
+
+// A monotonic clock that moves only when the test moves it.
+class ManualClock final : public MonotonicClock {
+public:
+    std::chrono::nanoseconds now() const override { return at; }
+    std::chrono::nanoseconds at{std::chrono::hours(5)};
+};
+
 // A window wired to the doubles above.
 struct TestedForm {
     RecordingMessenger messenger;
