@@ -13,9 +13,10 @@
 #include <variant>
 #include <vector>
 
-#include "text/exit_status.h"
 #include "results/results_file.h"
 #include "results/results_row.h"
+#include "text/exit_status.h"
+#include "text/translation.h"
 
 namespace calquin::cli {
 namespace {
@@ -25,9 +26,7 @@ class ResultsReport {
     Q_DECLARE_TR_FUNCTIONS(ResultsReport)
 };
 
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using text::fromUtf8;
 
 std::filesystem::path localPath(const QString& folder) {
     return std::filesystem::path(folder.toLocal8Bit().toStdString());
@@ -79,7 +78,7 @@ std::vector<typename Map::const_iterator> inNameOrder(const Map& map) {
     QCollator collator;
     collator.setNumericMode(true);
     std::stable_sort(entries.begin(), entries.end(), [&](auto a, auto b) {
-        return collator.compare(qt(a->first), qt(b->first)) < 0;
+        return collator.compare(fromUtf8(a->first), fromUtf8(b->first)) < 0;
     });
     return entries;
 }
@@ -190,9 +189,9 @@ QString formatReport(const results::Summary& summary, const QString& folder, con
                       ResultsReport::tr("Correct"), ResultsReport::tr("Share"),
                       ResultsReport::tr("Seconds")});
         for (const auto& pupil : inNameOrder(summary.pupils)) {
-            pupils.add(figuresRow(qt(pupil->first), pupil->second.all));
+            pupils.add(figuresRow(fromUtf8(pupil->first), pupil->second.all));
             for (const auto& item : inNameOrder(pupil->second.items)) {
-                pupils.add(figuresRow(QStringLiteral("  ") + qt(item->first), item->second));
+                pupils.add(figuresRow(QStringLiteral("  ") + fromUtf8(item->first), item->second));
             }
         }
         lines << pupils.lines();
@@ -202,8 +201,8 @@ QString formatReport(const results::Summary& summary, const QString& folder, con
                              ResultsReport::tr("Asked")});
             const QLocale locale;
             for (const auto& [question, figures] : missed) {
-                questions.add(
-                    {qt(question), locale.toString(figures.wrong), locale.toString(figures.asked)});
+                questions.add({fromUtf8(question), locale.toString(figures.wrong),
+                               locale.toString(figures.asked)});
             }
             lines << QString() << questions.lines();
         }
@@ -215,13 +214,13 @@ QString formatReport(const results::Summary& summary, const QString& folder, con
                      "of %3.")
                      .arg(QLocale().toString(summary.skipped),
                           QLocale().toString(summary.firstSkippedLine),
-                          qt(summary.firstSkippedFile));
+                          fromUtf8(summary.firstSkippedFile));
     }
     if (summary.filesUnreadable > 0) {
         lines << QString()
               << ResultsReport::tr("Files that cannot be read, left out: %1. The first is %2: %3.")
                      .arg(QLocale().toString(summary.filesUnreadable),
-                          qt(summary.firstUnreadableFile),
+                          fromUtf8(summary.firstUnreadableFile),
                           QString::fromLocal8Bit(summary.firstUnreadableReason.c_str()));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
