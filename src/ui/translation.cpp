@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QTranslator>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace calquin::ui {
 namespace {
@@ -71,6 +73,24 @@ QString translated(const char* context, std::string_view english) {
 
 QString translated(const Phrase& phrase) {
     return withValues(QCoreApplication::translate(phrase.context, phrase.source), phrase.values);
+}
+
+QString translatedWithDecimals(const Phrase& phrase) {
+    const QString text = QCoreApplication::translate(phrase.context, phrase.source);
+    // Without a translation the text is the English window's, and so is its point.
+    if (text == QString::fromUtf8(phrase.source)) {
+        return withValues(text, phrase.values);
+    }
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    std::vector<std::string> values;
+    for (const std::string& value : phrase.values) {
+        std::string local;
+        for (const char c : value) {
+            local += c == '.' ? separator : std::string(1, c);
+        }
+        values.push_back(std::move(local));
+    }
+    return withValues(text, values);
 }
 
 }  // namespace calquin::ui

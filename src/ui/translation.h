@@ -22,4 +22,9 @@ void installTranslations(QCoreApplication& app);
 QString translated(const char* context, std::string_view english);
 QString translated(const Phrase& phrase);
 
+// A phrase whose values are decimal numbers written with a point, such as the average time. In a
+// translated window the numbers take the decimal separator of the locale's numbers ("3,83"), as
+// pupils there write them; a text shown in English keeps the point of the English window.
+QString translatedWithDecimals(const Phrase& phrase);
+
 }  // namespace calquin::ui

@@ -112,6 +112,8 @@ private slots:
     void everyCaptionFits();
     void everyTextTheWindowShowsIsTranslated_data();
     void everyTextTheWindowShowsIsTranslated();
+    void averageTakesTheLocalesDecimalSeparator_data();
+    void averageTakesTheLocalesDecimalSeparator();
     void valuesGoWhereTheTranslationPutsThem();
     void englishNeedsNoTranslation();
 };
@@ -183,7 +185,7 @@ void Translation::everyCaptionFits() {
     setCaption(tested.control<QLabel>("Label8"),
                translated(Phrase{"Scoring", "Wrong Ans = %1", {"9999"}}));
     setCaption(tested.control<QLabel>("Label9"),
-               translated(Phrase{"Scoring", "T/Q %1 S", {"88.88"}}));
+               translatedWithDecimals(Phrase{"Scoring", "T/Q %1 S", {"88.88"}}));
     for (QWidget* widget : tested.form.findChildren<QWidget*>()) {
         const bool captioned = qobject_cast<QAbstractButton*>(widget) ||
                                qobject_cast<QGroupBox*>(widget) || qobject_cast<QLabel*>(widget);
@@ -264,6 +266,52 @@ void Translation::everyTextTheWindowShowsIsTranslated() {
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+void Translation::averageTakesTheLocalesDecimalSeparator_data() {
+    QTest::addColumn<QString>("language");  // of the window; empty: English, no translation
+    QTest::addColumn<QString>("numbers");   // the locale's numbers
+    QTest::addColumn<QString>("ratio");     // as the number pattern writes it
+    QTest::addColumn<QString>("shown");
+
+    QTest::addRow("German window, German numbers") << "de"
+                                                   << "de_DE"
+                                                   << "3.83"
+                                                   << "3,83";
+    QTest::addRow("French window, a ratio under 1") << "fr"
+                                                    << "fr_FR"
+                                                    << ".5"
+                                                    << ",5";
+    QTest::addRow("Spanish window, a whole number") << "es"
+                                                    << "es_ES"
+                                                    << "2."
+                                                    << "2,";
+    QTest::addRow("German window, Swiss numbers keep the point") << "de"
+                                                                 << "de_CH"
+                                                                 << "3.83"
+                                                                 << "3.83";
+    QTest::addRow("English window in a German locale keeps the point") << ""
+                                                                       << "de_DE"
+                                                                       << "3.83"
+                                                                       << "3.83";
+}
+
+void Translation::averageTakesTheLocalesDecimalSeparator() {
+    QFETCH(QString, language);
+    QFETCH(QString, numbers);
+    QFETCH(QString, ratio);
+    QFETCH(QString, shown);
+    const auto translator = language.isEmpty() ? nullptr : installed(language);
+    QVERIFY(language.isEmpty() || translator);
+    const QLocale before;
+    QLocale::setDefault(QLocale(numbers));
+    const QString caption =
+        translatedWithDecimals(Phrase{"Scoring", "T/Q %1 S", {ratio.toStdString()}});
+    QLocale::setDefault(before);
+    QVERIFY2(caption.contains(QLatin1Char(' ') + shown + QLatin1Char(' ')), qPrintable(caption));
+    if (language.isEmpty()) {
+        QCOMPARE(caption, QStringLiteral("T/Q 3.83 S"));
+    }
 }
 
 void Translation::valuesGoWhereTheTranslationPutsThem() {
