@@ -443,7 +443,7 @@ Datei: %1
     </message>
     <message>
         <source>T/Q %1 S</source>
-        <translation>Ø Zeit %1 s</translation>
+        <translation>Ø Zeit %1s</translation>
     </message>
     <message>
         <source>Counting Amounts</source>

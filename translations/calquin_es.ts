@@ -443,7 +443,7 @@ Archivo: %1
     </message>
     <message>
         <source>T/Q %1 S</source>
-        <translation>Media %1 s</translation>
+        <translation>Media %1s</translation>
     </message>
     <message>
         <source>Counting Amounts</source>

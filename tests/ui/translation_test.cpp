@@ -89,8 +89,16 @@ QString overlapOf(QLabel* label) {
         return QStringLiteral("runs past the edge of ") + container->objectName();
     }
     for (QWidget* other : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        // The counters stand on the grey bar by design.
-        if (other == label || other->objectName() == QLatin1String("Shape1")) {
+        if (other == label) {
+            continue;
+        }
+        // The counters stand on the grey bar by design, in white: past its end they cannot be read.
+        if (other->objectName() == QLatin1String("Shape1")) {
+            if (label->geometry().intersects(other->geometry()) &&
+                label->geometry().right() > other->geometry().right()) {
+                return QStringLiteral("runs off the end of Shape1 by %1 px")
+                    .arg(label->geometry().right() - other->geometry().right());
+            }
             continue;
         }
         if (label->geometry().intersects(other->geometry())) {
@@ -308,7 +316,7 @@ void Translation::averageTakesTheLocalesDecimalSeparator() {
     const QString caption =
         translatedWithDecimals(Phrase{"Scoring", "T/Q %1 S", {ratio.toStdString()}});
     QLocale::setDefault(before);
-    QVERIFY2(caption.contains(QLatin1Char(' ') + shown + QLatin1Char(' ')), qPrintable(caption));
+    QCOMPARE(caption, translated(Phrase{"Scoring", "T/Q %1 S", {shown.toStdString()}}));
     if (language.isEmpty()) {
         QCOMPARE(caption, QStringLiteral("T/Q 3.83 S"));
     }
