@@ -70,7 +70,9 @@ void CommandLineTest::reportsAndExitStatus_data() {
         << QStringList{"--check"} << QByteArray("A,1,1,+\n")
         << QStringList{"Catalogue: <dir>/index.txt",
                        "  Row 1, line 1: \"A\". It can be started, for example <q>.",
-                       "  Rows 2–10: empty.", "Subtraction", "  Rows 1–10: empty.",
+                       "  Rows 2–10: empty.",
+                       "Subtraction",
+                       "  Rows 1–10: empty.",
                        "1 item: it can be started."}
         << QString() << 0;
     QTest::addRow("one empty row the file lacks")
