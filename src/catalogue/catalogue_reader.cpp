@@ -136,7 +136,8 @@ CommaReading readByCommas(std::string_view text) {
 }
 
 // Whether some record is an item a pupil could be drilled on, as far as its operator tells. A
-// semicolon file read with commas has none: its fourth fields are whole lines or parts of them.
+// spreadsheet's file read with commas has none, unless an item text holds a sign alone between
+// commas: its fourth fields are whole lines, or pieces of lines cut at commas.
 bool holdsItem(const std::vector<Record>& records) {
     constexpr std::array<std::string_view, 4> kSigns = {"+", "-", "*", "/"};
     return std::any_of(records.begin(), records.end(), [&](const Record& record) {
