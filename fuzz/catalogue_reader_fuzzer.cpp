@@ -203,19 +203,24 @@ void checkRecords(const std::vector<Record>& records, std::string_view bytes,
             anyQuote = anyQuote || field->find('"') != std::string::npos;
         }
     }
-    // Every field written back in quotes must read as itself; a field holding a quote has no
-    // quoted form, so such catalogues skip this check.
-    if (anyQuote) {
-        return;
-    }
-    // Written back with commas they read with commas; with semicolons, as a spreadsheet writes
-    // them, they read with semicolons; either way as the same records.
-    for (const char separator : {',', ';'}) {
-        const std::string between = std::string("\"") + separator + '"';
+    // Every field written back in quotes must read as itself: with semicolons between the fields
+    // and each quote doubled, as spreadsheets write them, read with semicolons; with commas, read
+    // with commas, where a field holding a quote has no quoted form and skips the check.
+    for (const char separator : {';', ','}) {
+        if (separator == ',' && anyQuote) {
+            continue;
+        }
+        const auto quoted = [&](const std::string& field) {
+            std::string out = "\"";
+            for (const char c : field) {
+                out += c == '"' ? std::string("\"\"") : std::string(1, c);
+            }
+            return out + '"';
+        };
         std::string rewritten;
         for (const Record& r : records) {
-            rewritten += '"' + r.itemText + between + r.digits1 + between + r.digits2 + between +
-                         r.opSign + "\"\n";
+            rewritten += quoted(r.itemText) + separator + quoted(r.digits1) + separator +
+                         quoted(r.digits2) + separator + quoted(r.opSign) + '\n';
         }
         const auto again = readCatalogue(rewritten);
         require(std::holds_alternative<std::vector<Record>>(again) &&

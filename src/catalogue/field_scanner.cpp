@@ -44,13 +44,23 @@ std::variant<std::optional<FieldScanner::Field>, ReadError> FieldScanner::quoted
                                                                                  int column) {
     advance();  // opening quote
     std::string value;
-    while (!atEnd() && peek() != '"') {
-        if (isLineEnd(peek())) {
-            consumeLineEnd();
-            value.push_back('\n');
-        } else {
-            value.push_back(advance());
+    while (true) {
+        while (!atEnd() && peek() != '"') {
+            if (isLineEnd(peek())) {
+                consumeLineEnd();
+                value.push_back('\n');
+            } else {
+                value.push_back(advance());
+            }
         }
+        // Spreadsheets write a quote inside a quoted field twice. Only their semicolon files are
+        // read so: in a comma file it stays what it always was, text after a closing quote.
+        if (separator_ == ';' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '"') {
+            advance();
+            value.push_back(advance());
+            continue;
+        }
+        break;
     }
     if (atEnd()) {
         return ReadError{

@@ -15,7 +15,8 @@ namespace calquin::catalogue {
 
 // Walks the decoded text of a catalogue field by field, keeping the line and column of every
 // position so a teacher can be shown exactly where a file went wrong. Fields end at the separator
-// (a comma, or a semicolon as spreadsheets write it) or at a line end.
+// (a comma, or a semicolon as spreadsheets write it) or at a line end. With semicolons a quote
+// inside a quoted field is written twice, as spreadsheets write it.
 class FieldScanner {
 public:
     explicit FieldScanner(std::string_view text, char separator = ',')
