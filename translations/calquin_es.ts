@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>there is no such file; the program reads its drill items from a file named &quot;index.txt&quot; in the folder it is started in</source>
-        <translation>no existe ese archivo; el programa lee sus ejercicios de un archivo llamado &quot;index.txt&quot; en la carpeta desde la que se inicia</translation>
+        <translation>no existe ese archivo; el programa lee sus ejercicios de un archivo llamado «index.txt» en la carpeta desde la que se inicia</translation>
     </message>
     <message>
         <source>the file cannot be opened</source>
@@ -99,38 +99,46 @@ Archivo: %1
     </message>
     <message>
         <source>the file holds NUL bytes between its letters, so it looks like it was saved as UTF-16 (&quot;Unicode&quot;) without a byte-order mark; save it as UTF-8 instead, for example in Notepad with &quot;Save as&quot; and the encoding &quot;UTF-8&quot;</source>
-        <translation>el archivo contiene bytes NUL entre sus letras, así que parece que se guardó como UTF-16 (&quot;Unicode&quot;) sin marca de orden de bytes; guárdelo como UTF-8, por ejemplo en el Bloc de notas (Notepad) con &quot;Guardar como&quot; y la codificación &quot;UTF-8&quot;</translation>
+        <translation>el archivo contiene bytes NUL entre sus letras, así que parece que se guardó como UTF-16 («Unicode») sin marca de orden de bytes; guárdelo como UTF-8, por ejemplo en el Bloc de notas (Notepad) con «Guardar como» y la codificación «UTF-8»</translation>
     </message>
     <message>
         <source>the file is saved as UTF-16 (&quot;Unicode&quot;) but ends in the middle of a character, so it was probably cut off while it was copied or saved; save it again</source>
-        <translation>el archivo está guardado como UTF-16 (&quot;Unicode&quot;), pero termina en mitad de un carácter, así que probablemente se cortó al copiarlo o guardarlo; vuelva a guardarlo</translation>
+        <translation>el archivo está guardado como UTF-16 («Unicode»), pero termina en mitad de un carácter, así que probablemente se cortó al copiarlo o guardarlo; vuelva a guardarlo</translation>
     </message>
     <message>
         <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a first half has no second half; delete the character and type it again</source>
-        <translation>el carácter de esta posición está dañado: el archivo está guardado como UTF-16 (&quot;Unicode&quot;), que guarda algunos caracteres (como los emojis) en dos mitades, y aquí hay una primera mitad sin su segunda mitad; borre el carácter y vuelva a escribirlo</translation>
+        <translation>el carácter de esta posición está dañado: el archivo está guardado como UTF-16 («Unicode»), que guarda algunos caracteres (como los emojis) en dos mitades, y aquí hay una primera mitad sin su segunda mitad; borre el carácter y vuelva a escribirlo</translation>
     </message>
     <message>
         <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a second half has no first half; delete the character and type it again</source>
-        <translation>el carácter de esta posición está dañado: el archivo está guardado como UTF-16 (&quot;Unicode&quot;), que guarda algunos caracteres (como los emojis) en dos mitades, y aquí hay una segunda mitad sin su primera mitad; borre el carácter y vuelva a escribirlo</translation>
+        <translation>el carácter de esta posición está dañado: el archivo está guardado como UTF-16 («Unicode»), que guarda algunos caracteres (como los emojis) en dos mitades, y aquí hay una segunda mitad sin su primera mitad; borre el carácter y vuelva a escribirlo</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with commas, but the lines above it use semicolons; separate the fields the same way on every line</source>
+        <translation>esta línea separa sus campos con comas, pero las líneas de arriba usan punto y coma; separe los campos de la misma forma en todas las líneas</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with semicolons, but the lines above it use commas; separate the fields the same way on every line</source>
+        <translation>esta línea separa sus campos con punto y coma, pero las líneas de arriba usan comas; separe los campos de la misma forma en todas las líneas</translation>
     </message>
 </context>
 <context>
     <name>CatalogueCheck</name>
     <message>
         <source>Note: its operator is +, so it asks addition questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>Nota: su signo de operación es +, así que plantea sumas, aunque está en el apartado &quot;%1&quot;.</translation>
+        <translation>Nota: su signo de operación es +, así que plantea sumas, aunque está en el apartado «%1».</translation>
     </message>
     <message>
         <source>Note: its operator is -, so it asks subtraction questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>Nota: su signo de operación es -, así que plantea restas, aunque está en el apartado &quot;%1&quot;.</translation>
+        <translation>Nota: su signo de operación es -, así que plantea restas, aunque está en el apartado «%1».</translation>
     </message>
     <message>
         <source>Note: its operator is *, so it asks multiplication questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>Nota: su signo de operación es *, así que plantea multiplicaciones, aunque está en el apartado &quot;%1&quot;.</translation>
+        <translation>Nota: su signo de operación es *, así que plantea multiplicaciones, aunque está en el apartado «%1».</translation>
     </message>
     <message>
         <source>Note: its operator is /, so it asks division questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>Nota: su signo de operación es /, así que plantea divisiones, aunque está en el apartado &quot;%1&quot;.</translation>
+        <translation>Nota: su signo de operación es /, así que plantea divisiones, aunque está en el apartado «%1».</translation>
     </message>
     <message>
         <source>Row %1, line %2: empty.</source>
@@ -142,11 +150,11 @@ Archivo: %1
     </message>
     <message>
         <source>Row %1, line %2: &quot;%3&quot;. %4</source>
-        <translation>Fila %1, línea %2: &quot;%3&quot;. %4</translation>
+        <translation>Fila %1, línea %2: «%3». %4</translation>
     </message>
     <message>
         <source>Row %1, line %2: &quot;%3&quot;. It can be started, for example %4.</source>
-        <translation>Fila %1, línea %2: &quot;%3&quot;. Se puede empezar, por ejemplo con %4.</translation>
+        <translation>Fila %1, línea %2: «%3». Se puede empezar, por ejemplo con %4.</translation>
     </message>
     <message>
         <source>Hint: line %1 seems to separate its fields with semicolons, but fields are separated by commas.</source>
@@ -181,7 +189,15 @@ Archivo: %1
     </message>
     <message>
         <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
-        <translation>Registro %1, línea %2: &quot;%3&quot; está guardado en el archivo, pero nunca aparece en la lista.</translation>
+        <translation>Registro %1, línea %2: «%3» está guardado en el archivo, pero nunca aparece en la lista.</translation>
+    </message>
+    <message>
+        <source>The fields are separated by semicolons, as spreadsheets save them, and were read that way.</source>
+        <translation>Los campos están separados por punto y coma, como los guardan las hojas de cálculo, y se han leído así.</translation>
+    </message>
+    <message>
+        <source>Rows %1–%2: empty.</source>
+        <translation>Filas %1–%2: vacías.</translation>
     </message>
 </context>
 <context>
@@ -269,7 +285,7 @@ Archivo: %1
     </message>
     <message>
         <source>Ans</source>
-        <translation>Res</translation>
+        <translation>Res.</translation>
     </message>
     <message>
         <source>Qst</source>
@@ -277,7 +293,7 @@ Archivo: %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>Escribe la respuesta en &apos;Res&apos; y pulsa &apos;Intro&apos;.</translation>
+        <translation>Escribe la respuesta en «Res.» y pulsa «Intro».</translation>
     </message>
     <message>
         <source>Result Area</source>
@@ -285,7 +301,7 @@ Archivo: %1
     </message>
     <message>
         <source>T/Q = ... S</source>
-        <translation>T/P = ... s</translation>
+        <translation>Media = ... s</translation>
     </message>
     <message>
         <source>Wrong Ans = 0</source>
@@ -301,7 +317,7 @@ Archivo: %1
     </message>
     <message>
         <source>Give result of each question with correct answers</source>
-        <translation>Corregir cada pregunta y ver la solución</translation>
+        <translation>Corregir cada operación y ver la solución</translation>
     </message>
     <message>
         <source>Show only summarized result</source>
@@ -313,7 +329,7 @@ Archivo: %1
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
-        <translation>Prueba de nivel &apos;Calquin&apos;</translation>
+        <translation>Práctica de cálculo «Calquin»</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
@@ -575,11 +591,11 @@ Con --report, 0 significa que se mostró el informe y 2 una fecha o una opción 
     </message>
     <message>
         <source>Wrong! Answer is %1</source>
-        <translation>¡Incorrecto! La respuesta es %1</translation>
+        <translation>¡Incorrecto! La solución es %1</translation>
     </message>
     <message>
         <source>T/Q %1 S</source>
-        <translation>T/P %1 s</translation>
+        <translation>Media %1s</translation>
     </message>
     <message>
         <source>Counting Amounts</source>

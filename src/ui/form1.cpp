@@ -210,7 +210,7 @@ void Form1::Text1_KeyPress(int keyAscii) {
                                 text::translated(engine::kMessageTitle));
     }
     // Read the time only now: seconds kept counting while the message was open.
-    setCaption(c_.Label9, text::translated(engine::averageTimeCaption(state_)));
+    setCaption(c_.Label9, text::translatedWithDecimals(engine::averageTimeCaption(state_)));
     NewQuestion();
     c_.Text1->clear();
     c_.Text1->setFocus();
