@@ -3,7 +3,6 @@
 
 #include "ui/form1.h"
 
-#include <QAccessible>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +15,7 @@
 #include "catalogue/item_list.h"
 #include "engine/item_choice.h"
 #include "engine/scoring.h"
+#include "ui/accessibility.h"
 #include "ui/fault_text.h"
 #include "ui/publisher.h"
 #include "ui/translation.h"
@@ -233,7 +233,7 @@ void Form1::cmdBack_Click() {
     setCaption(c_.Label7, QString());
     setCaption(c_.Label8, QString());
     setCaption(c_.Label9, QString());
-    describeAnswerBox(answerBoxHint());
+    describeAnswerBox(c_.Text1, answerBoxHint());
     // The focus was on a control that is hidden now; the item list is where a keyboard user
     // carries on.
     c_.List1->setFocus();
@@ -245,22 +245,7 @@ void Form1::Command6_Click() {
 
 void Form1::NewQuestion() {
     setCaption(c_.lblQst, qt(generator_.NewQuestion(state_)));
-    describeAnswerBox(spokenQuestion(c_.lblQst->text(), state_.opSign));
-}
-
-void Form1::describeAnswerBox(const QString& description) {
-    // Screen readers say a change of the focused control's description, and that is how a pupil
-    // hears each new question, also in summary mode where the focus never moves. The same
-    // question twice in a row is a new question all the same, so it is announced again.
-    // Qt before 6.5 reports no change of a widget's description at all; later ones report only a
-    // real change.
-    const bool announcedBySetting =
-        QT_VERSION >= QT_VERSION_CHECK(6, 5, 0) && c_.Text1->accessibleDescription() != description;
-    c_.Text1->setAccessibleDescription(description);
-    if (!announcedBySetting) {
-        QAccessibleEvent changed(c_.Text1, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
+    describeAnswerBox(c_.Text1, spokenQuestion(c_.lblQst->text(), state_.opSign));
 }
 
 }  // namespace calquin::ui

@@ -57,7 +57,6 @@ private:
     void cmdBack_Click();
     void Command6_Click();
     void NewQuestion();
-    void describeAnswerBox(const QString& description);
 
     void connectHandlers();
     // The chosen row of the item list, or -1.

@@ -18,6 +18,7 @@
 #include <iterator>
 #include <vector>
 
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 
 namespace calquin::ui {
@@ -292,29 +293,6 @@ Form1Controls collectControls(QWidget* form) {
     return c;
 }
 
-// What a screen reader says for the controls whose text alone would not tell a pupil what they
-// are: the answer box, the item list, the picture button and the counters.
-struct AccessibleText {
-    const char* control;
-    const char* name;         // empty: the control's own text
-    const char* description;  // empty: none
-};
-
-constexpr AccessibleText kAccessibleTexts[] = {
-    {"Text1", QT_TRANSLATE_NOOP("Form1", "Answer"),
-     QT_TRANSLATE_NOOP("Form1", "Type the answer to the question and press Enter")},
-    {"lblQst", "", QT_TRANSLATE_NOOP("Form1", "Question")},
-    {"List1", QT_TRANSLATE_NOOP("Form1", "Drill items"),
-     QT_TRANSLATE_NOOP("Form1", "Choosing an item starts a test")},
-    {"Command6", QT_TRANSLATE_NOOP("Form1", "Publisher's web page"),
-     QT_TRANSLATE_NOOP("Form1", "Opens the publisher's web page in the web browser")},
-    {"Image1", QT_TRANSLATE_NOOP("Form1", "Publisher's logo"), ""},
-    {"frmTest", QT_TRANSLATE_NOOP("Form1", "Test"), ""},
-    {"Label7", "", QT_TRANSLATE_NOOP("Form1", "Number of correct answers")},
-    {"Label8", "", QT_TRANSLATE_NOOP("Form1", "Number of wrong answers")},
-    {"Label9", "", QT_TRANSLATE_NOOP("Form1", "Average time per question in seconds")},
-};
-
 // A question in words, as a reader should say it: "+" it says well, but "*" as "star" and "/" as
 // "slash". Whole phrases with the numbers as arguments, so that a language can order them its
 // own way; the numbers stay digits.
@@ -330,31 +308,7 @@ constexpr SpokenOperator kSpokenOperators[] = {
     {"/", QT_TRANSLATE_NOOP("Form1", "%1 divided by %2")},
 };
 
-const AccessibleText& accessibleText(std::string_view control) {
-    return *std::find_if(std::begin(kAccessibleTexts), std::end(kAccessibleTexts),
-                         [control](const AccessibleText& text) { return text.control == control; });
-}
-
-void describeForAssistiveTechnology(QWidget* form) {
-    for (const auto& text : kAccessibleTexts) {
-        QWidget* widget = control<QWidget>(form, text.control);
-        if (*text.name) {
-            widget->setAccessibleName(QCoreApplication::translate("Form1", text.name));
-        }
-        if (*text.description) {
-            widget->setAccessibleDescription(
-                QCoreApplication::translate("Form1", text.description));
-        }
-    }
-    // "Ans" labels the answer box, so readers can say it when the box takes the focus.
-    control<QLabel>(form, "Label3")->setBuddy(control<QWidget>(form, "Text1"));
-}
-
 }  // namespace
-
-QString answerBoxHint() {
-    return QCoreApplication::translate("Form1", accessibleText("Text1").description);
-}
 
 QString spokenQuestion(const QString& caption, std::string_view sign) {
     const auto spoken = std::find_if(std::begin(kSpokenOperators), std::end(kSpokenOperators),

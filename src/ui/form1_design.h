@@ -67,9 +67,6 @@ QFont designFont(bool bold);
 // an empty text for any other index.
 QString testTypeCaption(int index);
 
-// The answer box's description for screen readers outside a test.
-QString answerBoxHint();
-
 // The question with caption `caption` (e.g. "37 + 8") and operator `sign` in words, as a screen
 // reader should say it: "37 plus 8". A sign that has no words is left as the caption shows it.
 QString spokenQuestion(const QString& caption, std::string_view sign);
