@@ -4,6 +4,7 @@
 #include "ui/accessibility.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,11 +44,72 @@ const AccessibleText& accessibleText(std::string_view control) {
                          [control](const AccessibleText& text) { return text.control == control; });
 }
 
-// The control called `name` among `form`'s children.
+// The control called `name` among `form`'s children; for a member of a control array, the one
+// with `index`.
 template <typename T>
-T* control(QWidget* form, const char* name) {
-    return form->findChild<T*>(QString::fromLatin1(name));
+T* control(QWidget* form, const char* name, int index = -1) {
+    for (T* widget : form->findChildren<T*>(QString::fromLatin1(name))) {
+        if (index < 0 || widget->property("index").toInt() == index) {
+            return widget;
+        }
+    }
+    return nullptr;
 }
+
+// Qt before 6.5 reports no change of a widget's description or name in a form a reader can say,
+// so there a notification says each question; later ones report changes, and a notification
+// would make the reader say every question twice.
+constexpr bool kChangesAreSpoken = QT_VERSION >= QT_VERSION_CHECK(6, 5, 0);
+
+// How a widget appears to screen readers where its own kind would mislead them.
+constexpr const char* kReaderRole = "readerRole";
+enum class ReaderRole { Ordinary, SaidByItsControl, Notification };
+
+// A hint label whose text its control gives as its description. Left in view of readers, it
+// would be read a second time as loose text of the frame around it, each time the focus enters.
+// It has no text for them, and says it is out of sight; readers that learnt it was shown when its
+// frame was keep that, so the missing text is what keeps them quiet.
+class SaidByItsControl final : public QAccessibleWidget {
+public:
+    explicit SaidByItsControl(QWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text /*kind*/) const override { return {}; }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
+QAccessibleInterface* accessibleByReaderRole(const QString& /*className*/, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget) {
+        return nullptr;
+    }
+    switch (static_cast<ReaderRole>(widget->property(kReaderRole).toInt())) {
+        case ReaderRole::SaidByItsControl:
+            return new SaidByItsControl(widget);
+        case ReaderRole::Notification:
+            return new QAccessibleWidget(widget, QAccessible::Notification);
+        case ReaderRole::Ordinary:
+            break;
+    }
+    return nullptr;
+}
+
+void setReaderRole(QWidget* widget, ReaderRole role) {
+    [[maybe_unused]] static const bool installed = [] {
+        QAccessible::installFactory(&accessibleByReaderRole);
+        return true;
+    }();
+    widget->setProperty(kReaderRole, static_cast<int>(role));
+    // Qt keeps the interface it made for the widget's own kind, as it does when a caption is set
+    // while a reader listens; dropped, it is made anew by the factory.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+}
+
+constexpr const char* kAnnouncement = "questionAnnouncement";
 
 }  // namespace
 
@@ -64,6 +126,12 @@ void describeForAssistiveTechnology(QWidget* form) {
     }
     // "Ans" labels the answer box, so readers can say it when the box takes the focus.
     control<QLabel>(form, "Label3")->setBuddy(control<QWidget>(form, "Text1"));
+    // The hint beside the back button tells what the button does, so the button says it when it
+    // takes the focus. The frame around both has no caption to claim its loose text, and readers
+    // would read the hint as the frame's own text before every question.
+    auto* backHint = control<QLabel>(form, "Label5", 1);
+    control<QWidget>(form, "cmdBack")->setAccessibleDescription(backHint->text());
+    setReaderRole(backHint, ReaderRole::SaidByItsControl);
 }
 
 QString answerBoxHint() {
@@ -71,18 +139,38 @@ QString answerBoxHint() {
 }
 
 void describeAnswerBox(QLineEdit* box, const QString& description) {
-    // Screen readers say a change of the focused control's description, and that is how a pupil
-    // hears each new question, also in summary mode where the focus never moves. The same
-    // question twice in a row is a new question all the same, so it is announced again.
-    // Qt before 6.5 reports no change of a widget's description at all; later ones report only a
-    // real change.
-    const bool announcedBySetting =
-        QT_VERSION >= QT_VERSION_CHECK(6, 5, 0) && box->accessibleDescription() != description;
+    // Readers say the description when the box takes the focus, at the start of a test and when
+    // a message closes, and where Qt reports its change, also when it changes under the focus.
+    // The same question twice in a row is a new question all the same, so its change is reported
+    // again, though Qt itself reports only a real change.
+    const bool changed = box->accessibleDescription() != description;
     box->setAccessibleDescription(description);
-    if (!announcedBySetting) {
-        QAccessibleEvent changed(box, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
+    if (kChangesAreSpoken && !changed) {
+        QAccessibleEvent event(box, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
     }
+}
+
+void announceQuestion(QLineEdit* box, const QString& spoken) {
+    if (kChangesAreSpoken) {
+        return;  // the description's change says it
+    }
+    // Readers say a notification as it appears, so it is shown anew with each question. It has
+    // no size: nothing of it is drawn, and it takes no click or key. Made on first need, it costs
+    // the window's start nothing.
+    QWidget* frame = box->parentWidget();
+    auto* announcement = frame->findChild<QWidget*>(kAnnouncement, Qt::FindDirectChildrenOnly);
+    if (!announcement) {
+        announcement = new QWidget(frame);
+        announcement->setObjectName(kAnnouncement);
+        announcement->setGeometry(box->x(), box->y(), 0, 0);
+        announcement->setFocusPolicy(Qt::NoFocus);
+        announcement->setAttribute(Qt::WA_TransparentForMouseEvents);
+        setReaderRole(announcement, ReaderRole::Notification);
+    }
+    announcement->hide();
+    announcement->setAccessibleName(spoken);
+    announcement->show();
 }
 
 }  // namespace calquin::ui

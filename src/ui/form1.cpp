@@ -203,6 +203,11 @@ void Form1::Text1_KeyPress(int keyAscii) {
     NewQuestion();
     c_.Text1->clear();
     c_.Text1->setFocus();
+    // After a message the focus comes back to the answer box, which then says its description;
+    // without one the focus stays, and the new question must be announced.
+    if (!verdict.message) {
+        announceQuestion(c_.Text1, c_.Text1->accessibleDescription());
+    }
 }
 
 void Form1::Timer1_Timer() {
