@@ -8,8 +8,8 @@
                                          answers three questions (MODE is "message" or "summary")
                                          and writes what it did, with times, to ACTIONS
   drill.py check ACTIONS ORCA_LOG        fails, naming what is missing, unless Orca said the test
-                                         type, every question once, every verdict, and the back
-                                         button's hint only when the button took the focus
+                                         type, every question and every verdict once, and the
+                                         back button's hint only when the button took the focus
 
 The questions are read off the window through the accessibility bus, as any client can; the keys
 go in through the X server (xdotool), as a keyboard's would.
@@ -121,6 +121,15 @@ def key(*names):
     subprocess.run(["xdotool", "key", "--delay", "80", *names], check=True)
 
 
+def press_enter():
+    # Held as long as a finger holds it. Released some 40 ms after the press, as xdotool's key
+    # does, the release reaches Orca 43 between the message's window going and the drill's coming
+    # back, which makes it skip the drill window's return now and then.
+    subprocess.run(["xdotool", "keydown", "Return"], check=True)
+    time.sleep(0.15)
+    subprocess.run(["xdotool", "keyup", "Return"], check=True)
+
+
 def drive(mode, language, program, actions_file):
     wait_for("Orca on the accessibility bus", lambda: application("orca"), timeout=30)
     # Orca joins the bus before it listens; a window that opens in between is never heard.
@@ -178,13 +187,13 @@ def play(mode, language, actions_file):
         subprocess.run(["xdotool", "type", "--delay", "60", str(typed)], check=True)
         wait_for("the typed answer", lambda: box_text(box) == str(typed))
         mark("enter")
-        key("Return")
+        press_enter()
         if mode == "message":
             shown = wait_for("the message", lambda: alert(app))
             verdict = words["correct"] if typed == correct else words["wrong"].format(correct)
             time.sleep(SETTLE)
             mark("verdict", spoken=verdict)
-            key("Return")
+            press_enter()
             wait_for("the message to close", lambda: not showing(shown) or not alert(app))
             mark("closed")
         wait_for("the next question", lambda: box_text(box) == "")
@@ -227,8 +236,7 @@ def check(actions_file, orca_log):
     said = speech(orca_log, first.replace(hour=0, minute=0, second=0, microsecond=0))
     print(f"--- Orca, {run['language']}, {run['mode']} mode")
     for at, text in said:
-        if at >= actions[0]["at"]:
-            print(f"  {datetime.fromtimestamp(at):%H:%M:%S.%f}"[:-3] + f"  {text}")
+        print(f"  {datetime.fromtimestamp(at):%H:%M:%S.%f}"[:-3] + f"  {text}")
 
     def times(event):
         return [a["at"] for a in actions if a["event"] == event]
@@ -252,8 +260,9 @@ def check(actions_file, orca_log):
             faults.append(f"question {i + 1}, \"{asked['spoken']}\", was said {count} times")
     for verdict, enter, close in zip([a for a in actions if a["event"] == "verdict"],
                                      times("enter"), times("closed")):
-        if not heard(verdict["spoken"], enter, close):
-            faults.append(f"the verdict \"{verdict['spoken']}\" was not said")
+        count = heard(verdict["spoken"], enter, close)
+        if count != 1:
+            faults.append(f"the verdict \"{verdict['spoken']}\" was said {count} times")
     hint = end["back_hint"]
     for name in ("back_hint", "answer_hint"):
         if heard(end[name], times("start")[0], times("to back button")[0]):
