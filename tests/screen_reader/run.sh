@@ -5,7 +5,7 @@
 
 # What a blind pupil hears: Orca, the desktop's screen reader, listens while a scripted pupil runs
 # a drill, once with a message after each answer and once with only the summary, in English and
-# in German. Fails when Orca leaves out the test type, a question or a verdict, says a question
+# in German. Fails when Orca leaves out the test type, a question or a verdict, says one of them
 # twice, or reads the back button's hint anywhere but on the back button.
 #
 # Usage: tests/screen_reader/run.sh [PROGRAM]      (default: build/default/calquin)
