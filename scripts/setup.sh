@@ -21,9 +21,16 @@ case "$purpose" in
     # The full run also checks the licence headers (reuse), the package (lintian, and
     # hardening-check from devscripts), the manual page (man-db), that the core builds for Windows
     # (mingw-w64), and the window's focus under a real window manager (openbox).
+    # The Debian package is built with debhelper from debian/control's build dependencies
+    # (libjpeg-dev among them, for the pictures' test), checked against the REUSE data
+    # (python3-debian), tested installed by autopkgtest (the window's test reads the list through
+    # at-spi2-core and python3-pyatspi on its own session bus) and by piuparts in a chroot that
+    # debootstrap makes.
     full) packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
                      libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream xdotool
-                     reuse lintian devscripts man-db g++-mingw-w64-x86-64-posix openbox) ;;
+                     reuse lintian devscripts man-db g++-mingw-w64-x86-64-posix openbox
+                     build-essential debhelper libjpeg-dev python3-debian autopkgtest
+                     at-spi2-core python3-pyatspi dbus-daemon piuparts debootstrap) ;;
     *) echo "usage: $0 [run|test|full|bench]" >&2; exit 2 ;;
 esac
 

@@ -10,8 +10,9 @@
 #   scripts/test.sh --full   the quick run, then the licence check (reuse lint), the whole suite
 #                            under AddressSanitizer and UndefinedBehaviorSanitizer, the core
 #                            compiled for Windows with mingw-w64, a minute of fuzzing per fuzz
-#                            target, and the Debian package built and checked with lintian
-#                            (about 20 minutes from scratch)
+#                            target, and the Debian package built twice from clean clones
+#                            (byte-identical) and checked with lintian, autopkgtest and
+#                            piuparts (about 20 minutes from scratch)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
