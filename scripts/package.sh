@@ -19,7 +19,9 @@
 #
 # Installs nothing: needs what `bash scripts/setup.sh full` installs (dpkg-dev, debhelper,
 # lintian, devscripts, autopkgtest, the build dependencies in debian/control, ...).
-# Runtime on 2 shared cores: see the README's "Installing" section.
+# Runtime on 2 shared cores (measured with other builds running): 3 to 5 minutes. The first build
+# with its tests takes 1 to 2 minutes, the second 30 to 60 s, the checks 20 s, autopkgtest 30 s,
+# and piuparts 40 to 90 s, most of it bootstrapping its chroot from the mirror.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root" || exit 2
@@ -112,7 +114,7 @@ if [ "$(id -u)" -eq 0 ] && [ "${CI:-}" = true ]; then
     # The null runner installs the package and the tests' dependencies on this machine.
     if autopkgtest --quiet --output-dir "$out/autopkgtest" "$deb" "$out/source" -- null \
         >"$out/autopkgtest.log" 2>&1; then
-        sed -n '/^@@@@@@* summary/,$p' "$out/autopkgtest.log"
+        cat "$out/autopkgtest/summary"
     else
         cat "$out/autopkgtest.log"
         failed+=(autopkgtest)
