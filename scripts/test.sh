@@ -10,9 +10,10 @@
 #   scripts/test.sh --full   the quick run, then the licence check (reuse lint), the whole suite
 #                            under AddressSanitizer and UndefinedBehaviorSanitizer, the core
 #                            compiled for Windows with mingw-w64, a minute of fuzzing per fuzz
-#                            target, the Debian package built and checked with lintian, and
-#                            what the Orca screen reader says during a drill
-#                            (about 21 minutes from scratch)
+#                            target, the Debian package built twice from clean clones
+#                            (byte-identical) and checked with lintian, autopkgtest and
+#                            piuparts, and what the Orca screen reader says during a drill
+#                            (about 15 minutes from scratch)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
