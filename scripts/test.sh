@@ -13,7 +13,7 @@
 #                            target, the Debian package built twice from clean clones
 #                            (byte-identical) and checked with lintian, autopkgtest and
 #                            piuparts, and what the Orca screen reader says during a drill
-#                            (about 15 minutes from scratch)
+#                            (about 13 minutes from scratch)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
