@@ -18,6 +18,7 @@
 #include "engine/scoring.h"
 #include "text/captions.h"
 #include "text/fault_text.h"
+#include "text/school_writing.h"
 #include "text/translation.h"
 #include "ui/publisher.h"
 
@@ -189,14 +190,16 @@ void Form1::Text1_KeyPress(int keyAscii) {
     if (keyAscii != kEnter) {
         return;
     }
-    const auto verdict = engine::judgeAnswer(state_, c_.Text1->text().toStdString());
-    setCaption(verdict.correct ? c_.Label7 : c_.Label8, text::translated(verdict.counterCaption));
+    const auto verdict =
+        engine::judgeAnswer(state_, text::answerInAsciiDigits(c_.Text1->text()).toStdString());
+    setCaption(verdict.correct ? c_.Label7 : c_.Label8,
+               text::translatedNumbers(verdict.counterCaption));
     if (verdict.message) {
-        messenger_->showMessage(text::translated(*verdict.message),
+        messenger_->showMessage(text::translatedNumbers(*verdict.message),
                                 text::translated(engine::kMessageTitle));
     }
     // Read the time only now: seconds kept counting while the message was open.
-    setCaption(c_.Label9, text::translated(engine::averageTimeCaption(state_)));
+    setCaption(c_.Label9, text::translatedNumbers(engine::averageTimeCaption(state_)));
     NewQuestion();
     c_.Text1->clear();
     c_.Text1->setFocus();

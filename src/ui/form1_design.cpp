@@ -16,6 +16,7 @@
 #include <iterator>
 #include <vector>
 
+#include "text/school_writing.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
 
@@ -96,13 +97,16 @@ const QColor kLightGrey(224, 224, 224);
 
 // The window is drawn for an 8.25-point (11 px) Windows sans-serif face that other desktops
 // rarely have. Liberation Sans (fonts-liberation2) looks alike, and set 3% tighter it takes the
-// same width to within a pixel, so captions fit the fixed controls as designed.
+// same width to within a pixel, so captions fit the fixed controls as designed. Its letters have
+// no Arabic, and Noto Sans Arabic UI (fonts-noto-ui-core) is drawn to the same small sizes; it
+// comes before DejaVu Sans, whose Arabic would otherwise be taken first. Latin text never reaches
+// it, so the English window loads nothing more.
 }  // namespace
 
 QFont designFont(bool bold) {
     QFont font;
     font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial",
-                      "DejaVu Sans"});
+                      "Noto Sans Arabic UI", "DejaVu Sans"});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(bold ? 13 : 11);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
@@ -114,8 +118,13 @@ QFont designFont(bool bold) {
 
 namespace {
 
-QRect pixels(const ControlRow& row) {
-    return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
+// Where a control stands in its container `containerWidth` twips wide. A right-to-left window is
+// the design's mirror image: every control keeps its size and its distance from the container's
+// other edge, so what stood on the left stands on the right.
+QRect pixels(const ControlRow& row, int containerWidth, Qt::LayoutDirection direction) {
+    const int left =
+        direction == Qt::RightToLeft ? containerWidth - row.left - row.width : row.left;
+    return {left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
             row.height / kTwipsPerPixel};
 }
 
@@ -125,10 +134,16 @@ void setBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colo
     widget->setPalette(palette);
 }
 
+// Captions start at the edge the window reads from, whatever their own text: a question of digits
+// and signs aligns right in a right-to-left window as its Arabic captions do.
+Qt::Alignment startEdge(const QWidget* parent) {
+    return parent->isRightToLeft() ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft;
+}
+
 QWidget* makeLabel(const ControlRow& row, QWidget* parent) {
     auto* label = new QLabel(QCoreApplication::translate("Form1", row.text), parent);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAlignment(startEdge(parent) | Qt::AlignTop);
     label->setProperty("autoSize", (row.style & kAutoSize) != 0);
     if (row.style & kHint) {
         label->setAutoFillBackground(true);
@@ -139,7 +154,7 @@ QWidget* makeLabel(const ControlRow& row, QWidget* parent) {
     }
     if (row.style & kBorder) {
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setAlignment(startEdge(parent) | Qt::AlignVCenter);
     }
     return label;
 }
@@ -154,12 +169,16 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
         case Kind::TextBox: {
             auto* box = new QLineEdit(parent);
             box->setMaxLength(std::numeric_limits<int>::max());
+            box->setAlignment(startEdge(parent) | Qt::AlignVCenter);
             return box;
         }
         case Kind::ListBox: {
             auto* list = new QListWidget(parent);
             list->setSelectionMode(QAbstractItemView::SingleSelection);
             list->setSortingEnabled(false);
+            if (parent->isRightToLeft()) {
+                list->setItemDelegate(new OwnDirectionItems(list));
+            }
             return list;
         }
         case Kind::Option: {
@@ -291,9 +310,18 @@ QString answerBoxHint() {
 
 void setCaption(QLabel* label, const QString& text) {
     label->setText(text);
-    if (label->property("autoSize").toBool()) {
-        label->resize(label->sizeHint().width(), label->height());
+    if (!label->property("autoSize").toBool()) {
+        return;
     }
+    // The edge a label keeps is the one its text starts from: the right one in a right-to-left
+    // window.
+    QRect placed = label->geometry();
+    if (label->isRightToLeft()) {
+        placed.setLeft(placed.right() + 1 - label->sizeHint().width());
+    } else {
+        placed.setWidth(label->sizeHint().width());
+    }
+    label->setGeometry(placed);
 }
 
 QString windowTitleText() {
@@ -307,8 +335,12 @@ Form1Controls buildForm1(QWidget* form) {
     const QFont bold = designFont(true);
     form->setFont(regular);
     form->setWindowIcon(windowIcon(form));
+    // The translation says which way the window reads; the controls are placed for it once, here.
+    const Qt::LayoutDirection direction = text::layoutDirection();
+    form->setLayoutDirection(direction);
 
     QHash<QString, QWidget*> containers{{"Form1", form}};
+    QHash<QString, int> containerWidths{{"Form1", kClientWidth * kTwipsPerPixel}};
     std::vector<std::pair<int, QWidget*>> tabOrder;
     std::vector<QWidget*> stored;
     std::vector<QRadioButton*> selected;
@@ -320,7 +352,7 @@ Form1Controls buildForm1(QWidget* form) {
         if (row.index >= 0) {
             w->setProperty("index", row.index);
         }
-        w->setGeometry(pixels(row));
+        w->setGeometry(pixels(row, containerWidths.value(row.container), direction));
         w->setFont((row.style & kBold) ? bold : regular);
         if (row.style & kAutoSize) {
             setCaption(as<QLabel>(w), as<QLabel>(w)->text());
@@ -329,6 +361,7 @@ Form1Controls buildForm1(QWidget* form) {
         w->setEnabled(!(row.style & kDisabled));
         if (row.kind == Kind::Frame) {
             containers.insert(row.name, w);
+            containerWidths.insert(row.name, row.width);
         }
         if (row.tabIndex >= 0 && row.kind != Kind::Label && row.kind != Kind::Frame) {
             tabOrder.emplace_back(row.tabIndex, w);

@@ -118,7 +118,7 @@ private slots:
 namespace {
 void languages() {
     QTest::addColumn<QString>("language");
-    for (const char* language : {"de", "es", "fr"}) {
+    for (const char* language : {"ar", "de", "es", "fr", "it", "nl", "pl", "pt_BR"}) {
         QTest::newRow(language) << QString::fromLatin1(language);
     }
 }

@@ -1,0 +1,465 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>there is no such file; the program reads its drill items from a file named &quot;index.txt&quot; in the folder it is started in</source>
+        <translation>este arquivo não existe; o programa lê os exercícios de um arquivo chamado “index.txt” na pasta em que é iniciado</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>o arquivo não pode ser aberto</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a text file</source>
+        <translation>isto é uma pasta, não um arquivo de texto</translation>
+    </message>
+    <message>
+        <source>this is not an ordinary file</source>
+        <translation>isto não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>the file cannot be examined</source>
+        <translation>o arquivo não pode ser examinado</translation>
+    </message>
+    <message>
+        <source>the file is far larger than a catalogue of at most 101 items can be (over 16 MiB); it is not a catalogue</source>
+        <translation>o arquivo é muito maior do que pode ser um catálogo de no máximo 101 exercícios (mais de 16 MiB); ele não é um catálogo</translation>
+    </message>
+    <message>
+        <source>the file grew past the size of any catalogue while it was being read</source>
+        <translation>o arquivo ficou maior que qualquer catálogo enquanto era lido</translation>
+    </message>
+    <message>
+        <source>the file cannot be read to its end</source>
+        <translation>o arquivo não pode ser lido até o fim</translation>
+    </message>
+    <message>
+        <source>the quote that opens this field is never closed, so the rest of the file would become one text</source>
+        <translation>as aspas que abrem este campo nunca são fechadas, então todo o resto do arquivo viraria um único texto</translation>
+    </message>
+    <message>
+        <source>text follows the closing quote of a field; put the whole text inside the quotes or add a comma</source>
+        <translation>há texto depois das aspas que fecham um campo; coloque todo o texto entre as aspas ou acrescente uma vírgula</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the operator sign is missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>o arquivo termina no meio do registro que começa nesta linha: falta o sinal da operação (um registro tem quatro campos: texto do exercício, quantidade de algarismos do primeiro número, quantidade de algarismos do segundo número, sinal da operação)</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the second digit count and the operator sign are missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>o arquivo termina no meio do registro que começa nesta linha: faltam a quantidade de algarismos do segundo número e o sinal da operação (um registro tem quatro campos: texto do exercício, quantidade de algarismos do primeiro número, quantidade de algarismos do segundo número, sinal da operação)</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the first digit count, the second digit count and the operator sign are missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>o arquivo termina no meio do registro que começa nesta linha: faltam a quantidade de algarismos do primeiro número, a quantidade de algarismos do segundo número e o sinal da operação (um registro tem quatro campos: texto do exercício, quantidade de algarismos do primeiro número, quantidade de algarismos do segundo número, sinal da operação)</translation>
+    </message>
+    <message>
+        <source>the file holds NUL bytes between its letters, so it looks like it was saved as UTF-16 (&quot;Unicode&quot;) without a byte-order mark; save it as UTF-8 instead, for example in Notepad with &quot;Save as&quot; and the encoding &quot;UTF-8&quot;</source>
+        <translation>o arquivo tem bytes NUL entre as letras, então parece ter sido salvo como UTF-16 (“Unicode”) sem marca de ordem de bytes; salve-o como UTF-8, por exemplo no Bloco de Notas com “Salvar como” e a codificação “UTF-8”</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL byte, so it is not a plain text file</source>
+        <translation>o arquivo contém um byte NUL, então não é um arquivo de texto simples</translation>
+    </message>
+    <message>
+        <source>this is record number 102, but a catalogue holds at most 101 records</source>
+        <translation>este é o registro número 102, mas um catálogo tem no máximo 101 registros</translation>
+    </message>
+    <message>
+        <source>the file is saved as UTF-16 (&quot;Unicode&quot;) but ends in the middle of a character, so it was probably cut off while it was copied or saved; save it again</source>
+        <translation>o arquivo está salvo como UTF-16 (“Unicode”), mas termina no meio de um caractere, então provavelmente foi cortado ao ser copiado ou salvo; salve-o de novo</translation>
+    </message>
+    <message>
+        <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a first half has no second half; delete the character and type it again</source>
+        <translation>o caractere aqui está corrompido: o arquivo está salvo como UTF-16 (“Unicode”), que guarda alguns caracteres (como emojis) em duas metades, e aqui uma primeira metade não tem a segunda; apague o caractere e digite-o de novo</translation>
+    </message>
+    <message>
+        <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a second half has no first half; delete the character and type it again</source>
+        <translation>o caractere aqui está corrompido: o arquivo está salvo como UTF-16 (“Unicode”), que guarda alguns caracteres (como emojis) em duas metades, e aqui uma segunda metade não tem a primeira; apague o caractere e digite-o de novo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+Line %2, column %3: %4.</source>
+        <translation>O catálogo de exercícios não pode ser usado.
+
+Arquivo: %1
+Linha %2, coluna %3: %4.</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+Line %2: %3.</source>
+        <translation>O catálogo de exercícios não pode ser usado.
+
+Arquivo: %1
+Linha %2: %3.</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+%2.</source>
+        <translation>O catálogo de exercícios não pode ser usado.
+
+Arquivo: %1
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueCheck</name>
+    <message>
+        <source>Note: its operator is +, so it asks addition questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Observação: o sinal dele é +, então ele pede contas de adição, embora esteja listado em “%1”.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is -, so it asks subtraction questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Observação: o sinal dele é -, então ele pede contas de subtração, embora esteja listado em “%1”.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is *, so it asks multiplication questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Observação: o sinal dele é *, então ele pede contas de multiplicação, embora esteja listado em “%1”.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is /, so it asks division questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Observação: o sinal dele é /, então ele pede contas de divisão, embora esteja listado em “%1”.</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: empty.</source>
+        <translation>Posição %1, linha %2: vazia.</translation>
+    </message>
+    <message>
+        <source>Row %1: empty.</source>
+        <translation>Posição %1: vazia.</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: &quot;%3&quot;. %4</source>
+        <translation>Posição %1, linha %2: “%3”. %4</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: &quot;%3&quot;. It can be started, for example %4.</source>
+        <translation>Posição %1, linha %2: “%3”. Pode ser iniciado, por exemplo %4.</translation>
+    </message>
+    <message>
+        <source>Hint: line %1 seems to separate its fields with semicolons, but fields are separated by commas.</source>
+        <translation>Dica: a linha %1 parece separar os campos com ponto e vírgula, mas os campos são separados por vírgulas.</translation>
+    </message>
+    <message>
+        <source>The file lists no items.</source>
+        <translation>O arquivo não lista nenhum exercício.</translation>
+    </message>
+    <message>
+        <source>1 item: it can be started.</source>
+        <translation>1 exercício: pode ser iniciado.</translation>
+    </message>
+    <message>
+        <source>1 item: it cannot be started.</source>
+        <translation>1 exercício: não pode ser iniciado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items: %1 can be started, %2 cannot.</source>
+        <translation>
+            <numerusform>%n exercício: %1 podem ser iniciados, %2 não.</numerusform>
+            <numerusform>%n exercícios: %1 podem ser iniciados, %2 não.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Catalogue: %1</source>
+        <translation>Catálogo: %1</translation>
+    </message>
+    <message>
+        <source>Not listed</source>
+        <translation>Fora da lista</translation>
+    </message>
+    <message>
+        <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
+        <translation>Registro %1, linha %2: “%3” está no catálogo, mas nunca aparece na lista.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Exit status:
+  0  the window was closed, or --check found every listed item can be started
+  1  the catalogue cannot be read
+  2  the command line is wrong
+  3  --check found a listed item that cannot be started
+</source>
+        <translation>Status de saída:
+  0  a janela foi fechada, ou --check verificou que todo exercício da lista pode ser iniciado
+  1  o catálogo não pode ser lido
+  2  a linha de comando está errada
+  3  --check encontrou na lista um exercício que não pode ser iniciado
+</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra a ajuda sobre as opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra informações sobre a versão.</translation>
+    </message>
+    <message>
+        <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
+        <translation>Verifica o catálogo de exercícios FILE (padrão: index.txt no diretório de trabalho) e informa, posição por posição, quais exercícios podem ser iniciados, sem abrir a janela.</translation>
+    </message>
+    <message>
+        <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
+        <translation>Um programa para alunos treinarem contas. Sem opções, abre a janela de exercícios com o index.txt do diretório de trabalho.</translation>
+    </message>
+    <message>
+        <source>With --check: the catalogue to check.</source>
+        <translation>Com --check: o catálogo a verificar.</translation>
+    </message>
+    <message>
+        <source>--check takes at most one file.</source>
+        <translation>--check aceita no máximo um arquivo.</translation>
+    </message>
+    <message>
+        <source>A file can only be given with --check.</source>
+        <translation>Um arquivo só pode ser informado junto com --check.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Addition</source>
+        <translation>Adição</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 mais %2</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtração</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 menos %2</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicação</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 vezes %2</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisão</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 dividido por %2</translation>
+    </message>
+    <message>
+        <source>Test Selection Area</source>
+        <translation>Escolha do exercício</translation>
+    </message>
+    <message>
+        <source>Select details of numbers from list given below :</source>
+        <translation>Escolha na lista abaixo com que números vai fazer as contas:</translation>
+    </message>
+    <message>
+        <source>Click on one of the options below :</source>
+        <translation>Clique em uma das operações abaixo:</translation>
+    </message>
+    <message>
+        <source>Back to Index</source>
+        <translation>Voltar à lista</translation>
+    </message>
+    <message>
+        <source>Test Area</source>
+        <translation>Exercício</translation>
+    </message>
+    <message>
+        <source>Ans</source>
+        <translation>Res.</translation>
+    </message>
+    <message>
+        <source>Qst</source>
+        <translation>Op.</translation>
+    </message>
+    <message>
+        <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
+        <translation>Digite a resposta em “Res.” e aperte Enter.</translation>
+    </message>
+    <message>
+        <source>Result Area</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>T/Q = ... S</source>
+        <translation>T/C = ... s</translation>
+    </message>
+    <message>
+        <source>Wrong Ans = 0</source>
+        <translation>Erros = 0</translation>
+    </message>
+    <message>
+        <source>Correct Ans = 0</source>
+        <translation>Acertos = 0</translation>
+    </message>
+    <message>
+        <source>Options Area</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Give result of each question with correct answers</source>
+        <translation>Corrigir cada conta e mostrar a resposta certa</translation>
+    </message>
+    <message>
+        <source>Show only summarized result</source>
+        <translation>Mostrar só o resultado final</translation>
+    </message>
+    <message>
+        <source>Click this button to suspend current test and go back to index</source>
+        <translation>Clique neste botão para parar e voltar à lista</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>Type the answer to the question and press Enter</source>
+        <translation>Digite a resposta da conta e aperte Enter</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Conta</translation>
+    </message>
+    <message>
+        <source>Drill items</source>
+        <translation>Exercícios</translation>
+    </message>
+    <message>
+        <source>Choosing an item starts a test</source>
+        <translation>Quando você escolhe um exercício, o teste começa</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s web page</source>
+        <translation>Site da editora</translation>
+    </message>
+    <message>
+        <source>Opens the publisher&apos;s web page in the web browser</source>
+        <translation>Abre o site da editora no navegador</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s logo</source>
+        <translation>Logotipo da editora</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Teste</translation>
+    </message>
+    <message>
+        <source>Number of correct answers</source>
+        <translation>Número de acertos</translation>
+    </message>
+    <message>
+        <source>Number of wrong answers</source>
+        <translation>Número de erros</translation>
+    </message>
+    <message>
+        <source>Average time per question in seconds</source>
+        <translation>Tempo médio por conta, em segundos</translation>
+    </message>
+    <message>
+        <source>&apos;Calquin&apos; Competency Test</source>
+        <translation>Teste de cálculo “Calquin”</translation>
+    </message>
+</context>
+<context>
+    <name>ItemChoice</name>
+    <message>
+        <source>This item cannot be started: its operator must be exactly +, -, * or /.</source>
+        <translation>Este exercício não pode ser iniciado: o sinal da operação tem que ser exatamente +, -, * ou /.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: both digit counts must be from 1 to 9.</source>
+        <translation>Este exercício não pode ser iniciado: os dois números precisam ter de 1 a 9 algarismos.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: for - and / the first number must not have fewer digits than the second.</source>
+        <translation>Este exercício não pode ser iniciado: com - e / o primeiro número não pode ter menos algarismos que o segundo.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: its answers could be too large to check.</source>
+        <translation>Este exercício não pode ser iniciado: as respostas poderiam ser grandes demais para conferir.</translation>
+    </message>
+    <message>
+        <source>This row of the list holds no item.</source>
+        <translation>Esta linha da lista não tem nenhum exercício.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Question</name>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>*</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>÷</translation>
+    </message>
+    <message>
+        <source>0123456789</source>
+        <extracomment>The digits zero to nine, in this order, as the pupils&apos; schools write them.</extracomment>
+        <translation>0123456789</translation>
+    </message>
+</context>
+<context>
+    <name>Scoring</name>
+    <message>
+        <source>Correct Ans = %1</source>
+        <translation>Acertos = %1</translation>
+    </message>
+    <message>
+        <source>Wrong Ans = %1</source>
+        <translation>Erros = %1</translation>
+    </message>
+    <message>
+        <source>Correct!</source>
+        <translation>Certo!</translation>
+    </message>
+    <message>
+        <source>Wrong! Answer is %1</source>
+        <translation>Errado! A resposta é %1</translation>
+    </message>
+    <message>
+        <source>T/Q %1 S</source>
+        <translation>T/C %1 s</translation>
+    </message>
+    <message>
+        <source>Counting Amounts</source>
+        <translation>Contas</translation>
+    </message>
+</context>
+</TS>
