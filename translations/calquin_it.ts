@@ -90,7 +90,7 @@ File: %1
 Line %2, column %3: %4.</source>
         <translation>Il catalogo degli esercizi non si può usare.
 
-File: %1
+Nome del file: %1
 Riga %2, colonna %3: %4.</translation>
     </message>
     <message>
@@ -100,7 +100,7 @@ File: %1
 Line %2: %3.</source>
         <translation>Il catalogo degli esercizi non si può usare.
 
-File: %1
+Nome del file: %1
 Riga %2: %3.</translation>
     </message>
     <message>
@@ -110,7 +110,7 @@ File: %1
 %2.</source>
         <translation>Il catalogo degli esercizi non si può usare.
 
-File: %1
+Nome del file: %1
 %2.</translation>
     </message>
 </context>
