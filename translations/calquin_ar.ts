@@ -134,19 +134,19 @@ File: %1
     </message>
     <message>
         <source>Row %1, line %2: empty.</source>
-        <translation>الصف %1، السطر %2: فارغ.</translation>
+        <translation>الموضع %1، السطر %2: فارغ.</translation>
     </message>
     <message>
         <source>Row %1: empty.</source>
-        <translation>الصف %1: فارغ.</translation>
+        <translation>الموضع %1: فارغ.</translation>
     </message>
     <message>
         <source>Row %1, line %2: &quot;%3&quot;. %4</source>
-        <translation>الصف %1، السطر %2: &quot;%3&quot;. %4</translation>
+        <translation>الموضع %1، السطر %2: &quot;%3&quot;. %4</translation>
     </message>
     <message>
         <source>Row %1, line %2: &quot;%3&quot;. It can be started, for example %4.</source>
-        <translation>الصف %1، السطر %2: &quot;%3&quot;. يمكن بدؤه، مثلًا %4.</translation>
+        <translation>الموضع %1، السطر %2: &quot;%3&quot;. يمكن بدؤه، مثلًا %4.</translation>
     </message>
     <message>
         <source>Hint: line %1 seems to separate its fields with semicolons, but fields are separated by commas.</source>
@@ -214,7 +214,7 @@ File: %1
     </message>
     <message>
         <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
-        <translation>يفحص فهرس التمارين FILE (الافتراضي: index.txt في مجلد العمل) ويبيّن، صفًا صفًا، أي التمارين يمكن بدؤها، دون فتح النافذة.</translation>
+        <translation>يفحص فهرس التمارين FILE (الافتراضي: index.txt في مجلد العمل) ويبيّن، موضعًا موضعًا، أي التمارين يمكن بدؤها، دون فتح النافذة.</translation>
     </message>
     <message>
         <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
@@ -297,7 +297,7 @@ File: %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>اكتب الإجابة في خانة &quot;ج&quot; واضغط Enter.</translation>
+        <translation>اكتب الإجابة في خانة &quot;ج&quot; ثم اضغط مفتاح Enter.</translation>
     </message>
     <message>
         <source>Result Area</source>
@@ -404,7 +404,7 @@ File: %1
     </message>
     <message>
         <source>This row of the list holds no item.</source>
-        <translation>لا يوجد تمرين في هذا الصف من القائمة.</translation>
+        <translation>لا يوجد تمرين في هذا الموضع من القائمة.</translation>
     </message>
 </context>
 <context>

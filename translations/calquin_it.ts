@@ -317,7 +317,7 @@ Nome del file: %1
     </message>
     <message>
         <source>Give result of each question with correct answers</source>
-        <translation>Correggi ogni operazione e mostra il risultato</translation>
+        <translation>Correggi ogni operazione e mostra la soluzione</translation>
     </message>
     <message>
         <source>Show only summarized result</source>
@@ -451,7 +451,7 @@ Nome del file: %1
     </message>
     <message>
         <source>Wrong! Answer is %1</source>
-        <translation>Sbagliato! Il risultato è %1</translation>
+        <translation>Sbagliato! Il risultato giusto è %1</translation>
     </message>
     <message>
         <source>T/Q %1 S</source>

@@ -317,7 +317,7 @@ Bestand: %1
     </message>
     <message>
         <source>Give result of each question with correct answers</source>
-        <translation>Na elke som laten zien of hij goed is</translation>
+        <translation>Na elke som zien of hij goed is, met het antwoord</translation>
     </message>
     <message>
         <source>Show only summarized result</source>
@@ -451,7 +451,7 @@ Bestand: %1
     </message>
     <message>
         <source>Wrong! Answer is %1</source>
-        <translation>Helaas fout! Het antwoord is %1</translation>
+        <translation>Helaas, fout! Het goede antwoord is %1</translation>
     </message>
     <message>
         <source>T/Q %1 S</source>

@@ -318,7 +318,7 @@ Plik: %1
     </message>
     <message>
         <source>Give result of each question with correct answers</source>
-        <translation>Sprawdzaj każde zadanie i pokazuj dobry wynik</translation>
+        <translation>Sprawdzaj zadania i pokazuj poprawny wynik</translation>
     </message>
     <message>
         <source>Show only summarized result</source>
@@ -452,7 +452,7 @@ Plik: %1
     </message>
     <message>
         <source>Wrong! Answer is %1</source>
-        <translation>Źle! Dobry wynik to %1</translation>
+        <translation>Źle! Poprawny wynik to %1</translation>
     </message>
     <message>
         <source>T/Q %1 S</source>

@@ -451,7 +451,7 @@ Arquivo: %1
     </message>
     <message>
         <source>Wrong! Answer is %1</source>
-        <translation>Errado! A resposta é %1</translation>
+        <translation>Errado! A resposta certa é %1</translation>
     </message>
     <message>
         <source>T/Q %1 S</source>
