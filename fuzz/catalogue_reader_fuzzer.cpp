@@ -4,7 +4,8 @@
 // Any bytes can stand in the working directory under the catalogue's name. Whatever they are, the
 // reader must give records or an error that points at a real place in the file, the same way every
 // time, and the texts it hands to the window must be UTF-8. A text saved as UTF-16 must read
-// exactly as the same text saved as UTF-8.
+// exactly as the same text saved as UTF-8, with the same separator, whether commas or a
+// spreadsheet's semicolons.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -160,6 +161,9 @@ void checkError(const ReadError& error, const DecodedText& decodedText, std::str
                 "a record-102 error points at the start of that record");
     } else if (mentions(error, "ends in the middle of the record")) {
         require(error.column == 0, "a cut-short record is named by its line only");
+    } else if (mentions(error, "separates its fields with")) {
+        require(error.column == 0 && error.line > 1,
+                "a line mixing separators is named by its line only, and has lines above it");
     } else {
         calquin::fuzz::fail(std::string("an error the reader is not known to report: ") +
                             error.what.english);
@@ -175,25 +179,41 @@ void checkRecords(const std::vector<Record>& records, std::string_view bytes,
             "a file with a NUL byte is refused unless it is UTF-16");
     bool anyQuote = false;
     for (const Record& r : records) {
+        require(r.separator == records.front().separator,
+                "every record of a file is read with the same separator");
         for (const std::string* field : {&r.itemText, &r.digits1, &r.digits2, &r.opSign}) {
             require(wellFormedUtf8(*field), "every field is UTF-8: " + shown(*field));
             anyQuote = anyQuote || field->find('"') != std::string::npos;
         }
     }
-    // Every field written back in quotes must read as itself; a field holding a quote has no
-    // quoted form, so such catalogues skip this check.
-    if (anyQuote) {
-        return;
+    // Every field written back in quotes must read as itself: with semicolons between the fields
+    // and each quote doubled, as spreadsheets write them, read with semicolons; with commas, read
+    // with commas, where a field holding a quote has no quoted form and skips the check.
+    for (const char separator : {';', ','}) {
+        if (separator == ',' && anyQuote) {
+            continue;
+        }
+        const auto quoted = [&](const std::string& field) {
+            std::string out = "\"";
+            for (const char c : field) {
+                out += c == '"' ? std::string("\"\"") : std::string(1, c);
+            }
+            return out + '"';
+        };
+        std::string rewritten;
+        for (const Record& r : records) {
+            rewritten += quoted(r.itemText) + separator + quoted(r.digits1) + separator +
+                         quoted(r.digits2) + separator + quoted(r.opSign) + '\n';
+        }
+        const auto again = readCatalogue(rewritten);
+        require(std::holds_alternative<std::vector<Record>>(again) &&
+                    std::get<std::vector<Record>>(again) == records,
+                "the records written back in quotes read as the same records");
+        const Separator expected = separator == ',' ? Separator::Comma : Separator::Semicolon;
+        for (const Record& r : std::get<std::vector<Record>>(again)) {
+            require(r.separator == expected, "records written back read with their separator");
+        }
     }
-    std::string rewritten;
-    for (const Record& r : records) {
-        rewritten += '"' + r.itemText + "\",\"" + r.digits1 + "\",\"" + r.digits2 + "\",\"" +
-                     r.opSign + "\"\n";
-    }
-    const auto again = readCatalogue(rewritten);
-    require(std::holds_alternative<std::vector<Record>>(again) &&
-                std::get<std::vector<Record>>(again) == records,
-            "the records written back in quotes read as the same records");
 }
 
 }  // namespace
@@ -233,6 +253,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::string(mark) + utf16Bytes(codePoints(decoded.text), mark == "\xFE\xFF");
             const ReadResult same = readCatalogue(saved);
             if (same == result) {
+                if (const auto* records = std::get_if<std::vector<Record>>(&same)) {
+                    require(records->empty() ||
+                                records->front().separator ==
+                                    std::get<std::vector<Record>>(result).front().separator,
+                            "UTF-16 is read with the same separator as the same text in UTF-8");
+                }
                 continue;
             }
             const auto* a = std::get_if<ReadError>(&result);

@@ -5,7 +5,11 @@
 
 # Builds the program, the bare Qt window it is compared with and the start-up harness, then times
 # both on a private Xvfb: launch to first paint, and resident memory once shown.
-# Usage: scripts/bench-startup.sh [harness options]   e.g. --runs 15, --display :1; see --help.
+# Usage: scripts/bench-startup.sh [--screen-reader] [harness options]
+#   e.g. --runs 15, --display :1, --compare old=PATH; see --help for the harness's own.
+#   --screen-reader  measures both programs as on the desktop of a pupil who uses a screen
+#                    reader: a private session bus with the accessibility bus running
+#                    (at-spi-bus-launcher) and Qt's bridge to it active.
 # Exit status: 0 when both targets are met, 1 when one is missed, 2 when the run itself failed.
 #
 # Its own build tree (build/bench, RelWithDebInfo like the default preset, tests off), so it never
@@ -22,4 +26,31 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCALQUIN_BUILD_TESTS=OFF -DCALQUIN_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build" -j 2 --target startup_bench
 
+if [ "${1:-}" = --screen-reader ]; then
+    shift
+    # Everything started here lives in this script's session bus and goes with it.
+    bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+    export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
+    bus_pid=${bus##*$'\n'}
+    /usr/libexec/at-spi-bus-launcher --launch-immediately &
+    launcher_pid=$!
+    trap 'kill $launcher_pid $bus_pid 2>/dev/null' EXIT
+    # Wait for the accessibility bus, then start its registry, as a desktop with a screen
+    # reader has both running before any program starts; otherwise a program would measure
+    # their start.
+    a11y=
+    for _ in $(seq 50); do
+        a11y=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress 2>/dev/null) && break
+        sleep 0.1
+    done
+    a11y=$(echo "$a11y" | tr -d ' ')
+    [ -n "$a11y" ] || { echo "bench-startup: the accessibility bus did not start" >&2; exit 2; }
+    dbus-send --bus="$a11y" --print-reply --dest=org.a11y.atspi.Registry /org/a11y/atspi/registry \
+        org.freedesktop.DBus.Peer.Ping >/dev/null
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    echo "Screen reader's bus: at-spi-bus-launcher on a private session bus, Qt's bridge on"
+    "$build/bench/startup/startup_bench" "$@"
+    exit $?
+fi
 exec "$build/bench/startup/startup_bench" "$@"

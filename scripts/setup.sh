@@ -17,7 +17,9 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl
 case "$purpose" in
     run) ;;
     # The start-up benchmark also needs the xcb headers with DAMAGE to see the first paint.
-    bench) packages+=(libbenchmark-dev xvfb xauth libxcb1-dev libxcb-damage0-dev openbox) ;;
+    # --screen-reader also starts a session bus with the accessibility bus on it.
+    bench) packages+=(libbenchmark-dev xvfb xauth libxcb1-dev libxcb-damage0-dev openbox
+                      dbus-daemon dbus-bin at-spi2-core) ;;
     test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth) ;;
     # The full run also checks the licence headers (reuse), the package (lintian, and
     # hardening-check from devscripts), the manual page (man-db), that the core builds for Windows

@@ -5,8 +5,8 @@
 #include "ui/application.h"
 
 int main(int argc, char** argv) {
-    if (calquin::cli::opensWindow(argc, argv)) {
-        return calquin::ui::runApplication(argc, argv);
+    if (const auto window = calquin::cli::windowStart(argc, argv)) {
+        return calquin::ui::runApplication(argc, argv, window->resultsFolder);
     }
     return calquin::cli::run(argc, argv);
 }

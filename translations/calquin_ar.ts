@@ -113,6 +113,14 @@ File: %1
 الملف: %1
 %2.</translation>
     </message>
+    <message>
+        <source>this line separates its fields with commas, but the lines above it use semicolons; separate the fields the same way on every line</source>
+        <translation>يفصل هذا السطر حقوله بفواصل، لكن الأسطر التي فوقه تستخدم الفواصل المنقوطة؛ افصل الحقول بالطريقة نفسها في كل سطر</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with semicolons, but the lines above it use commas; separate the fields the same way on every line</source>
+        <translation>يفصل هذا السطر حقوله بفواصل منقوطة، لكن الأسطر التي فوقه تستخدم الفواصل؛ افصل الحقول بالطريقة نفسها في كل سطر</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueCheck</name>
@@ -186,6 +194,14 @@ File: %1
     <message>
         <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
         <translation>السجل %1، السطر %2: &quot;%3&quot; محفوظ في الفهرس لكنه لا يظهر في القائمة أبدًا.</translation>
+    </message>
+    <message>
+        <source>The fields are separated by semicolons, as spreadsheets save them, and were read that way.</source>
+        <translation>الحقول مفصولة بفواصل منقوطة، كما تحفظها برامج الجداول، وقُرئت على هذا الأساس.</translation>
+    </message>
+    <message>
+        <source>Rows %1–%2: empty.</source>
+        <translation>المواضع %1–%2: فارغة.</translation>
     </message>
 </context>
 <context>
@@ -437,6 +453,143 @@ File: %1
         <source>0123456789</source>
         <extracomment>The digits zero to nine, in this order, as the pupils&apos; schools write them.</extracomment>
         <translation>٠١٢٣٤٥٦٧٨٩</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
+        <translation>في هذا التشغيل، سجّل كل إجابة في DIR بدلًا من المجلد المحدد في calquin.conf.</translation>
+    </message>
+    <message>
+        <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
+        <translation>اطبع نتائج الفصل من مجلد النتائج FOLDER (الافتراضي: المحدد في calquin.conf)، دون فتح النافذة.</translation>
+    </message>
+    <message>
+        <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
+        <translation>مع --report: الإجابات المعطاة في DATE (YYYY-MM-DD) أو بعده فقط.</translation>
+    </message>
+    <message>
+        <source>--report and --check cannot be given together.</source>
+        <translation>لا يمكن استخدام --report و--check معًا.</translation>
+    </message>
+    <message>
+        <source>--report takes at most one folder.</source>
+        <translation>يقبل --report مجلدًا واحدًا على الأكثر.</translation>
+    </message>
+    <message>
+        <source>--since can only be given with --report.</source>
+        <translation>لا يمكن استخدام --since إلا مع --report.</translation>
+    </message>
+    <message>
+        <source>With --report: the results folder to read.</source>
+        <translation>مع --report: مجلد النتائج المراد قراءته.</translation>
+    </message>
+    <message>
+        <source>  4  --report cannot read the results folder
+With --report, 0 means the report was printed and 2 a wrong date or option.
+</source>
+        <translation>  4  لا يستطيع --report قراءة مجلد النتائج
+مع --report، تعني 0 أن التقرير طُبع، وتعني 2 تاريخًا أو خيارًا غير صحيح.
+</translation>
+    </message>
+    <message>
+        <source>Results: not recorded, since no results folder is set.
+</source>
+        <translation>النتائج: لا تُسجَّل، لأنه لم يُحدَّد مجلد للنتائج.
+</translation>
+    </message>
+    <message>
+        <source>Results: cannot be recorded in %1: %2.
+</source>
+        <translation>النتائج: لا يمكن تسجيلها في %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results: every answer is recorded in %1.
+</source>
+        <translation>النتائج: تُسجَّل كل إجابة في %1.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: يحتاج --report إلى مجلد، ولم يُحدَّد مجلد للنتائج في calquin.conf.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
+</source>
+        <translation>calquin: يحتاج --since إلى تاريخ مكتوب بالشكل YYYY-MM-DD، مثل 2026-12-08، وليس &quot;%1&quot;.
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: لا يمكن قراءة مجلد النتائج %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results in %1</source>
+        <translation>النتائج في %1</translation>
+    </message>
+    <message>
+        <source>Results in %1 from %2 on</source>
+        <translation>النتائج في %1 ابتداءً من %2</translation>
+    </message>
+    <message>
+        <source>No answers are recorded.</source>
+        <translation>لا توجد إجابات مسجلة.</translation>
+    </message>
+    <message>
+        <source>Pupil and item</source>
+        <translation>التلميذ والتمرين</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>الإجابات</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>صح</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>النسبة</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>الثواني</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>أكثر الأسئلة خطأً</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>مرات السؤال</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
+        <translation>أسطر لا يمكن قراءتها، تم تخطيها: %1. أولها السطر %2 من %3.</translation>
+    </message>
+    <message>
+        <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
+        <translation>ملفات لا يمكن قراءتها، تم استبعادها: %1. أولها %2: %3.</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: لا تُسجَّل الإجابات في %1: %2
+</translation>
     </message>
 </context>
 <context>

@@ -99,7 +99,7 @@ Datei: %1
     </message>
     <message>
         <source>the file holds NUL bytes between its letters, so it looks like it was saved as UTF-16 (&quot;Unicode&quot;) without a byte-order mark; save it as UTF-8 instead, for example in Notepad with &quot;Save as&quot; and the encoding &quot;UTF-8&quot;</source>
-        <translation>die Datei enthält NUL-Bytes zwischen ihren Buchstaben, sie wurde also offenbar als UTF-16 („Unicode“) ohne Byte-Order-Mark gespeichert; speichern Sie sie stattdessen als UTF-8, zum Beispiel in Notepad mit „Speichern unter“ und der Codierung „UTF-8“</translation>
+        <translation>die Datei enthält NUL-Bytes zwischen ihren Buchstaben, sie wurde also offenbar als UTF-16 („Unicode“) ohne Byte-Order-Mark gespeichert; speichern Sie sie stattdessen als UTF-8, zum Beispiel im Editor (Notepad) mit „Speichern unter“ und der Codierung „UTF-8“</translation>
     </message>
     <message>
         <source>the file is saved as UTF-16 (&quot;Unicode&quot;) but ends in the middle of a character, so it was probably cut off while it was copied or saved; save it again</source>
@@ -112,6 +112,14 @@ Datei: %1
     <message>
         <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a second half has no first half; delete the character and type it again</source>
         <translation>das Zeichen an dieser Stelle ist beschädigt: die Datei ist als UTF-16 („Unicode“) gespeichert, das manche Zeichen (etwa Emojis) in zwei Hälften speichert, und hier fehlt zu einer zweiten Hälfte die erste; löschen Sie das Zeichen und geben Sie es erneut ein</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with commas, but the lines above it use semicolons; separate the fields the same way on every line</source>
+        <translation>in dieser Zeile sind die Felder durch Kommas getrennt, in den Zeilen darüber aber durch Semikolons; trennen Sie die Felder in jeder Zeile auf dieselbe Weise</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with semicolons, but the lines above it use commas; separate the fields the same way on every line</source>
+        <translation>in dieser Zeile sind die Felder durch Semikolons getrennt, in den Zeilen darüber aber durch Kommas; trennen Sie die Felder in jeder Zeile auf dieselbe Weise</translation>
     </message>
 </context>
 <context>
@@ -134,23 +142,23 @@ Datei: %1
     </message>
     <message>
         <source>Row %1, line %2: empty.</source>
-        <translation>Listenzeile %1, Zeile %2: leer.</translation>
+        <translation>Listenplatz %1, Zeile %2: leer.</translation>
     </message>
     <message>
         <source>Row %1: empty.</source>
-        <translation>Listenzeile %1: leer.</translation>
+        <translation>Listenplatz %1: leer.</translation>
     </message>
     <message>
         <source>Row %1, line %2: &quot;%3&quot;. %4</source>
-        <translation>Listenzeile %1, Zeile %2: „%3“. %4</translation>
+        <translation>Listenplatz %1, Zeile %2: „%3“. %4</translation>
     </message>
     <message>
         <source>Row %1, line %2: &quot;%3&quot;. It can be started, for example %4.</source>
-        <translation>Listenzeile %1, Zeile %2: „%3“. Diese Übung kann gestartet werden, zum Beispiel %4.</translation>
+        <translation>Listenplatz %1, Zeile %2: „%3“. Diese Übung kann gestartet werden, zum Beispiel %4.</translation>
     </message>
     <message>
         <source>Hint: line %1 seems to separate its fields with semicolons, but fields are separated by commas.</source>
-        <translation>Hinweis: In Zeile %1 sind die Felder anscheinend durch Semikolons getrennt, im Katalog werden Felder aber durch Kommas getrennt.</translation>
+        <translation>Hinweis: In Zeile %1 sind die Felder anscheinend durch Semikolons getrennt, in dieser Datei werden Felder aber durch Kommas getrennt.</translation>
     </message>
     <message>
         <source>The file lists no items.</source>
@@ -183,6 +191,14 @@ Datei: %1
         <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
         <translation>Datensatz %1, Zeile %2: „%3“ steht im Katalog, wird aber nie in der Liste angezeigt.</translation>
     </message>
+    <message>
+        <source>The fields are separated by semicolons, as spreadsheets save them, and were read that way.</source>
+        <translation>Die Felder sind durch Semikolons getrennt, wie Tabellenkalkulationen sie speichern, und wurden so gelesen.</translation>
+    </message>
+    <message>
+        <source>Rows %1–%2: empty.</source>
+        <translation>Listenplätze %1–%2: leer.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -202,7 +218,7 @@ Datei: %1
     </message>
     <message>
         <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
-        <translation>Prüft den Testkatalog FILE (Standard: index.txt im Arbeitsverzeichnis), ohne das Fenster zu öffnen, und meldet Listenzeile für Listenzeile, welche Übungen gestartet werden können.</translation>
+        <translation>Prüft den Testkatalog FILE (Standard: index.txt im Arbeitsverzeichnis), ohne das Fenster zu öffnen, und meldet Listenplatz für Listenplatz, welche Übungen gestartet werden können.</translation>
     </message>
     <message>
         <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
@@ -277,7 +293,7 @@ Datei: %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>Tippe das Ergebnis in &apos;Erg.&apos; und drücke &apos;Enter&apos;.</translation>
+        <translation>Tippe das Ergebnis in „Erg.“ und drücke „Enter“.</translation>
     </message>
     <message>
         <source>Result Area</source>
@@ -285,7 +301,7 @@ Datei: %1
     </message>
     <message>
         <source>T/Q = ... S</source>
-        <translation>Z/A = ... s</translation>
+        <translation>Ø Zeit = ... s</translation>
     </message>
     <message>
         <source>Wrong Ans = 0</source>
@@ -301,7 +317,7 @@ Datei: %1
     </message>
     <message>
         <source>Give result of each question with correct answers</source>
-        <translation>Jedes Ergebnis gleich mit der Lösung zeigen</translation>
+        <translation>Nach jeder Aufgabe die Lösung zeigen</translation>
     </message>
     <message>
         <source>Show only summarized result</source>
@@ -309,11 +325,11 @@ Datei: %1
     </message>
     <message>
         <source>Click this button to suspend current test and go back to index</source>
-        <translation>Hier unterbrichst du den Test und gehst zurück zur Liste</translation>
+        <translation>Hier brichst du den Test ab und gehst zurück zur Liste</translation>
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
-        <translation>&apos;Calquin&apos; Rechentest</translation>
+        <translation>„Calquin“ Rechentraining</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
@@ -400,7 +416,7 @@ Datei: %1
     </message>
     <message>
         <source>This row of the list holds no item.</source>
-        <translation>In dieser Zeile der Liste steht keine Übung.</translation>
+        <translation>Auf diesem Listenplatz steht keine Übung.</translation>
     </message>
 </context>
 <context>
@@ -436,6 +452,143 @@ Datei: %1
     </message>
 </context>
 <context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
+        <translation>Bei diesem Start jede Antwort in DIR aufzeichnen statt im Ordner aus calquin.conf.</translation>
+    </message>
+    <message>
+        <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
+        <translation>Die Ergebnisse der Klasse aus dem Ergebnisordner FOLDER ausgeben (Vorgabe: der Ordner aus calquin.conf), ohne das Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
+        <translation>Mit --report: nur Antworten vom Tag DATE (JJJJ-MM-TT) an.</translation>
+    </message>
+    <message>
+        <source>--report and --check cannot be given together.</source>
+        <translation>--report und --check können nicht zusammen angegeben werden.</translation>
+    </message>
+    <message>
+        <source>--report takes at most one folder.</source>
+        <translation>--report nimmt höchstens einen Ordner.</translation>
+    </message>
+    <message>
+        <source>--since can only be given with --report.</source>
+        <translation>--since kann nur mit --report angegeben werden.</translation>
+    </message>
+    <message>
+        <source>With --report: the results folder to read.</source>
+        <translation>Mit --report: der Ergebnisordner, der gelesen wird.</translation>
+    </message>
+    <message>
+        <source>  4  --report cannot read the results folder
+With --report, 0 means the report was printed and 2 a wrong date or option.
+</source>
+        <translation>  4  --report kann den Ergebnisordner nicht lesen
+Bei --report heißt 0, dass der Bericht ausgegeben wurde, und 2 ein falsches Datum oder eine falsche Option.
+</translation>
+    </message>
+    <message>
+        <source>Results: not recorded, since no results folder is set.
+</source>
+        <translation>Ergebnisse: werden nicht aufgezeichnet, da kein Ergebnisordner eingestellt ist.
+</translation>
+    </message>
+    <message>
+        <source>Results: cannot be recorded in %1: %2.
+</source>
+        <translation>Ergebnisse: können nicht in %1 aufgezeichnet werden: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results: every answer is recorded in %1.
+</source>
+        <translation>Ergebnisse: jede Antwort wird in %1 aufgezeichnet.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: --report braucht einen Ordner, und in calquin.conf ist kein Ergebnisordner eingestellt.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
+</source>
+        <translation>calquin: --since braucht ein Datum der Form JJJJ-MM-TT, etwa 2026-12-08, nicht „%1“.
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: der Ergebnisordner %1 kann nicht gelesen werden: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results in %1</source>
+        <translation>Ergebnisse in %1</translation>
+    </message>
+    <message>
+        <source>Results in %1 from %2 on</source>
+        <translation>Ergebnisse in %1 ab dem %2</translation>
+    </message>
+    <message>
+        <source>No answers are recorded.</source>
+        <translation>Es sind keine Antworten aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Pupil and item</source>
+        <translation>Schüler und Aufgabe</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>Am häufigsten falsch</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Gestellt</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Nicht lesbare Zeilen, übersprungen: %1. Die erste ist Zeile %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
+        <translation>Nicht lesbare Dateien, ausgelassen: %1. Die erste ist %2: %3.</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: Antworten werden nicht in %1 aufgezeichnet: %2
+</translation>
+    </message>
+</context>
+<context>
     <name>Scoring</name>
     <message>
         <source>Correct Ans = %1</source>
@@ -455,7 +608,7 @@ Datei: %1
     </message>
     <message>
         <source>T/Q %1 S</source>
-        <translation>Z/A %1 s</translation>
+        <translation>Ø Zeit %1s</translation>
     </message>
     <message>
         <source>Counting Amounts</source>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>there is no such file; the program reads its drill items from a file named &quot;index.txt&quot; in the folder it is started in</source>
-        <translation>no existe ese archivo; el programa lee sus ejercicios de un archivo llamado &quot;index.txt&quot; en la carpeta desde la que se inicia</translation>
+        <translation>no existe ese archivo; el programa lee sus ejercicios de un archivo llamado «index.txt» en la carpeta desde la que se inicia</translation>
     </message>
     <message>
         <source>the file cannot be opened</source>
@@ -99,38 +99,46 @@ Archivo: %1
     </message>
     <message>
         <source>the file holds NUL bytes between its letters, so it looks like it was saved as UTF-16 (&quot;Unicode&quot;) without a byte-order mark; save it as UTF-8 instead, for example in Notepad with &quot;Save as&quot; and the encoding &quot;UTF-8&quot;</source>
-        <translation>el archivo contiene bytes NUL entre sus letras, así que parece que se guardó como UTF-16 (&quot;Unicode&quot;) sin marca de orden de bytes; guárdelo como UTF-8, por ejemplo en el Bloc de notas (Notepad) con &quot;Guardar como&quot; y la codificación &quot;UTF-8&quot;</translation>
+        <translation>el archivo contiene bytes NUL entre sus letras, así que parece que se guardó como UTF-16 («Unicode») sin marca de orden de bytes; guárdelo como UTF-8, por ejemplo en el Bloc de notas (Notepad) con «Guardar como» y la codificación «UTF-8»</translation>
     </message>
     <message>
         <source>the file is saved as UTF-16 (&quot;Unicode&quot;) but ends in the middle of a character, so it was probably cut off while it was copied or saved; save it again</source>
-        <translation>el archivo está guardado como UTF-16 (&quot;Unicode&quot;), pero termina en mitad de un carácter, así que probablemente se cortó al copiarlo o guardarlo; vuelva a guardarlo</translation>
+        <translation>el archivo está guardado como UTF-16 («Unicode»), pero termina en mitad de un carácter, así que probablemente se cortó al copiarlo o guardarlo; vuelva a guardarlo</translation>
     </message>
     <message>
         <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a first half has no second half; delete the character and type it again</source>
-        <translation>el carácter de esta posición está dañado: el archivo está guardado como UTF-16 (&quot;Unicode&quot;), que guarda algunos caracteres (como los emojis) en dos mitades, y aquí hay una primera mitad sin su segunda mitad; borre el carácter y vuelva a escribirlo</translation>
+        <translation>el carácter de esta posición está dañado: el archivo está guardado como UTF-16 («Unicode»), que guarda algunos caracteres (como los emojis) en dos mitades, y aquí hay una primera mitad sin su segunda mitad; borre el carácter y vuelva a escribirlo</translation>
     </message>
     <message>
         <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a second half has no first half; delete the character and type it again</source>
-        <translation>el carácter de esta posición está dañado: el archivo está guardado como UTF-16 (&quot;Unicode&quot;), que guarda algunos caracteres (como los emojis) en dos mitades, y aquí hay una segunda mitad sin su primera mitad; borre el carácter y vuelva a escribirlo</translation>
+        <translation>el carácter de esta posición está dañado: el archivo está guardado como UTF-16 («Unicode»), que guarda algunos caracteres (como los emojis) en dos mitades, y aquí hay una segunda mitad sin su primera mitad; borre el carácter y vuelva a escribirlo</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with commas, but the lines above it use semicolons; separate the fields the same way on every line</source>
+        <translation>esta línea separa sus campos con comas, pero las líneas de arriba usan punto y coma; separe los campos de la misma forma en todas las líneas</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with semicolons, but the lines above it use commas; separate the fields the same way on every line</source>
+        <translation>esta línea separa sus campos con punto y coma, pero las líneas de arriba usan comas; separe los campos de la misma forma en todas las líneas</translation>
     </message>
 </context>
 <context>
     <name>CatalogueCheck</name>
     <message>
         <source>Note: its operator is +, so it asks addition questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>Nota: su signo de operación es +, así que plantea sumas, aunque está en el apartado &quot;%1&quot;.</translation>
+        <translation>Nota: su signo de operación es +, así que plantea sumas, aunque está en el apartado «%1».</translation>
     </message>
     <message>
         <source>Note: its operator is -, so it asks subtraction questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>Nota: su signo de operación es -, así que plantea restas, aunque está en el apartado &quot;%1&quot;.</translation>
+        <translation>Nota: su signo de operación es -, así que plantea restas, aunque está en el apartado «%1».</translation>
     </message>
     <message>
         <source>Note: its operator is *, so it asks multiplication questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>Nota: su signo de operación es *, así que plantea multiplicaciones, aunque está en el apartado &quot;%1&quot;.</translation>
+        <translation>Nota: su signo de operación es *, así que plantea multiplicaciones, aunque está en el apartado «%1».</translation>
     </message>
     <message>
         <source>Note: its operator is /, so it asks division questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>Nota: su signo de operación es /, así que plantea divisiones, aunque está en el apartado &quot;%1&quot;.</translation>
+        <translation>Nota: su signo de operación es /, así que plantea divisiones, aunque está en el apartado «%1».</translation>
     </message>
     <message>
         <source>Row %1, line %2: empty.</source>
@@ -142,11 +150,11 @@ Archivo: %1
     </message>
     <message>
         <source>Row %1, line %2: &quot;%3&quot;. %4</source>
-        <translation>Fila %1, línea %2: &quot;%3&quot;. %4</translation>
+        <translation>Fila %1, línea %2: «%3». %4</translation>
     </message>
     <message>
         <source>Row %1, line %2: &quot;%3&quot;. It can be started, for example %4.</source>
-        <translation>Fila %1, línea %2: &quot;%3&quot;. Se puede empezar, por ejemplo con %4.</translation>
+        <translation>Fila %1, línea %2: «%3». Se puede empezar, por ejemplo con %4.</translation>
     </message>
     <message>
         <source>Hint: line %1 seems to separate its fields with semicolons, but fields are separated by commas.</source>
@@ -181,7 +189,15 @@ Archivo: %1
     </message>
     <message>
         <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
-        <translation>Registro %1, línea %2: &quot;%3&quot; está guardado en el archivo, pero nunca aparece en la lista.</translation>
+        <translation>Registro %1, línea %2: «%3» está guardado en el archivo, pero nunca aparece en la lista.</translation>
+    </message>
+    <message>
+        <source>The fields are separated by semicolons, as spreadsheets save them, and were read that way.</source>
+        <translation>Los campos están separados por punto y coma, como los guardan las hojas de cálculo, y se han leído así.</translation>
+    </message>
+    <message>
+        <source>Rows %1–%2: empty.</source>
+        <translation>Filas %1–%2: vacías.</translation>
     </message>
 </context>
 <context>
@@ -269,7 +285,7 @@ Archivo: %1
     </message>
     <message>
         <source>Ans</source>
-        <translation>Res</translation>
+        <translation>Res.</translation>
     </message>
     <message>
         <source>Qst</source>
@@ -277,7 +293,7 @@ Archivo: %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>Escribe la respuesta en &apos;Res&apos; y pulsa &apos;Intro&apos;.</translation>
+        <translation>Escribe la respuesta en «Res.» y pulsa «Intro».</translation>
     </message>
     <message>
         <source>Result Area</source>
@@ -285,7 +301,7 @@ Archivo: %1
     </message>
     <message>
         <source>T/Q = ... S</source>
-        <translation>T/P = ... s</translation>
+        <translation>Media = ... s</translation>
     </message>
     <message>
         <source>Wrong Ans = 0</source>
@@ -301,7 +317,7 @@ Archivo: %1
     </message>
     <message>
         <source>Give result of each question with correct answers</source>
-        <translation>Corregir cada pregunta y ver la solución</translation>
+        <translation>Corregir cada operación y ver la solución</translation>
     </message>
     <message>
         <source>Show only summarized result</source>
@@ -313,7 +329,7 @@ Archivo: %1
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
-        <translation>Prueba de nivel &apos;Calquin&apos;</translation>
+        <translation>Práctica de cálculo «Calquin»</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
@@ -436,6 +452,143 @@ Archivo: %1
     </message>
 </context>
 <context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
+        <translation>En esta ejecución, registrar cada respuesta en DIR en lugar de en la carpeta indicada en calquin.conf.</translation>
+    </message>
+    <message>
+        <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
+        <translation>Mostrar los resultados de la clase a partir de la carpeta de resultados FOLDER (por defecto: la indicada en calquin.conf), sin abrir la ventana.</translation>
+    </message>
+    <message>
+        <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
+        <translation>Con --report: solo las respuestas dadas el día DATE (AAAA-MM-DD) o después.</translation>
+    </message>
+    <message>
+        <source>--report and --check cannot be given together.</source>
+        <translation>--report y --check no pueden indicarse a la vez.</translation>
+    </message>
+    <message>
+        <source>--report takes at most one folder.</source>
+        <translation>--report admite como máximo una carpeta.</translation>
+    </message>
+    <message>
+        <source>--since can only be given with --report.</source>
+        <translation>--since solo puede indicarse con --report.</translation>
+    </message>
+    <message>
+        <source>With --report: the results folder to read.</source>
+        <translation>Con --report: la carpeta de resultados que se lee.</translation>
+    </message>
+    <message>
+        <source>  4  --report cannot read the results folder
+With --report, 0 means the report was printed and 2 a wrong date or option.
+</source>
+        <translation>  4  --report no puede leer la carpeta de resultados
+Con --report, 0 significa que se mostró el informe y 2 una fecha o una opción errónea.
+</translation>
+    </message>
+    <message>
+        <source>Results: not recorded, since no results folder is set.
+</source>
+        <translation>Resultados: no se registran, porque no hay ninguna carpeta de resultados indicada.
+</translation>
+    </message>
+    <message>
+        <source>Results: cannot be recorded in %1: %2.
+</source>
+        <translation>Resultados: no se pueden registrar en %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results: every answer is recorded in %1.
+</source>
+        <translation>Resultados: cada respuesta se registra en %1.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: --report necesita una carpeta, y no hay ninguna carpeta de resultados indicada en calquin.conf.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
+</source>
+        <translation>calquin: --since necesita una fecha escrita AAAA-MM-DD, por ejemplo 2026-12-08, no «%1».
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: no se puede leer la carpeta de resultados %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results in %1</source>
+        <translation>Resultados en %1</translation>
+    </message>
+    <message>
+        <source>Results in %1 from %2 on</source>
+        <translation>Resultados en %1 desde el %2</translation>
+    </message>
+    <message>
+        <source>No answers are recorded.</source>
+        <translation>No hay respuestas registradas.</translation>
+    </message>
+    <message>
+        <source>Pupil and item</source>
+        <translation>Alumno y ejercicio</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correctas</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Parte</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>Preguntas más falladas</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Incorrectas</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Planteadas</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Filas ilegibles, omitidas: %1. La primera es la línea %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
+        <translation>Archivos ilegibles, omitidos: %1. El primero es %2: %3.</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: las respuestas no se registran en %1: %2
+</translation>
+    </message>
+</context>
+<context>
     <name>Scoring</name>
     <message>
         <source>Correct Ans = %1</source>
@@ -451,11 +604,11 @@ Archivo: %1
     </message>
     <message>
         <source>Wrong! Answer is %1</source>
-        <translation>¡Incorrecto! La respuesta es %1</translation>
+        <translation>¡Incorrecto! La solución es %1</translation>
     </message>
     <message>
         <source>T/Q %1 S</source>
-        <translation>T/P %1 s</translation>
+        <translation>Media %1s</translation>
     </message>
     <message>
         <source>Counting Amounts</source>

@@ -113,6 +113,14 @@ Fichier&#xa0;: %1
         <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a second half has no first half; delete the character and type it again</source>
         <translation>le caractère à cet endroit est endommagé&#xa0;: le fichier est enregistré en UTF-16 («&#xa0;Unicode&#xa0;»), qui stocke certains caractères (comme les émojis) en deux moitiés, et ici une seconde moitié n&apos;est précédée d&apos;aucune première moitié&#xa0;; supprimez ce caractère et tapez-le de nouveau</translation>
     </message>
+    <message>
+        <source>this line separates its fields with commas, but the lines above it use semicolons; separate the fields the same way on every line</source>
+        <translation>cette ligne sépare ses champs par des virgules, mais les lignes au-dessus utilisent des points-virgules&#xa0;; séparez les champs de la même façon sur chaque ligne</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with semicolons, but the lines above it use commas; separate the fields the same way on every line</source>
+        <translation>cette ligne sépare ses champs par des points-virgules, mais les lignes au-dessus utilisent des virgules&#xa0;; séparez les champs de la même façon sur chaque ligne</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueCheck</name>
@@ -167,8 +175,8 @@ Fichier&#xa0;: %1
     <message numerus="yes">
         <source>%n items: %1 can be started, %2 cannot.</source>
         <translation>
-            <numerusform>%n exercice. Peut être commencé&#xa0;: %1. Ne peut pas être commencé&#xa0;: %2.</numerusform>
-            <numerusform>%n exercices. Peuvent être commencés&#xa0;: %1. Ne peuvent pas être commencés&#xa0;: %2.</numerusform>
+            <numerusform>%n exercice. Utilisables&#xa0;: %1&#xa0;; inutilisables&#xa0;: %2.</numerusform>
+            <numerusform>%n exercices. Utilisables&#xa0;: %1&#xa0;; inutilisables&#xa0;: %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -182,6 +190,14 @@ Fichier&#xa0;: %1
     <message>
         <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
         <translation>Entrée %1, ligne %2&#xa0;: l&apos;exercice «&#xa0;%3&#xa0;» figure dans le catalogue mais n&apos;apparaît jamais dans la liste.</translation>
+    </message>
+    <message>
+        <source>The fields are separated by semicolons, as spreadsheets save them, and were read that way.</source>
+        <translation>Les champs sont séparés par des points-virgules, comme les enregistrent les tableurs, et ont été lus ainsi.</translation>
+    </message>
+    <message>
+        <source>Rows %1–%2: empty.</source>
+        <translation>Positions %1 à %2&#xa0;: vides.</translation>
     </message>
 </context>
 <context>
@@ -269,7 +285,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>Ans</source>
-        <translation>Rép</translation>
+        <translation>Rép.</translation>
     </message>
     <message>
         <source>Qst</source>
@@ -277,7 +293,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>Écris dans la case «&#xa0;Rép&#xa0;» et appuie sur Entrée.</translation>
+        <translation>Écris dans la case «&#xa0;Rép.&#xa0;» et appuie sur Entrée.</translation>
     </message>
     <message>
         <source>Result Area</source>
@@ -285,7 +301,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>T/Q = ... S</source>
-        <translation>T/Q = ... s</translation>
+        <translation>Moy. = ... s</translation>
     </message>
     <message>
         <source>Wrong Ans = 0</source>
@@ -313,7 +329,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
-        <translation>Test de compétences «&#xa0;Calquin&#xa0;»</translation>
+        <translation>Entraînement au calcul «&#xa0;Calquin&#xa0;»</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
@@ -384,11 +400,11 @@ Fichier&#xa0;: %1
     <name>ItemChoice</name>
     <message>
         <source>This item cannot be started: its operator must be exactly +, -, * or /.</source>
-        <translation>Impossible de commencer cet exercice&#xa0;: son opérateur doit être exactement +, -, * ou /.</translation>
+        <translation>Impossible de commencer cet exercice&#xa0;: son signe d&apos;opération doit être exactement +, -, * ou /.</translation>
     </message>
     <message>
         <source>This item cannot be started: both digit counts must be from 1 to 9.</source>
-        <translation>Impossible de commencer cet exercice&#xa0;: les deux nombres de chiffres doivent aller de 1 à 9.</translation>
+        <translation>Impossible de commencer cet exercice&#xa0;: chaque nombre doit avoir de 1 à 9 chiffres.</translation>
     </message>
     <message>
         <source>This item cannot be started: for - and / the first number must not have fewer digits than the second.</source>
@@ -396,7 +412,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>This item cannot be started: its answers could be too large to check.</source>
-        <translation>Impossible de commencer cet exercice&#xa0;: ses réponses pourraient être trop grandes pour être vérifiées.</translation>
+        <translation>Impossible de commencer cet exercice&#xa0;: ses résultats pourraient être trop grands pour être vérifiés.</translation>
     </message>
     <message>
         <source>This row of the list holds no item.</source>
@@ -436,6 +452,143 @@ Fichier&#xa0;: %1
     </message>
 </context>
 <context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
+        <translation>Pour ce lancement, enregistrer chaque réponse dans DIR au lieu du dossier défini dans calquin.conf.</translation>
+    </message>
+    <message>
+        <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
+        <translation>Afficher les résultats de la classe à partir du dossier de résultats FOLDER (par défaut : celui défini dans calquin.conf), sans ouvrir la fenêtre.</translation>
+    </message>
+    <message>
+        <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
+        <translation>Avec --report : seulement les réponses données le jour DATE (AAAA-MM-JJ) ou après.</translation>
+    </message>
+    <message>
+        <source>--report and --check cannot be given together.</source>
+        <translation>--report et --check ne peuvent pas être donnés ensemble.</translation>
+    </message>
+    <message>
+        <source>--report takes at most one folder.</source>
+        <translation>--report prend au plus un dossier.</translation>
+    </message>
+    <message>
+        <source>--since can only be given with --report.</source>
+        <translation>--since ne peut être donné qu&apos;avec --report.</translation>
+    </message>
+    <message>
+        <source>With --report: the results folder to read.</source>
+        <translation>Avec --report : le dossier de résultats à lire.</translation>
+    </message>
+    <message>
+        <source>  4  --report cannot read the results folder
+With --report, 0 means the report was printed and 2 a wrong date or option.
+</source>
+        <translation>  4  --report ne peut pas lire le dossier de résultats
+Avec --report, 0 signifie que le rapport a été affiché et 2 une date ou une option erronée.
+</translation>
+    </message>
+    <message>
+        <source>Results: not recorded, since no results folder is set.
+</source>
+        <translation>Résultats : non enregistrés, car aucun dossier de résultats n&apos;est défini.
+</translation>
+    </message>
+    <message>
+        <source>Results: cannot be recorded in %1: %2.
+</source>
+        <translation>Résultats : impossible de les enregistrer dans %1 : %2.
+</translation>
+    </message>
+    <message>
+        <source>Results: every answer is recorded in %1.
+</source>
+        <translation>Résultats : chaque réponse est enregistrée dans %1.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin : --report a besoin d&apos;un dossier, et aucun dossier de résultats n&apos;est défini dans calquin.conf.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
+</source>
+        <translation>calquin : --since a besoin d&apos;une date écrite AAAA-MM-JJ, par exemple 2026-12-08, et non « %1 ».
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin : impossible de lire le dossier de résultats %1 : %2.
+</translation>
+    </message>
+    <message>
+        <source>Results in %1</source>
+        <translation>Résultats dans %1</translation>
+    </message>
+    <message>
+        <source>Results in %1 from %2 on</source>
+        <translation>Résultats dans %1 à partir du %2</translation>
+    </message>
+    <message>
+        <source>No answers are recorded.</source>
+        <translation>Aucune réponse n&apos;est enregistrée.</translation>
+    </message>
+    <message>
+        <source>Pupil and item</source>
+        <translation>Élève et exercice</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Justes</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>Questions les plus manquées</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Fausses</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Posées</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Lignes illisibles, ignorées : %1. La première est la ligne %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
+        <translation>Fichiers illisibles, laissés de côté : %1. Le premier est %2 : %3.</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin : les réponses ne sont pas enregistrées dans %1 : %2
+</translation>
+    </message>
+</context>
+<context>
     <name>Scoring</name>
     <message>
         <source>Correct Ans = %1</source>
@@ -455,7 +608,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>T/Q %1 S</source>
-        <translation>T/Q %1 s</translation>
+        <translation>Moy. %1 s</translation>
     </message>
     <message>
         <source>Counting Amounts</source>

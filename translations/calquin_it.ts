@@ -113,6 +113,14 @@ File: %1
 Nome del file: %1
 %2.</translation>
     </message>
+    <message>
+        <source>this line separates its fields with commas, but the lines above it use semicolons; separate the fields the same way on every line</source>
+        <translation>questa riga separa i campi con la virgola, ma le righe precedenti usano il punto e virgola; separi i campi allo stesso modo in ogni riga</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with semicolons, but the lines above it use commas; separate the fields the same way on every line</source>
+        <translation>questa riga separa i campi con il punto e virgola, ma le righe precedenti usano la virgola; separi i campi allo stesso modo in ogni riga</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueCheck</name>
@@ -182,6 +190,14 @@ Nome del file: %1
     <message>
         <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
         <translation>Voce %1, riga %2: «%3» è nel catalogo ma non compare mai nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>The fields are separated by semicolons, as spreadsheets save them, and were read that way.</source>
+        <translation>I campi sono separati dal punto e virgola, come li salvano i fogli di calcolo, e sono stati letti così.</translation>
+    </message>
+    <message>
+        <source>Rows %1–%2: empty.</source>
+        <translation>Posizioni %1–%2: vuote.</translation>
     </message>
 </context>
 <context>
@@ -433,6 +449,143 @@ Nome del file: %1
         <source>0123456789</source>
         <extracomment>The digits zero to nine, in this order, as the pupils&apos; schools write them.</extracomment>
         <translation>0123456789</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
+        <translation>Per questo avvio, registra ogni risposta in DIR invece che nella cartella indicata in calquin.conf.</translation>
+    </message>
+    <message>
+        <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
+        <translation>Stampa i risultati della classe dalla cartella dei risultati FOLDER (predefinita: quella indicata in calquin.conf), senza aprire la finestra.</translation>
+    </message>
+    <message>
+        <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
+        <translation>Con --report: solo le risposte date il giorno DATE (AAAA-MM-GG) o dopo.</translation>
+    </message>
+    <message>
+        <source>--report and --check cannot be given together.</source>
+        <translation>--report e --check non si possono indicare insieme.</translation>
+    </message>
+    <message>
+        <source>--report takes at most one folder.</source>
+        <translation>--report accetta al massimo una cartella.</translation>
+    </message>
+    <message>
+        <source>--since can only be given with --report.</source>
+        <translation>--since si può indicare solo insieme a --report.</translation>
+    </message>
+    <message>
+        <source>With --report: the results folder to read.</source>
+        <translation>Con --report: la cartella dei risultati da leggere.</translation>
+    </message>
+    <message>
+        <source>  4  --report cannot read the results folder
+With --report, 0 means the report was printed and 2 a wrong date or option.
+</source>
+        <translation>  4  --report non riesce a leggere la cartella dei risultati
+Con --report, 0 vuol dire che il resoconto è stato stampato e 2 una data o un&apos;opzione sbagliata.
+</translation>
+    </message>
+    <message>
+        <source>Results: not recorded, since no results folder is set.
+</source>
+        <translation>Risultati: non registrati, perché non è indicata nessuna cartella dei risultati.
+</translation>
+    </message>
+    <message>
+        <source>Results: cannot be recorded in %1: %2.
+</source>
+        <translation>Risultati: non si possono registrare in %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results: every answer is recorded in %1.
+</source>
+        <translation>Risultati: ogni risposta viene registrata in %1.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: --report ha bisogno di una cartella, e in calquin.conf non è indicata nessuna cartella dei risultati.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
+</source>
+        <translation>calquin: --since ha bisogno di una data scritta AAAA-MM-GG, come 2026-12-08, non «%1».
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: non si può leggere la cartella dei risultati %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results in %1</source>
+        <translation>Risultati in %1</translation>
+    </message>
+    <message>
+        <source>Results in %1 from %2 on</source>
+        <translation>Risultati in %1 dal %2</translation>
+    </message>
+    <message>
+        <source>No answers are recorded.</source>
+        <translation>Non c&apos;è nessuna risposta registrata.</translation>
+    </message>
+    <message>
+        <source>Pupil and item</source>
+        <translation>Alunno ed esercizio</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Risposte</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Quota</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondi</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>Operazioni più sbagliate</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Sbagliate</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Proposte</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Righe illeggibili, saltate: %1. La prima è la riga %2 di %3.</translation>
+    </message>
+    <message>
+        <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
+        <translation>File illeggibili, esclusi: %1. Il primo è %2: %3.</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: le risposte non vengono registrate in %1: %2
+</translation>
     </message>
 </context>
 <context>

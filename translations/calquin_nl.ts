@@ -113,6 +113,14 @@ File: %1
 Bestand: %1
 %2.</translation>
     </message>
+    <message>
+        <source>this line separates its fields with commas, but the lines above it use semicolons; separate the fields the same way on every line</source>
+        <translation>deze regel scheidt zijn velden met komma&apos;s, maar de regels erboven gebruiken puntkomma&apos;s; scheid de velden op elke regel op dezelfde manier</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with semicolons, but the lines above it use commas; separate the fields the same way on every line</source>
+        <translation>deze regel scheidt zijn velden met puntkomma&apos;s, maar de regels erboven gebruiken komma&apos;s; scheid de velden op elke regel op dezelfde manier</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueCheck</name>
@@ -182,6 +190,14 @@ Bestand: %1
     <message>
         <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
         <translation>Record %1, regel %2: “%3” staat in de catalogus, maar wordt nooit in de lijst getoond.</translation>
+    </message>
+    <message>
+        <source>The fields are separated by semicolons, as spreadsheets save them, and were read that way.</source>
+        <translation>De velden zijn gescheiden door puntkomma&apos;s, zoals spreadsheets ze opslaan, en zijn zo gelezen.</translation>
+    </message>
+    <message>
+        <source>Rows %1–%2: empty.</source>
+        <translation>Plaatsen %1–%2: leeg.</translation>
     </message>
 </context>
 <context>
@@ -433,6 +449,143 @@ Bestand: %1
         <source>0123456789</source>
         <extracomment>The digits zero to nine, in this order, as the pupils&apos; schools write them.</extracomment>
         <translation>0123456789</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
+        <translation>Sla deze keer elk antwoord op in DIR in plaats van in de map uit calquin.conf.</translation>
+    </message>
+    <message>
+        <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
+        <translation>Toont de resultaten van de klas uit de resultatenmap FOLDER (standaard: die uit calquin.conf), zonder het venster te openen.</translation>
+    </message>
+    <message>
+        <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
+        <translation>Met --report: alleen antwoorden van DATE (JJJJ-MM-DD) of later.</translation>
+    </message>
+    <message>
+        <source>--report and --check cannot be given together.</source>
+        <translation>--report en --check kunnen niet samen worden opgegeven.</translation>
+    </message>
+    <message>
+        <source>--report takes at most one folder.</source>
+        <translation>--report accepteert hoogstens één map.</translation>
+    </message>
+    <message>
+        <source>--since can only be given with --report.</source>
+        <translation>--since kan alleen met --report worden opgegeven.</translation>
+    </message>
+    <message>
+        <source>With --report: the results folder to read.</source>
+        <translation>Met --report: de resultatenmap die wordt gelezen.</translation>
+    </message>
+    <message>
+        <source>  4  --report cannot read the results folder
+With --report, 0 means the report was printed and 2 a wrong date or option.
+</source>
+        <translation>  4  --report kan de resultatenmap niet lezen
+Bij --report betekent 0 dat het overzicht is getoond en 2 een verkeerde datum of optie.
+</translation>
+    </message>
+    <message>
+        <source>Results: not recorded, since no results folder is set.
+</source>
+        <translation>Resultaten: niet opgeslagen, want er is geen resultatenmap ingesteld.
+</translation>
+    </message>
+    <message>
+        <source>Results: cannot be recorded in %1: %2.
+</source>
+        <translation>Resultaten: kunnen niet worden opgeslagen in %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results: every answer is recorded in %1.
+</source>
+        <translation>Resultaten: elk antwoord wordt opgeslagen in %1.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: --report heeft een map nodig, en in calquin.conf is geen resultatenmap ingesteld.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
+</source>
+        <translation>calquin: --since heeft een datum nodig in de vorm JJJJ-MM-DD, zoals 2026-12-08, niet “%1”.
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: de resultatenmap %1 kan niet worden gelezen: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results in %1</source>
+        <translation>Resultaten in %1</translation>
+    </message>
+    <message>
+        <source>Results in %1 from %2 on</source>
+        <translation>Resultaten in %1 vanaf %2</translation>
+    </message>
+    <message>
+        <source>No answers are recorded.</source>
+        <translation>Er zijn geen antwoorden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Pupil and item</source>
+        <translation>Leerling en oefening</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antwoorden</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Goed</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Deel</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Seconden</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>Vaakst fout gemaakte sommen</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Gevraagd</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Onleesbare regels, overgeslagen: %1. De eerste is regel %2 van %3.</translation>
+    </message>
+    <message>
+        <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
+        <translation>Onleesbare bestanden, weggelaten: %1. Het eerste is %2: %3.</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: antwoorden worden niet opgeslagen in %1: %2
+</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,14 @@ File: %1
 Plik: %1
 %2.</translation>
     </message>
+    <message>
+        <source>this line separates its fields with commas, but the lines above it use semicolons; separate the fields the same way on every line</source>
+        <translation>w tym wierszu pola są rozdzielone przecinkami, a w wierszach powyżej średnikami; proszę rozdzielać pola w każdym wierszu tak samo</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with semicolons, but the lines above it use commas; separate the fields the same way on every line</source>
+        <translation>w tym wierszu pola są rozdzielone średnikami, a w wierszach powyżej przecinkami; proszę rozdzielać pola w każdym wierszu tak samo</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueCheck</name>
@@ -183,6 +191,14 @@ Plik: %1
     <message>
         <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
         <translation>Rekord %1, wiersz %2: „%3” jest w katalogu, ale nigdy nie pojawia się na liście.</translation>
+    </message>
+    <message>
+        <source>The fields are separated by semicolons, as spreadsheets save them, and were read that way.</source>
+        <translation>Pola są rozdzielone średnikami, tak jak zapisują je arkusze kalkulacyjne, i tak zostały odczytane.</translation>
+    </message>
+    <message>
+        <source>Rows %1–%2: empty.</source>
+        <translation>Pozycje %1–%2: puste.</translation>
     </message>
 </context>
 <context>
@@ -434,6 +450,143 @@ Plik: %1
         <source>0123456789</source>
         <extracomment>The digits zero to nine, in this order, as the pupils&apos; schools write them.</extracomment>
         <translation>0123456789</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
+        <translation>Przy tym uruchomieniu zapisuj każdą odpowiedź w DIR zamiast w folderze ustawionym w calquin.conf.</translation>
+    </message>
+    <message>
+        <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
+        <translation>Wypisuje wyniki klasy z folderu wyników FOLDER (domyślnie: ustawionego w calquin.conf), bez otwierania okna.</translation>
+    </message>
+    <message>
+        <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
+        <translation>Z --report: tylko odpowiedzi z dnia DATE (RRRR-MM-DD) lub późniejsze.</translation>
+    </message>
+    <message>
+        <source>--report and --check cannot be given together.</source>
+        <translation>Nie można podać razem --report i --check.</translation>
+    </message>
+    <message>
+        <source>--report takes at most one folder.</source>
+        <translation>--report przyjmuje najwyżej jeden folder.</translation>
+    </message>
+    <message>
+        <source>--since can only be given with --report.</source>
+        <translation>--since można podać tylko razem z --report.</translation>
+    </message>
+    <message>
+        <source>With --report: the results folder to read.</source>
+        <translation>Z --report: folder wyników do odczytania.</translation>
+    </message>
+    <message>
+        <source>  4  --report cannot read the results folder
+With --report, 0 means the report was printed and 2 a wrong date or option.
+</source>
+        <translation>  4  --report nie może odczytać folderu wyników
+Przy --report 0 oznacza, że raport został wypisany, a 2 błędną datę lub opcję.
+</translation>
+    </message>
+    <message>
+        <source>Results: not recorded, since no results folder is set.
+</source>
+        <translation>Wyniki: nie są zapisywane, bo nie ustawiono folderu wyników.
+</translation>
+    </message>
+    <message>
+        <source>Results: cannot be recorded in %1: %2.
+</source>
+        <translation>Wyniki: nie można ich zapisać w %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results: every answer is recorded in %1.
+</source>
+        <translation>Wyniki: każda odpowiedź jest zapisywana w %1.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: --report potrzebuje folderu, a w calquin.conf nie ustawiono folderu wyników.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
+</source>
+        <translation>calquin: --since potrzebuje daty w postaci RRRR-MM-DD, na przykład 2026-12-08, a nie „%1”.
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: nie można odczytać folderu wyników %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results in %1</source>
+        <translation>Wyniki w %1</translation>
+    </message>
+    <message>
+        <source>Results in %1 from %2 on</source>
+        <translation>Wyniki w %1 od %2</translation>
+    </message>
+    <message>
+        <source>No answers are recorded.</source>
+        <translation>Nie zapisano żadnych odpowiedzi.</translation>
+    </message>
+    <message>
+        <source>Pupil and item</source>
+        <translation>Uczeń i ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Dobrze</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Udział</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekundy</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>Najczęściej źle rozwiązane zadania</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Źle</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Zadane</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Nieczytelne wiersze, pominięte: %1. Pierwszy to wiersz %2 w %3.</translation>
+    </message>
+    <message>
+        <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
+        <translation>Nieczytelne pliki, pominięte: %1. Pierwszy to %2: %3.</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: odpowiedzi nie są zapisywane w %1: %2
+</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,14 @@ File: %1
 Arquivo: %1
 %2.</translation>
     </message>
+    <message>
+        <source>this line separates its fields with commas, but the lines above it use semicolons; separate the fields the same way on every line</source>
+        <translation>esta linha separa os campos com vírgulas, mas as linhas acima usam ponto e vírgula; separe os campos do mesmo jeito em todas as linhas</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with semicolons, but the lines above it use commas; separate the fields the same way on every line</source>
+        <translation>esta linha separa os campos com ponto e vírgula, mas as linhas acima usam vírgulas; separe os campos do mesmo jeito em todas as linhas</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueCheck</name>
@@ -182,6 +190,14 @@ Arquivo: %1
     <message>
         <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
         <translation>Registro %1, linha %2: “%3” está no catálogo, mas nunca aparece na lista.</translation>
+    </message>
+    <message>
+        <source>The fields are separated by semicolons, as spreadsheets save them, and were read that way.</source>
+        <translation>Os campos são separados por ponto e vírgula, como as planilhas os salvam, e foram lidos assim.</translation>
+    </message>
+    <message>
+        <source>Rows %1–%2: empty.</source>
+        <translation>Posições %1–%2: vazias.</translation>
     </message>
 </context>
 <context>
@@ -433,6 +449,143 @@ Arquivo: %1
         <source>0123456789</source>
         <extracomment>The digits zero to nine, in this order, as the pupils&apos; schools write them.</extracomment>
         <translation>0123456789</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
+        <translation>Nesta execução, registrar cada resposta em DIR em vez da pasta definida em calquin.conf.</translation>
+    </message>
+    <message>
+        <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
+        <translation>Mostrar os resultados da turma a partir da pasta de resultados FOLDER (padrão: a definida em calquin.conf), sem abrir a janela.</translation>
+    </message>
+    <message>
+        <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
+        <translation>Com --report: só as respostas dadas em DATE (AAAA-MM-DD) ou depois.</translation>
+    </message>
+    <message>
+        <source>--report and --check cannot be given together.</source>
+        <translation>--report e --check não podem ser usados juntos.</translation>
+    </message>
+    <message>
+        <source>--report takes at most one folder.</source>
+        <translation>--report aceita no máximo uma pasta.</translation>
+    </message>
+    <message>
+        <source>--since can only be given with --report.</source>
+        <translation>--since só pode ser usado junto com --report.</translation>
+    </message>
+    <message>
+        <source>With --report: the results folder to read.</source>
+        <translation>Com --report: a pasta de resultados a ler.</translation>
+    </message>
+    <message>
+        <source>  4  --report cannot read the results folder
+With --report, 0 means the report was printed and 2 a wrong date or option.
+</source>
+        <translation>  4  --report não consegue ler a pasta de resultados
+Com --report, 0 significa que o relatório foi mostrado e 2 uma data ou opção errada.
+</translation>
+    </message>
+    <message>
+        <source>Results: not recorded, since no results folder is set.
+</source>
+        <translation>Resultados: não registrados, pois nenhuma pasta de resultados foi definida.
+</translation>
+    </message>
+    <message>
+        <source>Results: cannot be recorded in %1: %2.
+</source>
+        <translation>Resultados: não podem ser registrados em %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results: every answer is recorded in %1.
+</source>
+        <translation>Resultados: cada resposta é registrada em %1.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: --report precisa de uma pasta, e nenhuma pasta de resultados foi definida em calquin.conf.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
+</source>
+        <translation>calquin: --since precisa de uma data no formato AAAA-MM-DD, como 2026-12-08, e não “%1”.
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: não é possível ler a pasta de resultados %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results in %1</source>
+        <translation>Resultados em %1</translation>
+    </message>
+    <message>
+        <source>Results in %1 from %2 on</source>
+        <translation>Resultados em %1 a partir de %2</translation>
+    </message>
+    <message>
+        <source>No answers are recorded.</source>
+        <translation>Nenhuma resposta registrada.</translation>
+    </message>
+    <message>
+        <source>Pupil and item</source>
+        <translation>Aluno e exercício</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respostas</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Acertos</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Parcela</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>Contas mais erradas</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Erros</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Feitas</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Linhas ilegíveis, puladas: %1. A primeira é a linha %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
+        <translation>Arquivos ilegíveis, deixados de fora: %1. O primeiro é %2: %3.</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: as respostas não são registradas em %1: %2
+</translation>
     </message>
 </context>
 <context>

@@ -30,9 +30,9 @@ using calquin::bench::WatchTimes;
 using calquin::bench::WindowWatch;
 namespace fs = std::filesystem;
 
-// Targets: the first paint within 1.6 times the bare window's, and at most 8 MiB more resident.
-constexpr double kMaxPaintRatio = 1.6;
-constexpr double kMaxExtraRssMiB = 8.0;
+// Targets: the first paint within 1.3 times the bare window's, and at most 6 MiB more resident.
+constexpr double kMaxPaintRatio = 1.3;
+constexpr double kMaxExtraRssMiB = 6.0;
 // Fewer runs than this make a median that one noisy launch can move.
 constexpr int kMinRuns = 7;
 

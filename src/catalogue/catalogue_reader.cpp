@@ -3,11 +3,13 @@
 
 #include "catalogue/catalogue_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
 #include <utility>
 
+#include "catalogue/field_scanner.h"
 #include "catalogue/text_decoding.h"
 #include "text/phrase.h"
 
@@ -16,145 +18,6 @@ namespace {
 
 // The refusal of record 102 names the limit in its words.
 static_assert(kMaxRecords == 101);
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-bool isLineEnd(char c) {
-    return c == '\n' || c == '\r';
-}
-
-// Walks the decoded text field by field, keeping the line and column of every position so a
-// teacher can be shown exactly where a file went wrong.
-class FieldScanner {
-public:
-    explicit FieldScanner(std::string_view text) : text_(text) {}
-
-    struct Field {
-        std::string value;
-        int line;
-        int column;
-    };
-
-    // The next field, nothing at the end of the file, or the error that stopped the scan.
-    std::variant<std::optional<Field>, ReadError> next() {
-        while (true) {
-            skipBlanks();
-            if (atEnd()) {
-                return std::optional<Field>{};
-            }
-            // A line end right at the start of a line closes no field: the line was blank.
-            if (isLineEnd(peek()) && afterLineEnd_) {
-                consumeLineEnd();
-                continue;
-            }
-            break;
-        }
-        const int line = line_;
-        const int column = column_;
-        if (peek() == '"') {
-            return quoted(line, column);
-        }
-        return unquoted(line, column);
-    }
-
-private:
-    std::variant<std::optional<Field>, ReadError> quoted(int line, int column) {
-        advance();  // opening quote
-        std::string value;
-        while (!atEnd() && peek() != '"') {
-            if (isLineEnd(peek())) {
-                consumeLineEnd();
-                value.push_back('\n');
-            } else {
-                value.push_back(advance());
-            }
-        }
-        if (atEnd()) {
-            return ReadError{
-                line, column,
-                translatable("Catalogue",
-                             "the quote that opens this field is never closed, so the rest of the "
-                             "file would become one text")};
-        }
-        advance();  // closing quote
-        skipBlanks();
-        if (!atEnd() && peek() != ',' && !isLineEnd(peek())) {
-            return ReadError{
-                line_, column_,
-                translatable("Catalogue",
-                             "text follows the closing quote of a field; put the whole text "
-                             "inside the quotes or add a comma")};
-        }
-        finishField();
-        return std::optional<Field>{Field{std::move(value), line, column}};
-    }
-
-    std::optional<Field> unquoted(int line, int column) {
-        std::string value;
-        while (!atEnd() && peek() != ',' && !isLineEnd(peek())) {
-            value.push_back(advance());
-        }
-        // Blanks before a comma or the line end are the editor's, not the teacher's text.
-        while (!value.empty() && isBlank(value.back())) {
-            value.pop_back();
-        }
-        finishField();
-        return Field{std::move(value), line, column};
-    }
-
-    // Consumes the separator after a field: a comma, or a line end.
-    void finishField() {
-        if (atEnd()) {
-            return;
-        }
-        if (peek() == ',') {
-            advance();
-            afterLineEnd_ = false;
-        } else {
-            consumeLineEnd();
-        }
-    }
-
-    void skipBlanks() {
-        while (!atEnd() && isBlank(peek())) {
-            advance();
-        }
-    }
-
-    void consumeLineEnd() {
-        // CR LF, LF and a lone CR each end one line.
-        if (peek() == '\r') {
-            ++pos_;
-            if (!atEnd() && peek() == '\n') {
-                ++pos_;
-            }
-        } else {
-            ++pos_;
-        }
-        ++line_;
-        column_ = 1;
-        afterLineEnd_ = true;
-    }
-
-    char advance() {
-        const char c = text_[pos_++];
-        // Continuation bytes of UTF-8 belong to the character before them.
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-            ++column_;
-        }
-        return c;
-    }
-
-    bool atEnd() const { return pos_ >= text_.size(); }
-    char peek() const { return text_[pos_]; }
-
-    std::string_view text_;
-    std::size_t pos_ = 0;
-    int line_ = 1;
-    int column_ = 1;
-    bool afterLineEnd_ = true;
-};
 
 // Whole sentences for each way a record can be cut short, so that a translation never has to
 // join field names with "and".
@@ -228,37 +91,41 @@ std::optional<ReadError> findEncodingFault(const DecodedText& decoded, std::stri
     return std::nullopt;
 }
 
-}  // namespace
+constexpr Text kRecord102 = translatable(
+    "Catalogue", "this is record number 102, but a catalogue holds at most 101 records");
 
-ReadResult readCatalogue(std::string_view bytes) {
-    const DecodedText decoded = decodeCatalogueText(bytes);
-    if (auto fault = findEncodingFault(decoded, bytes)) {
-        return *fault;
-    }
-    FieldScanner scanner(decoded.text);
+// What reading with commas gave: the records up to the end of the file, or up to the fault that
+// stopped it.
+struct CommaReading {
     std::vector<Record> records;
+    std::optional<ReadError> error;
+};
+
+CommaReading readByCommas(std::string_view text) {
+    FieldScanner scanner(text);
+    CommaReading reading;
+    std::vector<Record>& records = reading.records;
     while (true) {
         std::array<std::string, 4> fields;
         int recordLine = 0;
         for (std::size_t i = 0; i < fields.size(); ++i) {
             auto next = scanner.next();
             if (auto* error = std::get_if<ReadError>(&next)) {
-                return std::move(*error);
+                reading.error = std::move(*error);
+                return reading;
             }
             auto& field = std::get<std::optional<FieldScanner::Field>>(next);
             if (!field) {
-                if (i == 0) {
-                    return records;
+                if (i > 0) {
+                    reading.error = ReadError{recordLine, 0, missingFields(i)};
                 }
-                return ReadError{recordLine, 0, missingFields(i)};
+                return reading;
             }
             if (i == 0) {
                 recordLine = field->line;
                 if (records.size() == static_cast<std::size_t>(kMaxRecords)) {
-                    return ReadError{field->line, field->column,
-                                     translatable("Catalogue",
-                                                  "this is record number 102, but a catalogue "
-                                                  "holds at most 101 records")};
+                    reading.error = ReadError{field->line, field->column, kRecord102};
+                    return reading;
                 }
             }
             fields[i] = std::move(field->value);
@@ -266,6 +133,156 @@ ReadResult readCatalogue(std::string_view bytes) {
         records.push_back(Record{std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
                                  std::move(fields[3]), recordLine});
     }
+}
+
+// Whether some record is an item a pupil could be drilled on, as far as its operator tells. A
+// spreadsheet's file read with commas has none, unless an item text holds a sign alone between
+// commas: its fourth fields are whole lines, or pieces of lines cut at commas.
+bool holdsItem(const std::vector<Record>& records) {
+    constexpr std::array<std::string_view, 4> kSigns = {"+", "-", "*", "/"};
+    return std::any_of(records.begin(), records.end(), [&](const Record& record) {
+        return std::find(kSigns.begin(), kSigns.end(), record.opSign) != kSigns.end();
+    });
+}
+
+// The records of a spreadsheet's file: each on its own line (a quoted field may hold line ends)
+// as exactly four fields separated by semicolons. Nothing when the file holds no record, or one
+// that is not so, or a fault: then it is not such a file.
+std::optional<ReadResult> readBySemicolons(std::string_view text) {
+    FieldScanner scanner(text, ';');
+    std::vector<Record> records;
+    std::optional<ReadError> tooMany;
+    while (true) {
+        std::array<std::string, 4> fields;
+        int line = 0;
+        for (std::size_t i = 0;; ++i) {
+            auto next = scanner.next();
+            if (std::holds_alternative<ReadError>(next)) {
+                return std::nullopt;
+            }
+            auto& field = std::get<std::optional<FieldScanner::Field>>(next);
+            if (!field) {
+                // A record cut short by the end of the file, after a semicolon, is not four fields.
+                if (i > 0 || records.empty()) {
+                    return std::nullopt;
+                }
+                if (tooMany) {
+                    return *tooMany;
+                }
+                return records;
+            }
+            if (i == fields.size()) {
+                return std::nullopt;
+            }
+            if (i == 0) {
+                line = field->line;
+                if (records.size() == static_cast<std::size_t>(kMaxRecords) && !tooMany) {
+                    tooMany = ReadError{field->line, field->column, kRecord102};
+                }
+            }
+            fields[i] = std::move(field->value);
+            if (field->lastOnLine) {
+                if (i + 1 != fields.size()) {
+                    return std::nullopt;
+                }
+                break;
+            }
+        }
+        // Past the limit the rest is only read to be sure of the separator.
+        if (!tooMany) {
+            records.push_back(Record{std::move(fields[0]), std::move(fields[1]),
+                                     std::move(fields[2]), std::move(fields[3]), line,
+                                     Separator::Semicolon});
+        }
+    }
+}
+
+// How many fields one line holds when read with `separator`; nothing when it does not scan (an
+// open quote, text after a closing one).
+std::optional<int> fieldsOnLine(std::string_view line, char separator) {
+    FieldScanner scanner(line, separator);
+    int count = 0;
+    while (true) {
+        auto next = scanner.next();
+        if (std::holds_alternative<ReadError>(next)) {
+            return std::nullopt;
+        }
+        if (!std::get<std::optional<FieldScanner::Field>>(next)) {
+            return count;
+        }
+        ++count;
+    }
+}
+
+// A line that holds a whole record with commas counts as commas, since that is how every
+// catalogue was read before, even when its item text holds semicolons.
+std::optional<Separator> separatorOfLine(std::string_view line) {
+    if (fieldsOnLine(line, ',').value_or(0) >= 4) {
+        return Separator::Comma;
+    }
+    if (fieldsOnLine(line, ';') == 4) {
+        return Separator::Semicolon;
+    }
+    return std::nullopt;
+}
+
+// The first line whose fields are separated differently from the lines above it, as a file gets
+// when a spreadsheet's catalogue and a hand-written one are joined.
+std::optional<ReadError> findMixedSeparators(std::string_view text) {
+    std::optional<Separator> first;
+    int line = 1;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        if (const auto separator = separatorOfLine(text.substr(start, end - start))) {
+            if (!first) {
+                first = separator;
+            } else if (separator != first) {
+                return ReadError{
+                    line, 0,
+                    *separator == Separator::Comma
+                        ? translatable("Catalogue",
+                                       "this line separates its fields with commas, but the "
+                                       "lines above it use semicolons; separate the fields the "
+                                       "same way on every line")
+                        : translatable("Catalogue",
+                                       "this line separates its fields with semicolons, but the "
+                                       "lines above it use commas; separate the fields the same "
+                                       "way on every line")};
+            }
+        }
+        if (end == text.size()) {
+            break;
+        }
+        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+        ++line;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ReadResult readCatalogue(std::string_view bytes) {
+    const DecodedText decoded = decodeCatalogueText(bytes);
+    if (auto fault = findEncodingFault(decoded, bytes)) {
+        return *fault;
+    }
+    CommaReading byCommas = readByCommas(decoded.text);
+    if (!holdsItem(byCommas.records)) {
+        if (auto bySemicolons = readBySemicolons(decoded.text)) {
+            return std::move(*bySemicolons);
+        }
+    }
+    if (byCommas.error) {
+        if (auto mixed = findMixedSeparators(decoded.text)) {
+            return std::move(*mixed);
+        }
+        return std::move(*byCommas.error);
+    }
+    return std::move(byCommas.records);
 }
 
 }  // namespace calquin::catalogue

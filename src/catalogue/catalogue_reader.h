@@ -13,6 +13,10 @@
 
 namespace calquin::catalogue {
 
+// What separates the fields of a record in the file: commas, as the catalogue is written by hand,
+// or semicolons, as spreadsheets in many countries save "CSV".
+enum class Separator { Comma, Semicolon };
+
 // One drill item as the teacher wrote it. Every field stays text: the digit counts become numbers
 // only when a pupil chooses the item, so a strange count cannot stop the catalogue from loading.
 struct Record {
@@ -23,6 +27,9 @@ struct Record {
     // The line its first field stands on, counted from 1, so a check of the file can point the
     // teacher at it; 0 for a record not read from a file.
     int line = 0;
+    // How the file separated its fields; the same for every record of one file, so a check of the
+    // file can tell the teacher how it was read.
+    Separator separator = Separator::Comma;
 
     // Two records are the same item when the teacher wrote the same four fields, wherever they
     // stand: the same catalogue laid out differently holds the same items.
@@ -58,6 +65,13 @@ inline constexpr int kMaxRecords = 101;
 // lines and several records may share one; blanks before a field are skipped, and a field in
 // double quotes keeps its commas. Blank lines are not records. The bytes are decoded first (see
 // decodeCatalogueText), so texts in the records are UTF-8.
+//
+// A spreadsheet's file is read with semicolons instead: one whose every record stands on its own
+// line as four fields separated by semicolons (quoted where a field holds a semicolon or a line
+// end), and in which reading with commas finds no record whose operator is one of the four signs.
+// So every file in which commas give even one item is read by commas, as it always was. A
+// file that neither way reads, with lines of both kinds, is refused at the first line that
+// separates its fields differently from the lines above it.
 ReadResult readCatalogue(std::string_view bytes);
 
 }  // namespace calquin::catalogue

@@ -105,18 +105,30 @@ CheckOutcome checkCatalogueFile(const std::string& path, engine::RandomSource& r
     if (const auto* fault = std::get_if<catalogue::CatalogueFault>(&loaded)) {
         return {text::faultText(*fault) + QLatin1Char('\n'), kCatalogueUnreadable};
     }
-    const auto check =
-        engine::checkCatalogue(std::get<std::vector<catalogue::Record>>(loaded), random);
+    const auto& records = std::get<std::vector<catalogue::Record>>(loaded);
+    const auto check = engine::checkCatalogue(records, random);
 
     QStringList lines;
-    lines << CatalogueCheck::tr("Catalogue: %1").arg(fromUtf8(catalogue::absolutePath(path)))
-          << QString();
+    lines << CatalogueCheck::tr("Catalogue: %1").arg(fromUtf8(catalogue::absolutePath(path)));
+    if (!records.empty() && records.front().separator == catalogue::Separator::Semicolon) {
+        lines << CatalogueCheck::tr(
+            "The fields are separated by semicolons, as spreadsheets save them, and were read that "
+            "way.");
+    }
+    lines << QString();
     for (int t = 0; t < catalogue::kTestTypes; ++t) {
         const QString caption = text::testTypeCaption(t);
         lines << caption;
         const auto& rows = check.rows[static_cast<std::size_t>(t)];
-        for (std::size_t j = 0; j < rows.size(); ++j) {
-            describeRow(lines, rows[j], static_cast<int>(j) + 1, caption);
+        for (const engine::ReportedRows& reported : engine::reportedRows(rows)) {
+            if (reported.first == reported.last) {
+                describeRow(lines, rows[reported.first], static_cast<int>(reported.first) + 1,
+                            caption);
+            } else {
+                lines << QStringLiteral("  ") + CatalogueCheck::tr("Rows %1–%2: empty.")
+                                                    .arg(reported.first + 1)
+                                                    .arg(reported.last + 1);
+            }
         }
     }
     if (!check.unlisted.empty()) {

@@ -9,6 +9,7 @@
 
 #include "catalogue/catalogue_file.h"
 #include "cli/catalogue_report.h"
+#include "cli/results_report.h"
 #include "engine/random_source.h"
 #include "text/exit_status.h"
 #include "text/translation.h"
@@ -66,6 +67,7 @@ struct Options {
     QCommandLineOption help;
     QCommandLineOption version;
     QCommandLineOption check;
+    ResultsOptions results;
 };
 
 // Texts for --help are made here, so a parser made once the translation is in effect describes
@@ -87,8 +89,9 @@ Options describeOptions(QCommandLineParser& parser) {
             "Check the test catalogue FILE (default: index.txt in the working directory) and "
             "report, row by row, which items can be started, without opening the window."));
     parser.addOption(check);
+    const ResultsOptions results = describeResultsOptions(parser);
     acceptQtOptions(parser);
-    return {help, version, check};
+    return {help, version, check, results};
 }
 
 QStringList argumentList(int argc, char** argv) {
@@ -101,12 +104,22 @@ QStringList argumentList(int argc, char** argv) {
 
 }  // namespace
 
-bool opensWindow(int argc, char** argv) {
+std::optional<WindowStart> windowStart(int argc, char** argv) {
     QCommandLineParser parser;
     const Options options = describeOptions(parser);
-    return parser.parse(argumentList(argc, argv)) && !parser.isSet(options.help) &&
-           !parser.isSet(options.version) && !parser.isSet(options.check) &&
-           parser.positionalArguments().isEmpty();
+    const bool window = parser.parse(argumentList(argc, argv)) && !parser.isSet(options.help) &&
+                        !parser.isSet(options.version) && !parser.isSet(options.check) &&
+                        !parser.isSet(options.results.report) &&
+                        !parser.isSet(options.results.since) &&
+                        parser.positionalArguments().isEmpty();
+    if (!window) {
+        return std::nullopt;
+    }
+    WindowStart start;
+    if (const auto folder = resultsFolder(parser, options.results)) {
+        start.resultsFolder = std::filesystem::path(folder->toLocal8Bit().toStdString());
+    }
+    return start;
 }
 
 int run(int argc, char** argv) {
@@ -126,13 +139,21 @@ int run(int argc, char** argv) {
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  CommandLine::tr("With --check: the catalogue to check."),
                                  QStringLiteral("[FILE]"));
-    const QString usage = parser.helpText() + QLatin1Char('\n') + exitStatusText();
+    parser.addPositionalArgument(QStringLiteral("FOLDER"), reportFolderText(),
+                                 QStringLiteral("[FOLDER]"));
+    const QString usage =
+        parser.helpText() + QLatin1Char('\n') + exitStatusText() + reportExitStatusText();
+    const bool report = parser.isSet(options.results.report);
 
-    if (!parsed || (!parser.isSet(check) && !parser.positionalArguments().isEmpty()) ||
-        parser.positionalArguments().size() > 1) {
-        const QString error = !parsed ? parser.errorText()
-                              : parser.isSet(check)
-                                  ? CommandLine::tr("--check takes at most one file.")
+    if (!parsed || (!parser.isSet(check) && !report && !parser.positionalArguments().isEmpty()) ||
+        parser.positionalArguments().size() > 1 || (report && parser.isSet(check)) ||
+        (!report && parser.isSet(options.results.since))) {
+        const QString error =
+            !parsed                               ? parser.errorText()
+            : report && parser.isSet(check)       ? reportUsageError(ReportUsage::WithCheck)
+            : report                              ? reportUsageError(ReportUsage::TwoFolders)
+            : parser.isSet(options.results.since) ? reportUsageError(ReportUsage::SinceAlone)
+            : parser.isSet(check) ? CommandLine::tr("--check takes at most one file.")
                                   : CommandLine::tr("A file can only be given with --check.");
         print(stderr, QStringLiteral("calquin: %1\n\n").arg(error) + usage);
         return kUsageError;
@@ -146,11 +167,19 @@ int run(int argc, char** argv) {
         return kSuccess;
     }
     const QStringList files = parser.positionalArguments();
+    if (report) {
+        const CheckOutcome outcome =
+            reportResults(files.isEmpty() ? resultsFolder(parser, options.results) : files.first(),
+                          parser.value(options.results.since));
+        print(outcome.status == kSuccess ? stdout : stderr, outcome.report);
+        return outcome.status;
+    }
     const std::string path = files.isEmpty() ? std::string(catalogue::kCatalogueFileName)
                                              : files.first().toLocal8Bit().toStdString();
     engine::ClockSeededRandom random;
     const CheckOutcome outcome = checkCatalogueFile(path, random);
-    print(stdout, outcome.report);
+    print(stdout, outcome.report + QLatin1Char('\n') +
+                      resultsCheckText(resultsFolder(parser, options.results)));
     return outcome.status;
 }
 

@@ -3,12 +3,21 @@
 
 #pragma once
 
+#include <filesystem>
+#include <optional>
+
 namespace calquin::cli {
 
-// Whether this start asks for the drill window: no option of the program's own (Qt's are
-// allowed) and no file. Decided before any application object exists, since only the window
-// may need a display.
-bool opensWindow(int argc, char** argv);
+// What the drill window needs from the command line and the settings: where answers are
+// recorded, if anywhere.
+struct WindowStart {
+    std::optional<std::filesystem::path> resultsFolder;
+};
+
+// The window's start when this start asks for the window: no option of the program's own but
+// --results-folder (Qt's are allowed) and no file; otherwise nothing. Decided before any
+// application object exists, since only the window may need a display.
+std::optional<WindowStart> windowStart(int argc, char** argv);
 
 // Everything but the window: --help, --version and --check [FILE] print to standard output, and
 // anything the parser refuses prints the usage to standard error. They need no display and work

@@ -45,6 +45,19 @@ bool looksSemicolonSeparated(std::string_view field) {
 
 }  // namespace
 
+std::vector<ReportedRows> reportedRows(const std::array<RowCheck, catalogue::kRowsPerType>& rows) {
+    const auto lacked = [](const RowCheck& row) { return row.empty && row.line == 0; };
+    std::vector<ReportedRows> reported;
+    for (std::size_t j = 0; j < rows.size(); ++j) {
+        if (lacked(rows[j]) && !reported.empty() && lacked(rows[reported.back().last])) {
+            reported.back().last = j;
+        } else {
+            reported.push_back({j, j});
+        }
+    }
+    return reported;
+}
+
 CatalogueCheck checkCatalogue(const std::vector<catalogue::Record>& records, RandomSource& random) {
     TestState state;
     catalogue::storeRecords(state, records);

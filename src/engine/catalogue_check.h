@@ -53,6 +53,18 @@ struct CatalogueCheck {
     bool allStartable() const { return startable == items; }
 };
 
+// Rows `first` to `last` (counted from 0) of one test type, which a report says in one line: a
+// single row, or a run of empty rows the file lacks, so that a short catalogue gives a short
+// report. An empty row the file holds stands alone, since it names its line.
+struct ReportedRows {
+    std::size_t first = 0;
+    std::size_t last = 0;
+
+    friend bool operator==(const ReportedRows&, const ReportedRows&) = default;
+};
+
+std::vector<ReportedRows> reportedRows(const std::array<RowCheck, catalogue::kRowsPerType>& rows);
+
 // Goes through the catalogue as the window would: every row of every test type is chosen in turn,
 // and where the window would start a test one question is drawn from `random`.
 CatalogueCheck checkCatalogue(const std::vector<catalogue::Record>& records, RandomSource& random);

@@ -12,6 +12,7 @@ enum ExitStatus : int {
     kCatalogueUnreadable = 1,
     kUsageError = 2,
     kItemCannotStart = 3,
+    kResultsUnreadable = 4,  // --report cannot read the results folder
 };
 
 }  // namespace calquin

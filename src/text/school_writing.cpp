@@ -58,12 +58,11 @@ QString schoolDigits(QString plain) {
     return plain;
 }
 
-QString translatedNumbers(const Phrase& phrase) {
-    Phrase shown = phrase;
-    for (std::string& value : shown.values) {
+Phrase inSchoolDigits(Phrase phrase) {
+    for (std::string& value : phrase.values) {
         value = schoolDigits(fromUtf8(value)).toStdString();
     }
-    return translated(shown);
+    return phrase;
 }
 
 QString answerInAsciiDigits(QString typed) {

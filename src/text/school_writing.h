@@ -21,8 +21,8 @@ Qt::LayoutDirection layoutDirection();
 QString schoolDigits(QString plain);
 
 // A phrase whose values are all numbers the pupil reads (the counters, the expected answer, the
-// average time), translated, with those numbers in the school's digits.
-QString translatedNumbers(const Phrase& phrase);
+// average time) with those numbers in the school's digits, ready to be translated.
+Phrase inSchoolDigits(Phrase phrase);
 
 // What the pupil typed as the answer reader takes it: the school's own digits read as the ASCII
 // digits they stand for, so a pupil may type either. Nothing else is touched, and where the

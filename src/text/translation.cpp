@@ -7,6 +7,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <string>
+#include <utility>
 
 namespace calquin::text {
 namespace {
@@ -61,6 +63,23 @@ QString translated(const Phrase& phrase) {
         default:
             return text.arg(value(0), value(1), value(2));
     }
+}
+
+QString translatedWithDecimals(const Phrase& phrase) {
+    // Without a translation the text is the English window's, and so is its point.
+    if (translated(phrase.text) == QString::fromUtf8(phrase.text.english)) {
+        return translated(phrase);
+    }
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    Phrase local = phrase;
+    for (std::string& value : local.values) {
+        std::string written;
+        for (const char c : value) {
+            written += c == '.' ? separator : std::string(1, c);
+        }
+        value = std::move(written);
+    }
+    return translated(local);
 }
 
 }  // namespace calquin::text

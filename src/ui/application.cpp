@@ -8,6 +8,7 @@
 #include "text/exit_status.h"
 #include "text/school_writing.h"
 #include "text/translation.h"
+#include "ui/answer_recorder.h"
 #include "ui/form1.h"
 
 namespace calquin::ui {
@@ -23,7 +24,8 @@ bool loadOrReport(Form1& form, Messenger& messenger, std::FILE* errors) {
     return false;
 }
 
-int runApplication(int argc, char** argv) {
+int runApplication(int argc, char** argv,
+                   const std::optional<std::filesystem::path>& resultsFolder) {
     QApplication app(argc, argv);
     text::installTranslations(app);
     // Message boxes turn with the window. Set now, as Qt would only once the event loop runs.
@@ -36,7 +38,11 @@ int runApplication(int argc, char** argv) {
     // design font as everyone's default no other face is loaded for that.
     QApplication::setFont(designFont(false));
 
-    Form1 form;
+    std::optional<FolderRecorder> recorder;
+    if (resultsFolder) {
+        recorder.emplace(*resultsFolder);
+    }
+    Form1 form(Form1Seams{.recorder = recorder ? &*recorder : nullptr});
     MessageBoxMessenger messenger(nullptr, QMessageBox::Critical);
     if (!loadOrReport(form, messenger, stderr)) {
         return kCatalogueUnreadable;

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
+#include <optional>
 
 namespace calquin::ui {
 
@@ -12,8 +14,9 @@ class Messenger;
 
 // Opens the drill window on the catalogue in the working directory and runs until it is closed.
 // A catalogue that cannot be used is reported and the program ends with status 1 before any
-// window shows.
-int runApplication(int argc, char** argv);
+// window shows. With a results folder every judged answer is also recorded there.
+int runApplication(int argc, char** argv,
+                   const std::optional<std::filesystem::path>& resultsFolder = std::nullopt);
 
 // Runs the window's load event. When the catalogue cannot be used, the teacher is told which file,
 // which line and what was wrong, in a message and on `errors`, and false is returned.

@@ -50,6 +50,9 @@ Form1::Form1(Form1Seams seams, QWidget* parent)
     messenger_ = seams.messenger ? seams.messenger : ownMessenger_.get();
     webOpener_ = seams.webOpener ? seams.webOpener : ownWebOpener_.get();
     ticks_ = seams.ticks ? seams.ticks : ownTicks_.get();
+    static const SteadyClock steadyClock;
+    recorder_ = seams.recorder;
+    clock_ = seams.clock ? seams.clock : &steadyClock;
 
     // Sizable, but with nothing to gain from maximizing a fixed layout.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -84,14 +87,21 @@ void Form1::connectHandlers() {
     });
     c_.List1->viewport()->installEventFilter(this);
     c_.List1->installEventFilter(this);
+    connect(c_.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    ticks_->onTick = [this] { Timer1_Timer(); };
+}
+
+void Form1::ensureTestScreen() {
+    if (c_.frmTest != nullptr) {
+        return;
+    }
+    buildTestScreen(this, c_);
     c_.Text1->installEventFilter(this);
     c_.Option1->installEventFilter(this);
     c_.Option2->installEventFilter(this);
     connect(c_.Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
     connect(c_.Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
     connect(c_.cmdBack, &QPushButton::clicked, this, &Form1::cmdBack_Click);
-    connect(c_.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
-    ticks_->onTick = [this] { Timer1_Timer(); };
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -174,6 +184,8 @@ void Form1::List1_Click() {
         messenger_->showMessage(text::translated(*refusal), windowTitleText());
         return;
     }
+    ensureTestScreen();
+    chosenRecord_ = record;
     c_.Frame1->setEnabled(true);
     c_.Frame2->setEnabled(true);
     c_.Frame3->setEnabled(true);
@@ -190,16 +202,20 @@ void Form1::Text1_KeyPress(int keyAscii) {
     if (keyAscii != kEnter) {
         return;
     }
+    // The pupil's text is recorded as typed; only the judging reads the school's digits as ASCII.
+    const std::string typed = c_.Text1->text().toStdString();
     const auto verdict =
         engine::judgeAnswer(state_, text::answerInAsciiDigits(c_.Text1->text()).toStdString());
     setCaption(verdict.correct ? c_.Label7 : c_.Label8,
-               text::translatedNumbers(verdict.counterCaption));
+               text::translated(text::inSchoolDigits(verdict.counterCaption)));
+    recordAnswer(typed, verdict.correct);
     if (verdict.message) {
-        messenger_->showMessage(text::translatedNumbers(*verdict.message),
+        messenger_->showMessage(text::translated(text::inSchoolDigits(*verdict.message)),
                                 text::translated(engine::kMessageTitle));
     }
     // Read the time only now: seconds kept counting while the message was open.
-    setCaption(c_.Label9, text::translatedNumbers(engine::averageTimeCaption(state_)));
+    setCaption(c_.Label9, text::translatedWithDecimals(
+                              text::inSchoolDigits(engine::averageTimeCaption(state_))));
     NewQuestion();
     c_.Text1->clear();
     c_.Text1->setFocus();
@@ -247,6 +263,16 @@ void Form1::NewQuestion() {
     const engine::Question question = generator_.NewQuestion(state_);
     setCaption(c_.lblQst, text::questionCaption(question));
     describeAnswerBox(text::spokenQuestion(question));
+    questionShownAt_ = clock_->now();
+}
+
+void Form1::recordAnswer(const std::string& typed, bool correct) {
+    // Before any message shows: a window closed or killed from there keeps this answer.
+    if (recorder_) {
+        recorder_->record({std::string(state_.itemText.at(chosenRecord_)),
+                           c_.lblQst->text().toStdString(), typed, correct,
+                           clock_->now() - questionShownAt_});
+    }
 }
 
 void Form1::describeAnswerBox(const QString& description) {

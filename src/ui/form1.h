@@ -12,6 +12,7 @@
 #include "engine/question_generator.h"
 #include "engine/random_source.h"
 #include "state/test_state.h"
+#include "ui/answer_recorder.h"
 #include "ui/form1_design.h"
 #include "ui/seams.h"
 
@@ -24,6 +25,9 @@ struct Form1Seams {
     WebOpener* webOpener = nullptr;
     TickSource* ticks = nullptr;
     engine::RandomSource* random = nullptr;
+    // Only when the teacher turned the record on; otherwise answers are kept nowhere.
+    AnswerRecorder* recorder = nullptr;
+    const MonotonicClock* clock = nullptr;
 };
 
 // The drill's one window. Its handlers turn the pupil's clicks and keys into calls on the core
@@ -39,6 +43,10 @@ public:
     // the text for the teacher is returned.
     std::optional<std::string> Form_Load(
         const std::string& catalogue = std::string(catalogue::kCatalogueFileName));
+
+    // The test screen is made when the first test starts; this makes it now, for anything that
+    // needs all of the window's controls before that.
+    void ensureTestScreen();
 
     const TestState& state() const { return state_; }
     const Form1Controls& controls() const { return c_; }
@@ -58,6 +66,7 @@ private:
     void Command6_Click();
     void NewQuestion();
     void describeAnswerBox(const QString& description);
+    void recordAnswer(const std::string& typed, bool correct);
 
     void connectHandlers();
     // The chosen row of the item list, or -1.
@@ -71,6 +80,10 @@ private:
     Messenger* messenger_;
     WebOpener* webOpener_;
     TickSource* ticks_;
+    AnswerRecorder* recorder_;
+    const MonotonicClock* clock_;
+    std::chrono::nanoseconds questionShownAt_{};
+    int chosenRecord_ = -1;
 
     TestState state_;
     engine::QuestionGenerator generator_;

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,6 +13,7 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 #include "text/school_writing.h"
@@ -290,6 +290,9 @@ const AccessibleText& accessibleText(std::string_view control) {
 void describeForAssistiveTechnology(QWidget* form) {
     for (const auto& text : kAccessibleTexts) {
         QWidget* widget = control<QWidget>(form, text.control);
+        if (widget == nullptr) {  // on the test screen, which is not made yet
+            continue;
+        }
         if (*text.name) {
             widget->setAccessibleName(QCoreApplication::translate("Form1", text.name));
         }
@@ -299,7 +302,9 @@ void describeForAssistiveTechnology(QWidget* form) {
         }
     }
     // "Ans" labels the answer box, so readers can say it when the box takes the focus.
-    control<QLabel>(form, "Label3")->setBuddy(control<QWidget>(form, "Text1"));
+    if (auto* ans = control<QLabel>(form, "Label3")) {
+        ans->setBuddy(control<QWidget>(form, "Text1"));
+    }
 }
 
 }  // namespace
@@ -328,75 +333,139 @@ QString windowTitleText() {
     return QCoreApplication::translate("Form1", kWindowTitle);
 }
 
-Form1Controls buildForm1(QWidget* form) {
-    form->setObjectName("Form1");
-    form->setWindowTitle(windowTitleText());
-    const QFont regular = designFont(false);
-    const QFont bold = designFont(true);
-    form->setFont(regular);
-    form->setWindowIcon(windowIcon(form));
-    // The translation says which way the window reads; the controls are placed for it once, here.
-    const Qt::LayoutDirection direction = text::layoutDirection();
-    form->setLayoutDirection(direction);
+namespace {
 
-    QHash<QString, QWidget*> containers{{"Form1", form}};
-    QHash<QString, int> containerWidths{{"Form1", kClientWidth * kTwipsPerPixel}};
-    std::vector<std::pair<int, QWidget*>> tabOrder;
-    std::vector<QWidget*> stored;
-    std::vector<QRadioButton*> selected;
+// The frames of the test screen. The screen is hidden until a pupil starts a test, so it is made
+// then, and a window that only ever shows its list never pays for it.
+bool onTestScreen(const ControlRow& row) {
+    for (const char* name : {"frmTest", "Frame1", "Frame2", "Frame3"}) {
+        if (std::string_view(row.container) == name || std::string_view(row.name) == name) {
+            return true;
+        }
+    }
+    return false;
+}
 
+// The control a row of the table became, or null while its screen is not made.
+QWidget* madeFrom(QWidget* form, const ControlRow& row) {
+    if (std::string_view(row.name) == "Form1") {
+        return form;
+    }
+    return control<QWidget>(form, row.name, row.index);
+}
+
+// The width in twips of the container called `name`: the window's client area or a frame.
+int containerWidth(std::string_view name) {
     for (const ControlRow& row : kDesign) {
-        QWidget* parent = containers.value(row.container);
+        if (name == row.name) {
+            return row.width;
+        }
+    }
+    return kClientWidth * kTwipsPerPixel;
+}
+
+// Makes the controls of one screen in their design state, placed for the window's direction.
+void makeControls(QWidget* form, bool testScreen) {
+    const QFont regular = designFont(false);
+    // Only the test screen writes in bold; resolving that face loads its font file.
+    std::optional<QFont> bold;
+    const Qt::LayoutDirection direction = form->layoutDirection();
+    std::vector<QRadioButton*> selected;
+    for (const ControlRow& row : kDesign) {
+        if (onTestScreen(row) != testScreen) {
+            continue;
+        }
+        QWidget* parent = std::string_view(row.container) == "Form1"
+                              ? form
+                              : control<QWidget>(form, row.container);
         QWidget* w = makeControl(row, parent);
         w->setObjectName(row.name);
         if (row.index >= 0) {
             w->setProperty("index", row.index);
         }
-        w->setGeometry(pixels(row, containerWidths.value(row.container), direction));
-        w->setFont((row.style & kBold) ? bold : regular);
+        w->setGeometry(pixels(row, containerWidth(row.container), direction));
+        if (row.style & kBold) {
+            if (!bold) {
+                bold = designFont(true);
+            }
+            w->setFont(*bold);
+        } else {
+            w->setFont(regular);
+        }
         if (row.style & kAutoSize) {
             setCaption(as<QLabel>(w), as<QLabel>(w)->text());
         }
         w->setVisible(!(row.style & kHidden));
         w->setEnabled(!(row.style & kDisabled));
-        if (row.kind == Kind::Frame) {
-            containers.insert(row.name, w);
-            containerWidths.insert(row.name, row.width);
-        }
-        if (row.tabIndex >= 0 && row.kind != Kind::Label && row.kind != Kind::Frame) {
-            tabOrder.emplace_back(row.tabIndex, w);
-        } else {
+        const bool stop = row.tabIndex >= 0 && row.kind != Kind::Label && row.kind != Kind::Frame;
+        if (!stop) {
             w->setFocusPolicy(Qt::NoFocus);
         }
-        stored.push_back(w);
         if (row.style & kSelected) {
             selected.push_back(as<QRadioButton>(w));
         }
     }
-
     for (QRadioButton* option : selected) {
         option->setChecked(true);
     }
+}
 
-    // Raising in reverse stored order leaves the first-listed control of each container on top.
-    std::for_each(stored.rbegin(), stored.rend(), [](QWidget* w) { w->raise(); });
-
-    std::sort(tabOrder.begin(), tabOrder.end());
-    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+// Puts the controls made so far in the table's stacking and tab order.
+std::vector<QWidget*> orderControls(QWidget* form) {
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    // Raising in reverse table order leaves the first-listed control of each container on top.
+    for (auto row = std::rbegin(kDesign); row != std::rend(kDesign); ++row) {
+        if (QWidget* w = madeFrom(form, *row)) {
+            w->raise();
+            if (row->tabIndex >= 0 && w->focusPolicy() != Qt::NoFocus) {
+                tabOrder.emplace_back(row->tabIndex, w);
+            }
+        }
     }
+    std::sort(tabOrder.begin(), tabOrder.end());
+    std::vector<QWidget*> stops;
+    for (const auto& stop : tabOrder) {
+        stops.push_back(stop.second);
+    }
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
+    }
+    return stops;
+}
+
+}  // namespace
+
+Form1Controls buildForm1(QWidget* form) {
+    form->setObjectName("Form1");
+    form->setWindowTitle(windowTitleText());
+    form->setFont(designFont(false));
+    form->setWindowIcon(windowIcon(form));
+    // The translation says which way the window reads; each control is placed for it once, as it
+    // is made.
+    form->setLayoutDirection(text::layoutDirection());
+    makeControls(form, false);
+    const std::vector<QWidget*> stops = orderControls(form);
     // The focus starts on the first stop of the tab cycle. Left to itself, Qt gives an opening
     // window's focus to whichever control its focus chain reaches first, and the chain follows
     // the order the controls were made in, not the tab order.
-    const auto firstStop = std::find_if(tabOrder.begin(), tabOrder.end(), [form](const auto& stop) {
-        return (stop.second->focusPolicy() & Qt::TabFocus) && stop.second->isVisibleTo(form) &&
-               stop.second->isEnabled();
+    const auto firstStop = std::find_if(stops.begin(), stops.end(), [form](QWidget* stop) {
+        return (stop->focusPolicy() & Qt::TabFocus) && stop->isVisibleTo(form) && stop->isEnabled();
     });
-    if (firstStop != tabOrder.end()) {
-        firstStop->second->setFocus();
+    if (firstStop != stops.end()) {
+        (*firstStop)->setFocus();
     }
     describeForAssistiveTechnology(form);
     return collectControls(form);
+}
+
+void buildTestScreen(QWidget* form, Form1Controls& controls) {
+    if (controls.frmTest != nullptr) {
+        return;
+    }
+    makeControls(form, true);
+    orderControls(form);
+    describeForAssistiveTechnology(form);
+    controls = collectControls(form);
 }
 
 }  // namespace calquin::ui

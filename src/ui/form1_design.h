@@ -54,10 +54,15 @@ struct Form1Controls {
 // The window's title in the pupil's language.
 QString windowTitleText();
 
-// Creates every control inside `form` in its design state: the selection screen, with the test
-// screen hidden and its frames disabled. The layout is fixed; nothing here follows the window's
-// size.
+// Creates the controls of the selection screen inside `form` in their design state. The layout is
+// fixed; nothing here follows the window's size. The test screen's members of the result are
+// null until buildTestScreen makes them.
 Form1Controls buildForm1(QWidget* form);
+
+// Makes the test screen's controls, if they are not made yet, in their design state (hidden, its
+// frames disabled) and in their places in the window's stacking and tab order, and fills them
+// into `controls`.
+void buildTestScreen(QWidget* form, Form1Controls& controls);
 
 // The window's font: 11 px regular, or the 13 px bold of the question and the answer box.
 QFont designFont(bool bold);

@@ -3,18 +3,23 @@
 
 #include "ui/pictures.h"
 
-#include <QImageReader>
+#include <QResource>
 #include <QWidget>
+
+#include "ui/raw_picture.h"
 
 namespace calquin::ui {
 namespace {
 
-// Pictures are read with their format named: left to guess, Qt would load every image plugin
-// it has before reading a single one.
-QImage readPicture(const QString& path, const char* format) {
-    QImageReader reader(path, format);
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
+// Every frame of a picture as the build decoded it into the resources (see raw_picture.h). They
+// are stored uncompressed, so the frames are read where the program's own file holds them.
+QList<QImage> frames(const QString& picture) {
+    const QResource resource(QStringLiteral(":/pictures/%1.raw").arg(picture));
+    if (resource.compressionAlgorithm() != QResource::NoCompression) {
+        return {};
+    }
+    return decodeRawFrames(QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                                   static_cast<qsizetype>(resource.size())));
 }
 
 // Screens of more than one device pixel per pixel of the layout get the pictures drawn with
@@ -24,8 +29,9 @@ bool denseScreen(const QWidget* widget) {
 }
 
 // A picture drawn for `ratio` device pixels per layout pixel, so it is shown at its layout size.
-QPixmap picture(const QString& path, const char* format, int ratio) {
-    QPixmap pixmap = QPixmap::fromImage(readPicture(path, format));
+QPixmap picture(const QString& name, int ratio) {
+    const QList<QImage> read = frames(name);
+    QPixmap pixmap = read.isEmpty() ? QPixmap() : QPixmap::fromImage(read.first());
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
@@ -35,42 +41,32 @@ QPixmap picture(const QString& path, const char* format, int ratio) {
 // they are added only where they can be needed.
 constexpr int kDenseIconSizes[] = {48, 64, 128, 256};
 
-QIcon readIcon(const QString& path, bool dense) {
-    QImageReader reader(path, "ico");
-    reader.setAutoDetectImageFormat(false);
-    QIcon icon;
-    do {
-        const QImage image = reader.read();
-        if (!image.isNull()) {
-            icon.addPixmap(QPixmap::fromImage(image));
-        }
-    } while (reader.jumpToNextImage());
-    if (dense) {
-        for (const int size : kDenseIconSizes) {
-            icon.addPixmap(QPixmap::fromImage(readPicture(
-                QStringLiteral(":/icons/hicolor/%1x%1/apps/calquin.png").arg(size), "png")));
-        }
-    }
-    return icon;
-}
-
 }  // namespace
 
 QIcon bannerIcon(const QWidget* widget) {
-    QIcon banner(picture(QStringLiteral(":/banner.jpg"), "jpeg", 1));
+    QIcon banner(picture(QStringLiteral("banner.jpg"), 1));
     if (denseScreen(widget)) {
-        banner.addPixmap(picture(QStringLiteral(":/banner@2x.jpg"), "jpeg", 2));
+        banner.addPixmap(picture(QStringLiteral("banner@2x.jpg"), 2));
     }
     return banner;
 }
 
 QPixmap logoPicture(const QWidget* widget) {
-    return denseScreen(widget) ? picture(QStringLiteral(":/logo@2x.bmp"), "bmp", 2)
-                               : picture(QStringLiteral(":/logo.bmp"), "bmp", 1);
+    return denseScreen(widget) ? picture(QStringLiteral("logo@2x.bmp"), 2)
+                               : picture(QStringLiteral("logo.bmp"), 1);
 }
 
 QIcon windowIcon(const QWidget* widget) {
-    return readIcon(QStringLiteral(":/calquin.ico"), denseScreen(widget));
+    QIcon icon;
+    for (const QImage& frame : frames(QStringLiteral("calquin.ico"))) {
+        icon.addPixmap(QPixmap::fromImage(frame));
+    }
+    if (denseScreen(widget)) {
+        for (const int size : kDenseIconSizes) {
+            icon.addPixmap(picture(QStringLiteral("calquin-%1.png").arg(size), 1));
+        }
+    }
+    return icon;
 }
 
 }  // namespace calquin::ui

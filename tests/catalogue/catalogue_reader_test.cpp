@@ -27,6 +27,7 @@ struct ReadCase {
     const char* name;
     std::string input;
     std::vector<Record> expected;
+    Separator separator = Separator::Comma;
 
     friend void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -37,7 +38,11 @@ TEST_P(ReadsWellFormedFiles, IntoTheExpectedRecords) {
     const auto result = readCatalogue(GetParam().input);
     ASSERT_TRUE(std::holds_alternative<std::vector<Record>>(result))
         << std::get<ReadError>(result).what.english;
-    EXPECT_EQ(std::get<std::vector<Record>>(result), GetParam().expected);
+    const auto& records = std::get<std::vector<Record>>(result);
+    EXPECT_EQ(records, GetParam().expected);
+    for (const Record& record : records) {
+        EXPECT_EQ(record.separator, GetParam().separator) << record.itemText;
+    }
 }
 
 const Record kPlus{"2-digit plus 1-digit", "2", "1", "+"};
@@ -88,7 +93,46 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"Caf\xC3\xA9 sums \xE2\x82\xAC", "1", "1", "+"}}},
         ReadCase{
             "utf8_text_kept", "Caf\xC3\xA9 sums,1,1,+\n", {{"Caf\xC3\xA9 sums", "1", "1", "+"}}},
-        ReadCase{"empty_file", "", {}}, ReadCase{"only_blank_lines", "\n  \r\n\t\n", {}}),
+        ReadCase{"empty_file", "", {}}, ReadCase{"only_blank_lines", "\n  \r\n\t\n", {}},
+        // Spreadsheets save "CSV" with semicolons, quoting a field only where it needs it.
+        ReadCase{"spreadsheet_semicolons",
+                 "Drei mal eins;1;1;*\r\n\"Plus; bis 20\";2;1;+\r\n\"Erst\nDann\";1;1;-\r\n",
+                 {{"Drei mal eins", "1", "1", "*"},
+                  {"Plus; bis 20", "2", "1", "+"},
+                  {"Erst\nDann", "1", "1", "-"}},
+                 Separator::Semicolon},
+        ReadCase{"spreadsheet_quote_written_twice",
+                 "\"Sag \"\"gleich\"\"\";1;1;+\n",
+                 {{"Sag \"gleich\"", "1", "1", "+"}},
+                 Separator::Semicolon},
+        ReadCase{"spreadsheet_text_with_a_comma",
+                 "Plus, bis 20;2;1;+\nMal;1;1;*\n",
+                 {{"Plus, bis 20", "2", "1", "+"}, {"Mal", "1", "1", "*"}},
+                 Separator::Semicolon},
+        ReadCase{"spreadsheet_file_that_commas_read_as_one_record",
+                 "A;2;1;+\nB;2;1;+\nC;2;1;+\nD;2;1;+\n",
+                 {{"A", "2", "1", "+"},
+                  {"B", "2", "1", "+"},
+                  {"C", "2", "1", "+"},
+                  {"D", "2", "1", "+"}},
+                 Separator::Semicolon},
+        ReadCase{"spreadsheet_windows_1252",
+                 "Caf\xE9;1;1;+\n",
+                 {{"Caf\xC3\xA9", "1", "1", "+"}},
+                 Separator::Semicolon},
+        // A file in which commas give even one item is read as it always was.
+        ReadCase{"comma_file_whose_texts_hold_three_semicolons",
+                 "a;b;c;d,2,1,+\nw;x;y;z,1,1,-\n",
+                 {{"a;b;c;d", "2", "1", "+"}, {"w;x;y;z", "1", "1", "-"}}},
+        ReadCase{"comma_file_with_quoted_semicolons",
+                 "\"Add; then; check; it\",2,1,+\n",
+                 {{"Add; then; check; it", "2", "1", "+"}}},
+        ReadCase{"semicolon_lines_after_a_comma_item",
+                 "Plus,2,1,+\nA;2;1;+\nB;2;1;+\nC;2;1;+\nD;2;1;+\n",
+                 {{"Plus", "2", "1", "+"}, {"A;2;1;+", "B;2;1;+", "C;2;1;+", "D;2;1;+"}}},
+        ReadCase{"a_fifth_semicolon_field_is_no_spreadsheet_record",
+                 "A;1;1;+;\nB;1;1;+\nC;1;1;+\nD;1;1;+\n",
+                 {{"A;1;1;+;", "B;1;1;+", "C;1;1;+", "D;1;1;+"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadsWellFormedFiles, HoldsUpToOneHundredAndOneRecords) {
@@ -122,10 +166,28 @@ INSTANTIATE_TEST_SUITE_P(
             "unquoted_comma_splits_the_text", "Add, then check,2,1,+\n", {1, 0, "are missing"}},
         FaultCase{
             "quote_left_open", "Fine,1,1,+\n  \"Never closed,2,1,+\n", {2, 3, "never closed"}},
+        FaultCase{"quote_written_twice_with_commas",
+                  "\"Say \"\"now\"\"\",1,1,+\n",
+                  {1, 7, "text follows the closing quote"}},
         FaultCase{"text_after_closing_quote",
                   "\"Quoted\" tail,2,1,+\n",
                   {1, 10, "text follows the closing quote"}},
-        FaultCase{"nul_byte", "Fine,1,1,+\r\nBad\0,1,1,+\n"s, {2, 4, "NUL byte"}}),
+        FaultCase{"nul_byte", "Fine,1,1,+\r\nBad\0,1,1,+\n"s, {2, 4, "NUL byte"}},
+        FaultCase{"commas_after_semicolons",
+                  "Drei mal eins;1;1;*\n\nTitle\nPlus,2,1,+\n",
+                  {4, 0, "with commas, but the lines above it use semicolons"}},
+        FaultCase{"semicolons_after_commas",
+                  "Plus,2,1,+\nMal;1;1;*\n",
+                  {2, 0, "with semicolons, but the lines above it use commas"}},
+        FaultCase{"record_102_with_semicolons",
+                  [] {
+                      std::string text;
+                      for (int i = 0; i < 102; ++i) {
+                          text += "Item;2;1;+\n";
+                      }
+                      return text;
+                  }(),
+                  {102, 1, "record number 102"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A check of the file points the teacher at the line where each record begins, whatever the

@@ -72,7 +72,10 @@ INSTANTIATE_TEST_SUITE_P(
             SameAsUtf8Case{"nul_character_after_accents",
                            U"A,1,1,+\r\n\u00E9\u00E9"s + U'\0' + U",1,1,+",
                            "A,1,1,+\r\n\xC3\xA9\xC3\xA9"s + '\0' + ",1,1,+"},
-            SameAsUtf8Case{"record_cut_short", U"A,1,1,+\nB,1\n", "A,1,1,+\nB,1\n"}),
+            SameAsUtf8Case{"record_cut_short", U"A,1,1,+\nB,1\n", "A,1,1,+\nB,1\n"},
+            SameAsUtf8Case{"spreadsheet_semicolons", U"\u00DCben;1;1;*\r\n\"Plus; mehr\";2;1;+\r\n",
+                           "\xC3\x9C"
+                           "ben;1;1;*\r\n\"Plus; mehr\";2;1;+\r\n"}),
         testing::Values(Order::Little, Order::Big)),
     [](const auto& info) {
         return std::string(std::get<0>(info.param).name) +

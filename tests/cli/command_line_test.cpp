@@ -70,7 +70,15 @@ void CommandLineTest::reportsAndExitStatus_data() {
         << QStringList{"--check"} << QByteArray("A,1,1,+\n")
         << QStringList{"Catalogue: <dir>/index.txt",
                        "  Row 1, line 1: \"A\". It can be started, for example <q>.",
-                       "  Row 2: empty.", "1 item: it can be started."}
+                       "  Rows 2–10: empty.",
+                       "Subtraction",
+                       "  Rows 1–10: empty.",
+                       "1 item: it can be started."}
+        << QString() << 0;
+    QTest::addRow("one empty row the file lacks")
+        << check << plusRecords(9)
+        << QStringList{"  Row 9, line 9: \"Item 9\". It can be started, for example <q>.",
+                       "  Row 10: empty.", "Subtraction"}
         << QString() << 0;
     QTest::addRow("unusable item: its line and the window's reason")
         << check << QByteArray("Fine,1,1,+\n\n\"Too long\",12,1,+\nAlso fine,2,1,+\n")
@@ -94,11 +102,19 @@ void CommandLineTest::reportsAndExitStatus_data() {
         << QString() << 1;
     QTest::addRow("missing file") << QStringList{"--check", "elsewhere.txt"} << QByteArray()
                                   << QStringList{"File: <dir>/elsewhere.txt"} << QString() << 1;
-    QTest::addRow("fields separated by semicolons")
-        << check << QByteArray("A;2;1;+\nB;2;1;+\nC;2;1;+\nD;2;1;+\n")
-        << QStringList{"  Row 1, line 1: \"A;2;1;+\". This item cannot be started: its operator "
+    QTest::addRow("a spreadsheet's file with semicolons")
+        << check << QByteArray("Drei mal eins;1;1;*\n\"Plus; bis 20\";2;1;+\n")
+        << QStringList{"Catalogue: <dir>/index.txt",
+                       "The fields are separated by semicolons, as spreadsheets save them, and "
+                       "were read that way.",
+                       "  Row 1, line 1: \"Drei mal eins\". It can be started, for example <q>.",
+                       "  Row 2, line 2: \"Plus; bis 20\". It can be started, for example <q>."}
+        << QString() << 0;
+    QTest::addRow("semicolon lines in a file read with commas")
+        << check << QByteArray("Plus,2,1,+\nA;2;1;+\nB;2;1;+\nC;2;1;+\nD;2;1;+\n")
+        << QStringList{"  Row 2, line 2: \"A;2;1;+\". This item cannot be started: its operator "
                        "must be exactly +, -, * or /.",
-                       "      Hint: line 1 seems to separate its fields with semicolons, but "
+                       "      Hint: line 2 seems to separate its fields with semicolons, but "
                        "fields are separated by commas."}
         << QString() << 3;
     QTest::addRow("item under another type's group is mentioned, not refused")
@@ -129,8 +145,9 @@ void CommandLineTest::reportsAndExitStatus_data() {
                                             << QStringList{} << QStringLiteral("Usage: ") << 2;
     QTest::addRow("--help")
         << QStringList{"--help"} << QByteArray()
-        << QStringList{"  --check        Check the test catalogue FILE (default: index.txt in the",
-                       "Exit status:", "  3  --check found a listed item that cannot be started"}
+        << QStringList{"  --check                 Check the test catalogue FILE (default: index.txt in",
+                       "Exit status:", "  3  --check found a listed item that cannot be started",
+                       "  4  --report cannot read the results folder"}
         << QString() << 0;
     QTest::addRow("--version") << QStringList{"--version"} << QByteArray()
                                << QStringList{"calquin <version>"} << QString() << 0;

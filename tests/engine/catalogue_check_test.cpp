@@ -191,5 +191,33 @@ TEST(ChecksEveryRow, NamesRecordsBeyondTheListsAsUnlisted) {
     EXPECT_EQ(check.items, 40);
 }
 
+struct RunsCase {
+    const char* name;
+    std::vector<Record> records;
+    std::vector<ReportedRows> expected;  // of the first test type
+
+    friend void PrintTo(const RunsCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class JoinsEmptyRows : public ::testing::TestWithParam<RunsCase> {};
+
+TEST_P(JoinsEmptyRows, OnlyWhereTheFileLacksThem) {
+    testing::SeededRandom random(5);
+    const CatalogueCheck check = checkCatalogue(GetParam().records, random);
+    EXPECT_EQ(reportedRows(check.rows[0]), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, JoinsEmptyRows,
+                         ::testing::Values(RunsCase{"no_records_is_one_run", {}, {{0, 9}}},
+                                           RunsCase{"items_stand_alone_and_the_rest_is_a_run",
+                                                    plusRecords(3),
+                                                    {{0, 0}, {1, 1}, {2, 2}, {3, 9}}},
+                                           RunsCase{"empty_records_in_the_file_keep_their_lines",
+                                                    withRecord(withRecord(plusRecords(3), 1,
+                                                                          {"", "", "", "", 2}),
+                                                               2, {"", "", "", "", 3}),
+                                                    {{0, 0}, {1, 1}, {2, 2}, {3, 9}}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace calquin::engine

@@ -40,6 +40,7 @@ private slots:
     void tabVisitsTheSelectionScreenInDesignOrder_data();
     void tabVisitsTheSelectionScreenInDesignOrder();
     void timerIsOffWithAOneSecondInterval();
+    void testScreenIsMadeWhenTheFirstTestStarts();
 };
 
 void DesignState::controlIsWhereTheDesignPutsIt_data() {
@@ -263,6 +264,29 @@ void DesignState::timerIsOffWithAOneSecondInterval() {
     QCOMPARE(form.ticks().intervalMs(), 1000);
     QVERIFY(!form.ticks().isActive());
     QVERIFY(form.findChild<QObject*>("Timer1"));
+}
+
+// A pupil who never starts a test never pays for the test screen; the first test makes it, as
+// designed and in its place in the tab cycle.
+void DesignState::testScreenIsMadeWhenTheFirstTestStarts() {
+    TestedForm tested;
+    QVERIFY(!tested.form.Form_Load(writeCatalogue(catalogueOf(10)).toStdString()));
+    tested.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&tested.form));
+    QCOMPARE(tested.form.findChild<QWidget*>("frmTest"), nullptr);
+    QCOMPARE(tested.form.findChild<QWidget*>("Text1"), nullptr);
+
+    tested.form.findChild<QListWidget*>("List1")->setCurrentRow(0);
+    auto* test = tested.form.findChild<QWidget*>("frmTest");
+    QVERIFY(test && test->isVisible());
+    QCOMPARE(test->geometry(), QRect(344, 16, 441, 337));
+    QCOMPARE(QApplication::focusWidget(), tested.form.findChild<QWidget*>("Text1"));
+    QStringList seen;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        seen << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(seen, (QStringList{"cmdBack", "Command6", "Option1", "Text1"}));
 }
 
 QTEST_MAIN(DesignState)

@@ -72,6 +72,20 @@ private:
     std::uint64_t state_ = 20261207;
 };
 
+// Keeps each judged answer in memory, as the window hands it over.
+class RecordingRecorder final : public AnswerRecorder {
+public:
+    void record(const JudgedAnswer& answer) override { recorded.push_back(answer); }
+    std::vector<JudgedAnswer> recorded;
+};
+
+// A monotonic clock that moves only when the test moves it.
+class ManualClock final : public MonotonicClock {
+public:
+    std::chrono::nanoseconds now() const override { return at; }
+    std::chrono::nanoseconds at{std::chrono::hours(5)};
+};
+
 // A window wired to the doubles above.
 struct TestedForm {
     RecordingMessenger messenger;
@@ -80,9 +94,11 @@ struct TestedForm {
     SeededRandom random;
     Form1 form{Form1Seams{&messenger, &webOpener, &ticks, &random}};
 
-    // The control called `name`; for a member of a control array, the one with that index.
+    // The control called `name`; for a member of a control array, the one with that index. The
+    // test screen is made for it if a test has not made it yet.
     template <typename T = QWidget>
     T* control(const char* name, int index = -1) {
+        form.ensureTestScreen();
         for (T* widget : form.findChildren<T*>(QString::fromLatin1(name))) {
             if (index < 0 || widget->property("index").toInt() == index) {
                 return widget;

@@ -82,7 +82,7 @@ private slots:
         // The button as the screen shows it, against the design's picture at the usual density.
         const QImage onScreen = tested.control("Command6")->grab().toImage();
         QCOMPARE(onScreen.size(), QSize(1346, 210));
-        const QImage design(QStringLiteral(":/banner.jpg"), "jpeg");
+        const QImage design(QStringLiteral(CALQUIN_ASSETS_DIR "/banner.jpg"), "jpeg");
         QCOMPARE(design.size(), QSize(300, 91));
 
         // Enlarged from the design's pixels the edges spread over two screen pixels and this is

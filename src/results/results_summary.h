@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace calquin::results {
+
+struct Figures {
+    std::int64_t answers = 0;
+    std::int64_t correct = 0;
+    std::int64_t centiseconds = 0;
+
+    // The share correct as a whole percent, rounded, but 100 only when every answer was right
+    // and 0 only when none was: a teacher reads "100" as "all of them".
+    int percentCorrect() const;
+    // Average hundredths of a second per answer, rounded.
+    std::int64_t averageCentiseconds() const;
+};
+
+struct PupilFigures {
+    Figures all;
+    std::map<std::string, Figures, std::less<>> items;
+};
+
+struct QuestionFigures {
+    std::int64_t asked = 0;
+    std::int64_t wrong = 0;
+};
+
+struct Summary {
+    std::map<std::string, PupilFigures, std::less<>> pupils;
+    std::map<std::string, QuestionFigures, std::less<>> questions;
+    int filesRead = 0;
+    std::int64_t skipped = 0;
+    std::string firstSkippedFile;  // with the line below, where the first skipped row is
+    std::int64_t firstSkippedLine = 0;
+    int filesUnreadable = 0;
+    std::string firstUnreadableFile;
+    std::string firstUnreadableReason;
+};
+
+// Adds the rows of one file's bytes dated `since` (YYYY-MM-DD, the local date where the row was
+// recorded) or later; an empty `since` takes every row. A file that does not start with the
+// header adds nothing and is not counted as read.
+void addFile(Summary& summary, std::string_view bytes, const std::string& fileName,
+             std::string_view since);
+
+// Every .csv file in `folder`, in name order. The system's reason when the folder cannot be read.
+std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& folder,
+                                                   std::string_view since);
+
+// The questions answered wrong most often, at most `limit`: the most often wrong first, then
+// the most often asked, then by their text.
+std::vector<std::pair<std::string, QuestionFigures>> mostMissed(const Summary& summary,
+                                                                std::size_t limit = 10);
+
+}  // namespace calquin::results

@@ -1,0 +1,166 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "results/results_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "results/results_row.h"
+#include "results/results_summary.h"
+
+namespace calquin::results {
+namespace {
+
+const std::string kTop = std::string(kHeader) + "\r\n";
+
+std::string row(const std::string& pupil, const std::string& question, bool correct,
+                const std::string& day = "2026-12-08", const std::string& item = "Item") {
+    return formatRow({day + "T09:15:02+01:00", pupil, "pc", item, question, "1", correct, 250});
+}
+
+struct DamageCase {
+    const char* name;
+    std::string bytes;
+    bool isResultsFile;
+    std::int64_t rows;
+    std::int64_t skipped;
+    std::int64_t firstSkippedLine;
+};
+
+void PrintTo(const DamageCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class DamagedFiles : public testing::TestWithParam<DamageCase> {};
+
+TEST_P(DamagedFiles, SkipAndCountWhatCannotBeReadAndGoOn) {
+    const DamageCase& c = GetParam();
+    const ReadOutcome outcome = readResults(c.bytes, [](const RowView&) {});
+    EXPECT_EQ(outcome.isResultsFile, c.isResultsFile);
+    EXPECT_EQ(outcome.rows, c.rows);
+    EXPECT_EQ(outcome.skipped, c.skipped);
+    EXPECT_EQ(outcome.firstSkippedLine, c.firstSkippedLine);
+}
+
+const std::string kGood = row("anna", "1 + 1", true);
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DamagedFiles,
+    testing::Values(
+        DamageCase{"whole_file", kTop + kGood + kGood, true, 2, 0, 0},
+        DamageCase{"header_only", kTop, true, 0, 0, 0},
+        DamageCase{
+            "lf_line_ends",
+            std::string(kHeader) + "\n" + "2026-12-08T09:15:02+01:00,a,pc,I,1 + 1,2,1,0.50\n", true,
+            1, 0, 0},
+        DamageCase{"foreign_file", "name,score\r\nanna,3\r\n", false, 0, 0, 0},
+        DamageCase{"empty_file", "", false, 0, 0, 0},
+        DamageCase{"cut_last_line", kTop + kGood + kGood.substr(0, 30), true, 1, 1, 3},
+        DamageCase{"cut_just_before_line_end", kTop + kGood.substr(0, kGood.size() - 2), true, 0, 1,
+                   2},
+        DamageCase{"cut_row_then_a_whole_one", kTop + kGood.substr(0, 40) + "\r\n" + kGood, true, 1,
+                   1, 2},
+        DamageCase{"open_quote_does_not_swallow_later_rows",
+                   kTop + "2026-12-08T09:15:02+01:00,a,pc,\"Item\r\n" + kGood + kGood, true, 2, 1,
+                   2},
+        DamageCase{"too_few_fields", kTop + "2026-12-08T09:15:02+01:00,a,pc\r\n" + kGood, true, 1,
+                   1, 2},
+        DamageCase{"too_many_fields", kTop + kGood.substr(0, kGood.size() - 2) + ",x\r\n" + kGood,
+                   true, 1, 1, 2},
+        DamageCase{"correct_is_neither_0_nor_1",
+                   kTop + "2026-12-08T09:15:02+01:00,a,pc,I,1 + 1,2,yes,0.50\r\n", true, 0, 1, 2},
+        DamageCase{"seconds_not_a_number",
+                   kTop + "2026-12-08T09:15:02+01:00,a,pc,I,1 + 1,2,1,soon\r\n", true, 0, 1, 2},
+        DamageCase{"time_not_a_time", kTop + "yesterday,a,pc,I,1 + 1,2,1,0.50\r\n", true, 0, 1, 2},
+        DamageCase{"quote_inside_unquoted_field",
+                   kTop + "2026-12-08T09:15:02+01:00,a,pc,I\"x,1 + 1,2,1,0.50\r\n", true, 0, 1, 2},
+        DamageCase{"text_after_closing_quote",
+                   kTop + "2026-12-08T09:15:02+01:00,a,pc,\"I\"x,1 + 1,2,1,0.50\r\n", true, 0, 1,
+                   2},
+        DamageCase{"line_after_item_with_line_break_counts",
+                   kTop + row("a", "1 + 1", true, "2026-12-08", "Two\nlines") + "junk\r\n", true, 1,
+                   1, 4},
+        DamageCase{"blank_lines_are_no_rows", kTop + "\r\n" + kGood + "\n", true, 1, 0, 0},
+        DamageCase{"nul_bytes", kTop + std::string("\0\0\0\r\n", 5) + kGood, true, 1, 1, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Summary, CountsEachPupilItemAndQuestion) {
+    Summary summary;
+    addFile(summary,
+            kTop + row("anna", "7 + 5", true) + row("anna", "7 + 5", false) +
+                row("anna", "6 * 8", false, "2026-12-08", "Times") + row("ben", "7 + 5", false),
+            "f.csv", "");
+    ASSERT_EQ(summary.pupils.size(), 2u);
+    const PupilFigures& anna = summary.pupils.at("anna");
+    EXPECT_EQ(anna.all.answers, 3);
+    EXPECT_EQ(anna.all.correct, 1);
+    EXPECT_EQ(anna.all.averageCentiseconds(), 250);
+    EXPECT_EQ(anna.items.at("Item").answers, 2);
+    EXPECT_EQ(anna.items.at("Times").correct, 0);
+    const auto missed = mostMissed(summary);
+    ASSERT_EQ(missed.size(), 2u);
+    EXPECT_EQ(missed[0].first, "7 + 5");
+    EXPECT_EQ(missed[0].second.wrong, 2);
+    EXPECT_EQ(missed[0].second.asked, 3);
+}
+
+TEST(Summary, SinceKeepsThatDayAndLater) {
+    Summary summary;
+    addFile(summary,
+            kTop + row("anna", "1 + 1", true, "2026-12-07") + row("anna", "1 + 1", true) +
+                row("anna", "1 + 1", false, "2027-01-05"),
+            "f.csv", "2026-12-08");
+    EXPECT_EQ(summary.pupils.at("anna").all.answers, 2);
+    EXPECT_EQ(summary.pupils.at("anna").all.correct, 1);
+}
+
+TEST(Summary, ManyPupilsInManyFilesStayApart) {
+    Summary summary;
+    for (int file = 0; file < 50; ++file) {
+        std::string bytes = kTop;
+        for (int answer = 0; answer <= file; ++answer) {
+            bytes += row("pupil " + std::to_string(file), "1 + 1", answer % 2 == 0);
+        }
+        addFile(summary, bytes, std::to_string(file) + ".csv", "");
+    }
+    addFile(summary, kTop + kGood.substr(0, 10), "cut.csv", "");
+    ASSERT_EQ(summary.pupils.size(), 50u);
+    EXPECT_EQ(summary.pupils.at("pupil 9").all.answers, 10);
+    EXPECT_EQ(summary.pupils.at("pupil 9").all.correct, 5);
+    EXPECT_EQ(summary.filesRead, 51);
+    EXPECT_EQ(summary.firstSkippedFile, "cut.csv");
+    EXPECT_EQ(summary.firstSkippedLine, 2);
+}
+
+struct ShareCase {
+    const char* name;
+    std::int64_t answers;
+    std::int64_t correct;
+    int percent;
+};
+
+void PrintTo(const ShareCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Shares : public testing::TestWithParam<ShareCase> {};
+
+TEST_P(Shares, AreWholePercentsThatNeverOverstate) {
+    const ShareCase& c = GetParam();
+    EXPECT_EQ((Figures{c.answers, c.correct, 0}.percentCorrect()), c.percent);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Shares,
+                         testing::Values(ShareCase{"none_answered", 0, 0, 0},
+                                         ShareCase{"all", 7, 7, 100}, ShareCase{"none", 7, 0, 0},
+                                         ShareCase{"rounded_half_up", 8, 5, 63},
+                                         ShareCase{"almost_all_is_not_all", 200, 199, 99},
+                                         ShareCase{"one_of_many_is_not_none", 300, 1, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace calquin::results
