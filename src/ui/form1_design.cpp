@@ -97,16 +97,22 @@ const QColor kLightGrey(224, 224, 224);
 
 // The window is drawn for an 8.25-point (11 px) Windows sans-serif face that other desktops
 // rarely have. Liberation Sans (fonts-liberation2) looks alike, and set 3% tighter it takes the
-// same width to within a pixel, so captions fit the fixed controls as designed. Its letters have
-// no Arabic, and Noto Sans Arabic UI (fonts-noto-ui-core) is drawn to the same small sizes; it
-// comes before DejaVu Sans, whose Arabic would otherwise be taken first. Latin text never reaches
-// it, so the English window loads nothing more.
+// same width to within a pixel, so captions fit the fixed controls as designed.
+//
+// The Windows face has no letters of right-to-left scripts, so a right-to-left window asks for
+// the faces the set-up installs from the start: Liberation Sans for Latin text and Noto Sans
+// Arabic UI (fonts-noto-ui-core), drawn for small sizes, for Arabic. Naming no face that is
+// missing spares Qt a search through every installed font for each script the window writes.
 }  // namespace
 
 QFont designFont(bool bold) {
     QFont font;
-    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial",
-                      "Noto Sans Arabic UI", "DejaVu Sans"});
+    if (text::layoutDirection() == Qt::RightToLeft) {
+        font.setFamilies({"Liberation Sans", "Noto Sans Arabic UI", "DejaVu Sans"});
+    } else {
+        font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo",
+                          "Arial", "DejaVu Sans"});
+    }
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(bold ? 13 : 11);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
