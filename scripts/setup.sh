@@ -23,12 +23,42 @@ case "$purpose" in
     test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth) ;;
     # The full run also checks the licence headers (reuse), the package (lintian, and
     # hardening-check from devscripts), the manual page (man-db), that the core builds for Windows
-    # (mingw-w64), and the window's focus under a real window manager (openbox).
+    # (mingw-w64), and the window's focus under a real window manager (openbox). The
+    # screen-reader test runs Orca with speech-dispatcher playing into libao's null driver, on a
+    # session bus (dbus-daemon) with the accessibility bus (at-spi2-core), in English and German.
+    # The Debian package is built with debhelper from debian/control's build dependencies
+    # (libjpeg-dev among them, for the pictures' test), checked against the REUSE data
+    # (python3-debian), tested installed by autopkgtest (the window's test reads the list through
+    # at-spi2-core and python3-pyatspi on its own session bus) and by piuparts in a chroot that
+    # debootstrap makes.
     full) packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
                      libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream xdotool
-                     reuse lintian devscripts man-db g++-mingw-w64-x86-64-posix openbox) ;;
+                     reuse lintian devscripts man-db g++-mingw-w64-x86-64-posix openbox
+                     orca speech-dispatcher libao4 dbus-daemon at-spi2-core locales
+                     build-essential debhelper libjpeg-dev python3-debian autopkgtest
+                     python3-pyatspi piuparts debootstrap) ;;
     *) echo "usage: $0 [run|test|full|bench]" >&2; exit 2 ;;
 esac
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        echo "Please run this as root, then run this script again:" >&2
+        echo "  $*" >&2
+        exit 1
+    fi
+}
+
+# Orca speaks German in the screen-reader test only where the system has the German locale.
+german_locale() {
+    [ "$purpose" = full ] || return 0
+    locale -a 2>/dev/null | grep -qx 'de_DE.utf8' && return 0
+    echo "Generating the locale de_DE.UTF-8"
+    as_root localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
+}
 
 missing=()
 for package in "${packages[@]}"; do
@@ -36,7 +66,7 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] && { german_locale; exit 0; }
 
 echo "Installing: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
@@ -50,3 +80,4 @@ else
     echo "  apt-get install ${missing[*]}" >&2
     exit 1
 fi
+german_locale

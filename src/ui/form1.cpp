@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <algorithm>
 
 #include "catalogue/item_list.h"
@@ -20,6 +21,7 @@
 #include "text/fault_text.h"
 #include "text/school_writing.h"
 #include "text/translation.h"
+#include "ui/accessibility.h"
 #include "ui/publisher.h"
 
 namespace calquin::ui {
@@ -89,6 +91,19 @@ void Form1::connectHandlers() {
     c_.List1->installEventFilter(this);
     connect(c_.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     ticks_->onTick = [this] { Timer1_Timer(); };
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // A screen reader learns of controls as they are made, and one made in the moment it takes
+    // the focus is announced as a blank. Where a reader listens, the test screen is made as soon
+    // as the first screen is on show, long before a pupil can choose an item.
+    if (!painted_) {
+        painted_ = true;
+        if (QAccessible::isActive()) {
+            QTimer::singleShot(0, this, &Form1::ensureTestScreen);
+        }
+    }
 }
 
 void Form1::ensureTestScreen() {
@@ -219,6 +234,11 @@ void Form1::Text1_KeyPress(int keyAscii) {
     NewQuestion();
     c_.Text1->clear();
     c_.Text1->setFocus();
+    // After a message the focus comes back to the answer box, which then says its description;
+    // without one the focus stays, and the new question must be announced.
+    if (!verdict.message) {
+        announceQuestion(c_.Text1, c_.Text1->accessibleDescription());
+    }
 }
 
 void Form1::Timer1_Timer() {
@@ -249,7 +269,7 @@ void Form1::cmdBack_Click() {
     setCaption(c_.Label7, QString());
     setCaption(c_.Label8, QString());
     setCaption(c_.Label9, QString());
-    describeAnswerBox(answerBoxHint());
+    describeAnswerBox(c_.Text1, answerBoxHint());
     // The focus was on a control that is hidden now; the item list is where a keyboard user
     // carries on.
     c_.List1->setFocus();
@@ -262,7 +282,7 @@ void Form1::Command6_Click() {
 void Form1::NewQuestion() {
     const engine::Question question = generator_.NewQuestion(state_);
     setCaption(c_.lblQst, text::questionCaption(question));
-    describeAnswerBox(text::spokenQuestion(question));
+    describeAnswerBox(c_.Text1, text::spokenQuestion(question));
     questionShownAt_ = clock_->now();
 }
 
@@ -272,21 +292,6 @@ void Form1::recordAnswer(const std::string& typed, bool correct) {
         recorder_->record({std::string(state_.itemText.at(chosenRecord_)),
                            c_.lblQst->text().toStdString(), typed, correct,
                            clock_->now() - questionShownAt_});
-    }
-}
-
-void Form1::describeAnswerBox(const QString& description) {
-    // Screen readers say a change of the focused control's description, and that is how a pupil
-    // hears each new question, also in summary mode where the focus never moves. The same
-    // question twice in a row is a new question all the same, so it is announced again.
-    // Qt before 6.5 reports no change of a widget's description at all; later ones report only a
-    // real change.
-    const bool announcedBySetting =
-        QT_VERSION >= QT_VERSION_CHECK(6, 5, 0) && c_.Text1->accessibleDescription() != description;
-    c_.Text1->setAccessibleDescription(description);
-    if (!announcedBySetting) {
-        QAccessibleEvent changed(c_.Text1, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
     }
 }
 

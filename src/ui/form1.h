@@ -54,6 +54,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void optTTYpe_Click(int index);
@@ -65,7 +66,6 @@ private:
     void cmdBack_Click();
     void Command6_Click();
     void NewQuestion();
-    void describeAnswerBox(const QString& description);
     void recordAnswer(const std::string& typed, bool correct);
 
     void connectHandlers();
@@ -90,6 +90,7 @@ private:
     Form1Controls c_;
     int rowAtPress_ = -1;
     bool refilling_ = false;
+    bool painted_ = false;
 };
 
 }  // namespace calquin::ui

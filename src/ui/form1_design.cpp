@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "text/school_writing.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
 
@@ -223,17 +224,6 @@ T* as(QWidget* widget) {
     return static_cast<T*>(widget);
 }
 
-// The control called `name` (for an array member, the one with `index`) among `form`'s children.
-template <typename T>
-T* control(QWidget* form, const char* name, int index = -1) {
-    for (T* widget : form->findChildren<T*>(QString::fromLatin1(name))) {
-        if (index < 0 || widget->property("index").toInt() == index) {
-            return widget;
-        }
-    }
-    return nullptr;
-}
-
 Form1Controls collectControls(QWidget* form) {
     Form1Controls c;
     c.Command6 = control<QPushButton>(form, "Command6");
@@ -265,59 +255,7 @@ Form1Controls collectControls(QWidget* form) {
     return c;
 }
 
-// What a screen reader says for the controls whose text alone would not tell a pupil what they
-// are: the answer box, the item list, the picture button and the counters.
-struct AccessibleText {
-    const char* control;
-    const char* name;         // empty: the control's own text
-    const char* description;  // empty: none
-};
-
-constexpr AccessibleText kAccessibleTexts[] = {
-    {"Text1", QT_TRANSLATE_NOOP("Form1", "Answer"),
-     QT_TRANSLATE_NOOP("Form1", "Type the answer to the question and press Enter")},
-    {"lblQst", "", QT_TRANSLATE_NOOP("Form1", "Question")},
-    {"List1", QT_TRANSLATE_NOOP("Form1", "Drill items"),
-     QT_TRANSLATE_NOOP("Form1", "Choosing an item starts a test")},
-    {"Command6", QT_TRANSLATE_NOOP("Form1", "Publisher's web page"),
-     QT_TRANSLATE_NOOP("Form1", "Opens the publisher's web page in the web browser")},
-    {"Image1", QT_TRANSLATE_NOOP("Form1", "Publisher's logo"), ""},
-    {"frmTest", QT_TRANSLATE_NOOP("Form1", "Test"), ""},
-    {"Label7", "", QT_TRANSLATE_NOOP("Form1", "Number of correct answers")},
-    {"Label8", "", QT_TRANSLATE_NOOP("Form1", "Number of wrong answers")},
-    {"Label9", "", QT_TRANSLATE_NOOP("Form1", "Average time per question in seconds")},
-};
-
-const AccessibleText& accessibleText(std::string_view control) {
-    return *std::find_if(std::begin(kAccessibleTexts), std::end(kAccessibleTexts),
-                         [control](const AccessibleText& text) { return text.control == control; });
-}
-
-void describeForAssistiveTechnology(QWidget* form) {
-    for (const auto& text : kAccessibleTexts) {
-        QWidget* widget = control<QWidget>(form, text.control);
-        if (widget == nullptr) {  // on the test screen, which is not made yet
-            continue;
-        }
-        if (*text.name) {
-            widget->setAccessibleName(QCoreApplication::translate("Form1", text.name));
-        }
-        if (*text.description) {
-            widget->setAccessibleDescription(
-                QCoreApplication::translate("Form1", text.description));
-        }
-    }
-    // "Ans" labels the answer box, so readers can say it when the box takes the focus.
-    if (auto* ans = control<QLabel>(form, "Label3")) {
-        ans->setBuddy(control<QWidget>(form, "Text1"));
-    }
-}
-
 }  // namespace
-
-QString answerBoxHint() {
-    return QCoreApplication::translate("Form1", accessibleText("Text1").description);
-}
 
 void setCaption(QLabel* label, const QString& text) {
     label->setText(text);

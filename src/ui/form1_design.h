@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QWidget>
 #include <array>
 
 class QGroupBox;
@@ -13,7 +14,6 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QWidget;
 
 namespace calquin::ui {
 
@@ -67,8 +67,17 @@ void buildTestScreen(QWidget* form, Form1Controls& controls);
 // The window's font: 11 px regular, or the 13 px bold of the question and the answer box.
 QFont designFont(bool bold);
 
-// The answer box's description for screen readers outside a test.
-QString answerBoxHint();
+// The control called `name` among `form`'s children, by the name the design gives it; for a
+// member of a control array, the one with `index`. Null for a control not made (yet).
+template <typename T = QWidget>
+T* control(QWidget* form, const char* name, int index = -1) {
+    for (T* widget : form->findChildren<T*>(QString::fromLatin1(name))) {
+        if (index < 0 || widget->property("index").toInt() == index) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
 
 // Sets a label's caption. Labels that size themselves to their text keep their left edge and
 // grow or shrink to the right.

@@ -12,8 +12,9 @@ namespace calquin::ui {
 void MessageBoxMessenger::showMessage(const QString& text, const QString& title) {
     QMessageBox box(icon_, title, text, QMessageBox::Ok, owner_);
     box.setObjectName("message");
+    // Readers say an alert's title and then its text label; the text given as its description
+    // as well would be said twice.
     box.setAccessibleName(title);
-    box.setAccessibleDescription(text);
     // The pupil must see the verdict before anything else happens, even if another window was
     // brought up in between.
     box.show();

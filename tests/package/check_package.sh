@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Calquin developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks the Debian package that CPack left in a build tree (scripts/package.sh makes it):
-#   - its name, version, section and dependencies, and that it holds exactly the expected files;
-#   - lintian --pedantic finds nothing but the tags its shipped overrides explain, and
-#     hardening-check finds every hardening feature in the program;
-#   - the manual page renders without a warning, the copyright file is machine-readable, and the
-#     changelog is a Debian changelog whose latest entry is the project's version;
+# Checks the Debian packages that scripts/package.sh built with dpkg-buildpackage in a folder
+# (the .changes, .dsc and .debs, beside the clone calquin-<version>/ they were built in):
+#   - the binary package's name, version, section and dependencies, and that it holds exactly the
+#     expected files;
+#   - lintian --pedantic on the .changes (source and binary packages) finds nothing but the tags
+#     the packages' overrides explain, and hardening-check finds every hardening feature in the
+#     program;
+#   - the manual page renders without a warning; the copyright file is debian/copyright, in the
+#     machine-readable format; the changelogs are debian/changelog, whose latest entry is the
+#     project's version, and CHANGELOG.md;
 #   - the desktop entry is valid and its Path= is the folder the catalogue is packaged in, since
 #     the program reads "index.txt" from the folder it starts in;
 #   - the unpacked program keeps running from that folder, and from an empty folder refuses with
@@ -18,14 +22,14 @@
 # Every check runs even after one fails; the last line is the verdict, and the exit status is
 # non-zero if anything failed.
 #
-# Usage: tests/package/check_package.sh [BUILD_TREE]    (default: build/package)
-# Needs dpkg-dev, desktop-file-utils, appstream, xvfb, xauth, xdotool, lintian, devscripts and
-# man-db (scripts/setup.sh full).
-# Runtime on 2 shared cores: about 13 s, most of it lintian, the waits that show the program
-# stays up and the virtual X server's start; 18 s with the real install.
+# Usage: tests/package/check_package.sh [FOLDER]    (default: build/package/first)
+# Needs dpkg-dev, desktop-file-utils, appstream, xvfb, xauth, xdotool, lintian, devscripts,
+# and man-db (scripts/setup.sh full).
+# Runtime on 2 shared cores: about 15 s, most of it lintian, the waits that show the program
+# stays up and the virtual X server's start; 20 s with the real install.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build=$(cd "${1:-$root/build/package}" && pwd) || exit 2
+build=$(cd "${1:-$root/build/package/first}" && pwd) || exit 2
 
 passed=0
 failed=0
@@ -98,7 +102,7 @@ entry_value() {
 
 # --- The package file ------------------------------------------------------------------------
 
-debs=("$build"/calquin_*.deb)
+debs=("$build"/calquin_*_*.deb)
 if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
     fail "exactly one calquin_*.deb in $build" "found: ${debs[*]}"
     verdict
@@ -110,16 +114,22 @@ echo "Checking $deb"
 field() {
     dpkg-deb --field "$deb" "$1"
 }
-project_version=$(sed -n '/^project(/,/)/s/^ *VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+# The sources the packages were built from: what they hold is compared with these, not with the
+# working tree, which may have changed since.
+trees=("$build"/calquin-*/)
+tree=${trees[0]%/}
+project_version=$(sed -n '/^project(/,/)/s/^ *VERSION \([0-9.]*\).*/\1/p' "$tree/CMakeLists.txt")
 arch=$(dpkg --print-architecture)
-if [ "$(field Package)" = calquin ] && [ "$(field Version)" = "$project_version" ] &&
+version=$(field Version)
+if [ "$(field Package)" = calquin ] && [[ $version =~ ^$project_version-[0-9]+$ ]] &&
     [ "$(field Architecture)" = "$arch" ] &&
-    [ "$(basename "$deb")" = "calquin_${project_version}_${arch}.deb" ]; then
-    pass "named calquin_${project_version}_${arch}.deb, the project's version"
+    [ "$(dpkg-parsechangelog -l "$tree/debian/changelog" -S Version)" = "$version" ] &&
+    [ "$(basename "$deb")" = "calquin_${version}_${arch}.deb" ]; then
+    pass "named calquin_${version}_${arch}.deb: the project's version, debian/changelog's revision"
 else
     fail "package name, version and file name" \
-        "file $(basename "$deb"), Package $(field Package), Version $(field Version)," \
-        "Architecture $(field Architecture); expected version $project_version on $arch"
+        "file $(basename "$deb"), Package $(field Package), Version $version," \
+        "Architecture $(field Architecture); expected version $project_version-N on $arch"
 fi
 
 if [ "$(field Section)" = education ] && [ -n "$(field Maintainer)" ]; then
@@ -141,6 +151,7 @@ expected_files=(
     ./usr/bin/calquin
     ./usr/share/applications/calquin.desktop
     ./usr/share/calquin/index.txt
+    ./usr/share/doc/calquin/changelog.Debian.gz
     ./usr/share/doc/calquin/changelog.gz
     ./usr/share/doc/calquin/copyright
     ./usr/share/icons/hicolor/128x128/apps/calquin.png
@@ -177,7 +188,7 @@ else
     fail "the program still has its symbol table"
 fi
 
-if cmp -s "$unpacked/usr/share/calquin/index.txt" "$root/data/index.txt"; then
+if cmp -s "$unpacked/usr/share/calquin/index.txt" "$tree/data/index.txt"; then
     pass "the packaged catalogue is data/index.txt"
 else
     fail "the packaged catalogue differs from data/index.txt"
@@ -188,12 +199,13 @@ fi
 # Every tag lintian can show, pedantic and informational ones included: an E: or W: fails, and so
 # does an I: or P: that the package's overrides do not explain. Overridden tags show as O:.
 # lintian warns when run as root; that note goes to stderr and is not a finding.
-report=$(lintian --pedantic --display-info --tag-display-limit 0 "$deb" 2>"$work/lintian.err")
+changes=$build/calquin_${version}_${arch}.changes
+report=$(lintian --pedantic --display-info --tag-display-limit 0 "$changes" 2>"$work/lintian.err")
 status=$?
 tags=$(grep -E '^[EWIPX]: ' <<<"$report")
 if [ "$status" -eq 0 ] && [ -z "$tags" ] && ! grep -qvi 'running with root privileges' \
     "$work/lintian.err"; then
-    pass "lintian --pedantic --display-info: no tag beyond the shipped overrides"
+    pass "lintian --pedantic --display-info on the .changes: no tag beyond the overrides"
 else
     mapfile -t lines < <(echo "$report"; cat "$work/lintian.err")
     fail "lintian --pedantic --display-info (exit status $status)" "${lines[@]}"
@@ -211,8 +223,12 @@ else
     fail "hardening-check --nocfprotection" "${lines[@]}"
 fi
 
-# The unstripped program of the build tree names the flags each of its sources was compiled with.
-producers=$(readelf --debug-dump=info "$build/calquin" 2>/dev/null | grep 'DW_AT_producer')
+# The program's debugging symbols (the -dbgsym package) name the flags each of its sources was
+# compiled with.
+mkdir -p "$work/dbgsym"
+dpkg-deb -x "$build/calquin-dbgsym_${version}_${arch}.deb" "$work/dbgsym" 2>/dev/null
+producers=$(find "$work/dbgsym/usr/lib/debug" -name '*.debug' -exec readelf --debug-dump=info {} + \
+    2>/dev/null | grep 'DW_AT_producer')
 unprotected=$({
     grep -v -e '-fstack-clash-protection' <<<"$producers"
     grep -v -e '-fcf-protection' <<<"$producers"
@@ -236,21 +252,22 @@ fi
 copyright=$unpacked/usr/share/doc/calquin/copyright
 if head -n 1 "$copyright" |
     grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' &&
-    grep -q '^License: GPL-3+$' "$copyright" && [ -f "$root/LICENSES/GPL-3.0-or-later.txt" ]; then
-    pass "machine-readable copyright file: GPL-3+"
+    cmp -s "$copyright" "$tree/debian/copyright"; then
+    pass "the copyright file is debian/copyright, machine-readable"
 else
-    fail "copyright file $copyright is not DEP-5 with License: GPL-3+"
+    fail "copyright file $copyright is not debian/copyright in the DEP-5 format"
 fi
 
-changelog=$unpacked/usr/share/doc/calquin/changelog.gz
+changelog=$unpacked/usr/share/doc/calquin/changelog.Debian.gz
 latest=$(zcat "$changelog" >"$work/changelog" &&
     dpkg-parsechangelog -l "$work/changelog" -S Version 2>&1)
-if [ "$latest" = "$project_version" ] &&
-    grep -q "^## $project_version - " "$root/CHANGELOG.md"; then
-    pass "changelog.gz is a Debian changelog whose latest entry is $project_version"
+if [ "$latest" = "$version" ] &&
+    zcat "$unpacked/usr/share/doc/calquin/changelog.gz" | cmp -s - "$tree/CHANGELOG.md" &&
+    grep -q "^## $project_version - " "$tree/CHANGELOG.md"; then
+    pass "changelog.Debian.gz's latest entry is $version; changelog.gz is CHANGELOG.md"
 else
-    fail "changelog" "dpkg-parsechangelog: $latest; project version $project_version" \
-        "CHANGELOG.md must have a '## $project_version - ...' heading"
+    fail "changelogs" "changelog.Debian.gz: $latest; package version $version" \
+        "changelog.gz must be CHANGELOG.md, with a '## $project_version - ...' heading"
 fi
 
 # --- Desktop entry and metainfo --------------------------------------------------------------
@@ -309,10 +326,10 @@ fi
 
 prefix=$work/prefix
 prefix_entry=$prefix/share/applications/calquin.desktop
-if cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 &&
+objects=$tree/obj-$(dpkg-architecture -qDEB_HOST_GNU_TYPE)
+if cmake --install "$objects" --prefix "$prefix" >"$work/install.log" 2>&1 &&
     [ "$(entry_value "$prefix_entry" Path)" = "$prefix/share/calquin" ] &&
-    [ -f "$prefix/share/calquin/index.txt" ] && [ -f "$prefix/share/man/man1/calquin.1.gz" ] &&
-    [ -f "$prefix/share/doc/calquin/changelog.gz" ]; then
+    [ -f "$prefix/share/calquin/index.txt" ] && [ -f "$prefix/share/man/man1/calquin.1" ]; then
     pass "cmake --install --prefix writes a Path= inside that prefix, and the manual page"
 else
     mapfile -t lines <"$work/install.log"
