@@ -10,9 +10,10 @@ set -euo pipefail
 purpose=${1:-test}
 
 # qt6-l10n-tools compiles the translations into the program; qt6-translations-l10n gives the
-# message box's button in the pupil's language.
+# message box's button in the pupil's language; fonts-noto-ui-core draws the Arabic window (its
+# Noto Sans Arabic UI), which the fit test measures in.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          fonts-liberation2 qt6-l10n-tools qt6-translations-l10n)
+          fonts-liberation2 fonts-noto-ui-core qt6-l10n-tools qt6-translations-l10n)
 case "$purpose" in
     run) ;;
     # The start-up benchmark also needs the xcb headers with DAMAGE to see the first paint.

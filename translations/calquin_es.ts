@@ -420,6 +420,14 @@ Archivo: %1
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>Question</name>
     <message>
         <source>+</source>
@@ -436,6 +444,11 @@ Archivo: %1
     <message>
         <source>/</source>
         <translation>:</translation>
+    </message>
+    <message>
+        <source>0123456789</source>
+        <extracomment>The digits zero to nine, in this order, as the pupils&apos; schools write them.</extracomment>
+        <translation>0123456789</translation>
     </message>
 </context>
 <context>

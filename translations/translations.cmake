@@ -5,7 +5,7 @@
 # program's resources under :/translations. To add a language, add its code to this list and put
 # translations/calquin_<code>.ts beside this file (`cmake --build build/default --target
 # update-translations` writes a new one with every text to translate).
-set(CALQUIN_LANGUAGES de es fr)
+set(CALQUIN_LANGUAGES ar de es fr it nl pl pt_BR)
 
 find_program(CALQUIN_LRELEASE NAMES lrelease lrelease-qt6
     HINTS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_LIBEXECS}" "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}"

@@ -5,6 +5,7 @@
 
 #include "engine/number_writing.h"
 #include "engine/operators.h"
+#include "text/school_writing.h"
 #include "text/translation.h"
 
 namespace calquin::text {
@@ -16,12 +17,21 @@ QString testTypeCaption(int index) {
     return translated(engine::operatorOfType(index).typeCaption);
 }
 
+namespace {
+
+QString number(std::int64_t value) {
+    return schoolDigits(fromUtf8(engine::plainDecimal(value)));
+}
+
+}  // namespace
+
 QString questionCaption(const engine::Question& question) {
     const engine::Operator* op = engine::findOperator(question.sign);
     const QString sign = op ? translated(op->shownSign) : fromUtf8(question.sign);
-    return QStringLiteral("%1 %2 %3")
-        .arg(fromUtf8(engine::plainDecimal(question.first)), sign,
-             fromUtf8(engine::plainDecimal(question.second)));
+    const QString caption =
+        QStringLiteral("%1 %2 %3").arg(number(question.first), sign, number(question.second));
+    // Sums read left to right in the schools of right-to-left languages too.
+    return layoutDirection() == Qt::RightToLeft ? leftToRightRun(caption) : caption;
 }
 
 QString spokenQuestion(const engine::Question& question) {
@@ -30,9 +40,7 @@ QString spokenQuestion(const engine::Question& question) {
         return questionCaption(question);
     }
     // The numbers stay digits: readers say them in the pupil's language themselves.
-    return translated(op->spoken)
-        .arg(fromUtf8(engine::plainDecimal(question.first)),
-             fromUtf8(engine::plainDecimal(question.second)));
+    return translated(op->spoken).arg(number(question.first), number(question.second));
 }
 
 }  // namespace calquin::text

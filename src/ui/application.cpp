@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "text/exit_status.h"
+#include "text/school_writing.h"
 #include "text/translation.h"
 #include "ui/answer_recorder.h"
 #include "ui/form1.h"
@@ -27,6 +28,10 @@ int runApplication(int argc, char** argv,
                    const std::optional<std::filesystem::path>& resultsFolder) {
     QApplication app(argc, argv);
     text::installTranslations(app);
+    // Message boxes turn with the window. Set now, as Qt would only once the event loop runs.
+    if (text::layoutDirection() == Qt::RightToLeft) {
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+    }
     QApplication::setApplicationName(QStringLiteral("calquin"));
     QApplication::setDesktopFileName(QStringLiteral("calquin"));
     // Widgets lay out their text as they are made, before they get the window's font; with the

@@ -4,6 +4,7 @@
 #include "ui/controls.h"
 
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionFocusRect>
 
 namespace calquin::ui {
@@ -30,7 +31,10 @@ void Frame::paintEvent(QPaintEvent*) {
     if (title().isEmpty()) {
         return;
     }
-    const QRect caption(7, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    // Set in from the corner the text starts at: the right one in a right-to-left window.
+    const QRect caption =
+        QStyle::visualRect(layoutDirection(), rect(),
+                           QRect(7, 0, metrics.horizontalAdvance(title()) + 4, metrics.height()));
     painter.fillRect(caption, palette().color(QPalette::Window));
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
@@ -53,6 +57,13 @@ void PictureButton::paintEvent(QPaintEvent*) {
         focus.rect = rect().adjusted(3, 3, -3, -3);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
+}
+
+void OwnDirectionItems::initStyleOption(QStyleOptionViewItem* option,
+                                        const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->direction = option->text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    option->displayAlignment = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
 }
 
 }  // namespace calquin::ui

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QWidget>
 
 // The window's controls that draw themselves. Each is plain to draw, and drawing it here keeps
@@ -45,6 +46,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+// Draws each item of a right-to-left list at the list's right edge, in the direction of the item's
+// own text: a teacher's "1-digit plus 1-digit" keeps its order instead of being read as Arabic.
+class OwnDirectionItems final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 };
 
 }  // namespace calquin::ui

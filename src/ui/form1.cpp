@@ -19,6 +19,7 @@
 #include "engine/scoring.h"
 #include "text/captions.h"
 #include "text/fault_text.h"
+#include "text/school_writing.h"
 #include "text/translation.h"
 #include "ui/accessibility.h"
 #include "ui/publisher.h"
@@ -216,16 +217,20 @@ void Form1::Text1_KeyPress(int keyAscii) {
     if (keyAscii != kEnter) {
         return;
     }
+    // The pupil's text is recorded as typed; only the judging reads the school's digits as ASCII.
     const std::string typed = c_.Text1->text().toStdString();
-    const auto verdict = engine::judgeAnswer(state_, typed);
-    setCaption(verdict.correct ? c_.Label7 : c_.Label8, text::translated(verdict.counterCaption));
+    const auto verdict =
+        engine::judgeAnswer(state_, text::answerInAsciiDigits(c_.Text1->text()).toStdString());
+    setCaption(verdict.correct ? c_.Label7 : c_.Label8,
+               text::translated(text::inSchoolDigits(verdict.counterCaption)));
     recordAnswer(typed, verdict.correct);
     if (verdict.message) {
-        messenger_->showMessage(text::translated(*verdict.message),
+        messenger_->showMessage(text::translated(text::inSchoolDigits(*verdict.message)),
                                 text::translated(engine::kMessageTitle));
     }
     // Read the time only now: seconds kept counting while the message was open.
-    setCaption(c_.Label9, text::translatedWithDecimals(engine::averageTimeCaption(state_)));
+    setCaption(c_.Label9, text::translatedWithDecimals(
+                              text::inSchoolDigits(engine::averageTimeCaption(state_))));
     NewQuestion();
     c_.Text1->clear();
     c_.Text1->setFocus();

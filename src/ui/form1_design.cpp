@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+#include "text/school_writing.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
@@ -98,12 +99,21 @@ const QColor kLightGrey(224, 224, 224);
 // The window is drawn for an 8.25-point (11 px) Windows sans-serif face that other desktops
 // rarely have. Liberation Sans (fonts-liberation2) looks alike, and set 3% tighter it takes the
 // same width to within a pixel, so captions fit the fixed controls as designed.
+//
+// The Windows face has no letters of right-to-left scripts, so a right-to-left window asks for
+// the faces the set-up installs from the start: Liberation Sans for Latin text and Noto Sans
+// Arabic UI (fonts-noto-ui-core), drawn for small sizes, for Arabic. Naming no face that is
+// missing spares Qt a search through every installed font for each script the window writes.
 }  // namespace
 
 QFont designFont(bool bold) {
     QFont font;
-    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial",
-                      "DejaVu Sans"});
+    if (text::layoutDirection() == Qt::RightToLeft) {
+        font.setFamilies({"Liberation Sans", "Noto Sans Arabic UI", "DejaVu Sans"});
+    } else {
+        font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo",
+                          "Arial", "DejaVu Sans"});
+    }
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(bold ? 13 : 11);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
@@ -115,8 +125,13 @@ QFont designFont(bool bold) {
 
 namespace {
 
-QRect pixels(const ControlRow& row) {
-    return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
+// Where a control stands in its container `containerWidth` twips wide. A right-to-left window is
+// the design's mirror image: every control keeps its size and its distance from the container's
+// other edge, so what stood on the left stands on the right.
+QRect pixels(const ControlRow& row, int containerWidth, Qt::LayoutDirection direction) {
+    const int left =
+        direction == Qt::RightToLeft ? containerWidth - row.left - row.width : row.left;
+    return {left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
             row.height / kTwipsPerPixel};
 }
 
@@ -126,10 +141,16 @@ void setBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colo
     widget->setPalette(palette);
 }
 
+// Captions start at the edge the window reads from, whatever their own text: a question of digits
+// and signs aligns right in a right-to-left window as its Arabic captions do.
+Qt::Alignment startEdge(const QWidget* parent) {
+    return parent->isRightToLeft() ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft;
+}
+
 QWidget* makeLabel(const ControlRow& row, QWidget* parent) {
     auto* label = new QLabel(QCoreApplication::translate("Form1", row.text), parent);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAlignment(startEdge(parent) | Qt::AlignTop);
     label->setProperty("autoSize", (row.style & kAutoSize) != 0);
     if (row.style & kHint) {
         label->setAutoFillBackground(true);
@@ -140,7 +161,7 @@ QWidget* makeLabel(const ControlRow& row, QWidget* parent) {
     }
     if (row.style & kBorder) {
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setAlignment(startEdge(parent) | Qt::AlignVCenter);
     }
     return label;
 }
@@ -155,12 +176,16 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
         case Kind::TextBox: {
             auto* box = new QLineEdit(parent);
             box->setMaxLength(std::numeric_limits<int>::max());
+            box->setAlignment(startEdge(parent) | Qt::AlignVCenter);
             return box;
         }
         case Kind::ListBox: {
             auto* list = new QListWidget(parent);
             list->setSelectionMode(QAbstractItemView::SingleSelection);
             list->setSortingEnabled(false);
+            if (parent->isRightToLeft()) {
+                list->setItemDelegate(new OwnDirectionItems(list));
+            }
             return list;
         }
         case Kind::Option: {
@@ -234,9 +259,18 @@ Form1Controls collectControls(QWidget* form) {
 
 void setCaption(QLabel* label, const QString& text) {
     label->setText(text);
-    if (label->property("autoSize").toBool()) {
-        label->resize(label->sizeHint().width(), label->height());
+    if (!label->property("autoSize").toBool()) {
+        return;
     }
+    // The edge a label keeps is the one its text starts from: the right one in a right-to-left
+    // window.
+    QRect placed = label->geometry();
+    if (label->isRightToLeft()) {
+        placed.setLeft(placed.right() + 1 - label->sizeHint().width());
+    } else {
+        placed.setWidth(label->sizeHint().width());
+    }
+    label->setGeometry(placed);
 }
 
 QString windowTitleText() {
@@ -264,11 +298,22 @@ QWidget* madeFrom(QWidget* form, const ControlRow& row) {
     return control<QWidget>(form, row.name, row.index);
 }
 
-// Makes the controls of one screen in their design state.
+// The width in twips of the container called `name`: the window's client area or a frame.
+int containerWidth(std::string_view name) {
+    for (const ControlRow& row : kDesign) {
+        if (name == row.name) {
+            return row.width;
+        }
+    }
+    return kClientWidth * kTwipsPerPixel;
+}
+
+// Makes the controls of one screen in their design state, placed for the window's direction.
 void makeControls(QWidget* form, bool testScreen) {
     const QFont regular = designFont(false);
     // Only the test screen writes in bold; resolving that face loads its font file.
     std::optional<QFont> bold;
+    const Qt::LayoutDirection direction = form->layoutDirection();
     std::vector<QRadioButton*> selected;
     for (const ControlRow& row : kDesign) {
         if (onTestScreen(row) != testScreen) {
@@ -282,7 +327,7 @@ void makeControls(QWidget* form, bool testScreen) {
         if (row.index >= 0) {
             w->setProperty("index", row.index);
         }
-        w->setGeometry(pixels(row));
+        w->setGeometry(pixels(row, containerWidth(row.container), direction));
         if (row.style & kBold) {
             if (!bold) {
                 bold = designFont(true);
@@ -339,6 +384,9 @@ Form1Controls buildForm1(QWidget* form) {
     form->setWindowTitle(windowTitleText());
     form->setFont(designFont(false));
     form->setWindowIcon(windowIcon(form));
+    // The translation says which way the window reads; each control is placed for it once, as it
+    // is made.
+    form->setLayoutDirection(text::layoutDirection());
     makeControls(form, false);
     const std::vector<QWidget*> stops = orderControls(form);
     // The focus starts on the first stop of the tab cycle. Left to itself, Qt gives an opening

@@ -244,8 +244,9 @@ void CommandLineTest::translatedOutput_data() {
     const QStringList faultEnglish = {"cannot be used", "File:", "Line 2", "never closed"};
     const QStringList helpEnglish = {"Check the test catalogue", "Exit status", "Displays help",
                                      "Options:"};
-    for (const char* locale : {"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"}) {
-        const QString name = QString::fromLatin1(locale).left(2);
+    for (const char* locale : {"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8", "it_IT.UTF-8",
+                               "nl_NL.UTF-8", "pl_PL.UTF-8", "pt_BR.UTF-8", "ar_EG.UTF-8"}) {
+        const QString name = QString::fromLatin1(locale).section(QLatin1Char('.'), 0, 0);
         QTest::addRow("%s: report", qPrintable(name))
             << locale << check << mixed
             << QStringList{"<dir>/index.txt", "Plus", "Too long", "A;2;1;+"} << reportEnglish << 3;

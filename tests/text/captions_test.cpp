@@ -43,6 +43,16 @@ void Captions::question_data() {
     row("French product with the cross", "fr", {7, 8, "*"}, "7 × 8", "7 fois 8");
     row("Spanish quotient with the colon", "es", {56, 7, "/"}, "56 : 7", "56 entre 7");
     row("a translated sum keeps its plus", "de", {37, 8, "+"}, "37 + 8", "37 plus 8");
+    row("Italian product with the cross", "it", {7, 8, "*"}, "7 × 8", "7 per 8");
+    row("Dutch quotient with the colon", "nl", {56, 7, "/"}, "56 : 7", "56 gedeeld door 7");
+    row("Polish product with the raised dot", "pl", {7, 8, "*"}, "7 · 8", "7 razy 8");
+    row("Brazilian quotient with the division sign", "pt_BR", {56, 7, "/"}, "56 ÷ 7",
+        "56 dividido por 7");
+    // Shown as one left-to-right run: the marks around the digits are invisible.
+    row("Arabic sum in Egyptian school digits", "ar", {37, 8, "+"},
+        "\u2066\u0663\u0667 \u200e+\u200e \u200e\u0668\u2069", "\u0663\u0667 زائد \u0668");
+    row("Arabic quotient with the division sign", "ar", {56, 7, "/"},
+        "\u2066\u0665\u0666 \u200e÷\u200e \u200e\u0667\u2069", "\u0665\u0666 على \u0667");
 }
 
 void Captions::question() {

@@ -1,0 +1,622 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>there is no such file; the program reads its drill items from a file named &quot;index.txt&quot; in the folder it is started in</source>
+        <translation>لا يوجد ملف بهذا الاسم؛ يقرأ البرنامج تمارينه من ملف اسمه &quot;index.txt&quot; في المجلد الذي يبدأ تشغيله منه</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>لا يمكن فتح الملف</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a text file</source>
+        <translation>هذا مجلد وليس ملفًا نصيًا</translation>
+    </message>
+    <message>
+        <source>this is not an ordinary file</source>
+        <translation>هذا ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>the file cannot be examined</source>
+        <translation>لا يمكن فحص الملف</translation>
+    </message>
+    <message>
+        <source>the file is far larger than a catalogue of at most 101 items can be (over 16 MiB); it is not a catalogue</source>
+        <translation>الملف أكبر بكثير مما يمكن أن يكون عليه فهرس يضم 101 تمرين على الأكثر (أكثر من 16 MiB)؛ فهو ليس فهرسًا</translation>
+    </message>
+    <message>
+        <source>the file grew past the size of any catalogue while it was being read</source>
+        <translation>زاد حجم الملف أثناء قراءته على حجم أي فهرس</translation>
+    </message>
+    <message>
+        <source>the file cannot be read to its end</source>
+        <translation>لا يمكن قراءة الملف حتى نهايته</translation>
+    </message>
+    <message>
+        <source>the quote that opens this field is never closed, so the rest of the file would become one text</source>
+        <translation>علامة التنصيص التي تفتح هذا الحقل لا تُغلق أبدًا، فيصبح باقي الملف كله نصًا واحدًا</translation>
+    </message>
+    <message>
+        <source>text follows the closing quote of a field; put the whole text inside the quotes or add a comma</source>
+        <translation>يوجد نص بعد علامة التنصيص التي تغلق أحد الحقول؛ ضع النص كله بين علامتي التنصيص أو أضف فاصلة</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the operator sign is missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>ينتهي الملف في منتصف السجل الذي يبدأ في هذا السطر: علامة العملية ناقصة (السجل أربعة حقول: نص التمرين، وعدد أرقام العدد الأول، وعدد أرقام العدد الثاني، وعلامة العملية)</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the second digit count and the operator sign are missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>ينتهي الملف في منتصف السجل الذي يبدأ في هذا السطر: عدد أرقام العدد الثاني وعلامة العملية ناقصان (السجل أربعة حقول: نص التمرين، وعدد أرقام العدد الأول، وعدد أرقام العدد الثاني، وعلامة العملية)</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the first digit count, the second digit count and the operator sign are missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>ينتهي الملف في منتصف السجل الذي يبدأ في هذا السطر: عدد أرقام العدد الأول وعدد أرقام العدد الثاني وعلامة العملية ناقصة (السجل أربعة حقول: نص التمرين، وعدد أرقام العدد الأول، وعدد أرقام العدد الثاني، وعلامة العملية)</translation>
+    </message>
+    <message>
+        <source>the file holds NUL bytes between its letters, so it looks like it was saved as UTF-16 (&quot;Unicode&quot;) without a byte-order mark; save it as UTF-8 instead, for example in Notepad with &quot;Save as&quot; and the encoding &quot;UTF-8&quot;</source>
+        <translation>يحتوي الملف على بايتات NUL بين حروفه، فيبدو أنه حُفظ بترميز UTF-16 (&quot;Unicode&quot;) دون علامة ترتيب البايتات؛ احفظه بترميز UTF-8 بدلًا من ذلك، مثلًا في المفكرة (Notepad) باختيار &quot;حفظ باسم&quot; والترميز &quot;UTF-8&quot;</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL byte, so it is not a plain text file</source>
+        <translation>يحتوي الملف على بايت NUL، فهو ليس ملفًا نصيًا عاديًا</translation>
+    </message>
+    <message>
+        <source>this is record number 102, but a catalogue holds at most 101 records</source>
+        <translation>هذا هو السجل رقم 102، لكن الفهرس يضم 101 سجل على الأكثر</translation>
+    </message>
+    <message>
+        <source>the file is saved as UTF-16 (&quot;Unicode&quot;) but ends in the middle of a character, so it was probably cut off while it was copied or saved; save it again</source>
+        <translation>الملف محفوظ بترميز UTF-16 (&quot;Unicode&quot;) لكنه ينتهي في منتصف حرف، فربما قُطع أثناء نسخه أو حفظه؛ احفظه مرة أخرى</translation>
+    </message>
+    <message>
+        <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a first half has no second half; delete the character and type it again</source>
+        <translation>الحرف هنا تالف: الملف محفوظ بترميز UTF-16 (&quot;Unicode&quot;) الذي يحفظ بعض الحروف (مثل الرموز التعبيرية) في نصفين، وهنا نصف أول بلا نصف ثانٍ؛ احذف الحرف واكتبه مرة أخرى</translation>
+    </message>
+    <message>
+        <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a second half has no first half; delete the character and type it again</source>
+        <translation>الحرف هنا تالف: الملف محفوظ بترميز UTF-16 (&quot;Unicode&quot;) الذي يحفظ بعض الحروف (مثل الرموز التعبيرية) في نصفين، وهنا نصف ثانٍ بلا نصف أول؛ احذف الحرف واكتبه مرة أخرى</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+Line %2, column %3: %4.</source>
+        <translation>لا يمكن استخدام فهرس التمارين.
+
+الملف: %1
+السطر %2، العمود %3: %4.</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+Line %2: %3.</source>
+        <translation>لا يمكن استخدام فهرس التمارين.
+
+الملف: %1
+السطر %2: %3.</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+%2.</source>
+        <translation>لا يمكن استخدام فهرس التمارين.
+
+الملف: %1
+%2.</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with commas, but the lines above it use semicolons; separate the fields the same way on every line</source>
+        <translation>يفصل هذا السطر حقوله بفواصل، لكن الأسطر التي فوقه تستخدم الفواصل المنقوطة؛ افصل الحقول بالطريقة نفسها في كل سطر</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with semicolons, but the lines above it use commas; separate the fields the same way on every line</source>
+        <translation>يفصل هذا السطر حقوله بفواصل منقوطة، لكن الأسطر التي فوقه تستخدم الفواصل؛ افصل الحقول بالطريقة نفسها في كل سطر</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueCheck</name>
+    <message>
+        <source>Note: its operator is +, so it asks addition questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>ملاحظة: علامة عمليته +، فهو يطرح مسائل جمع، مع أنه مدرج تحت &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is -, so it asks subtraction questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>ملاحظة: علامة عمليته -، فهو يطرح مسائل طرح، مع أنه مدرج تحت &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is *, so it asks multiplication questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>ملاحظة: علامة عمليته *، فهو يطرح مسائل ضرب، مع أنه مدرج تحت &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is /, so it asks division questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>ملاحظة: علامة عمليته /، فهو يطرح مسائل قسمة، مع أنه مدرج تحت &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: empty.</source>
+        <translation>الموضع %1، السطر %2: فارغ.</translation>
+    </message>
+    <message>
+        <source>Row %1: empty.</source>
+        <translation>الموضع %1: فارغ.</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: &quot;%3&quot;. %4</source>
+        <translation>الموضع %1، السطر %2: &quot;%3&quot;. %4</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: &quot;%3&quot;. It can be started, for example %4.</source>
+        <translation>الموضع %1، السطر %2: &quot;%3&quot;. يمكن بدؤه، مثلًا %4.</translation>
+    </message>
+    <message>
+        <source>Hint: line %1 seems to separate its fields with semicolons, but fields are separated by commas.</source>
+        <translation>تلميح: يبدو أن السطر %1 يفصل حقوله بفواصل منقوطة، لكن الحقول تُفصل بفواصل.</translation>
+    </message>
+    <message>
+        <source>The file lists no items.</source>
+        <translation>لا يسرد الملف أي تمارين.</translation>
+    </message>
+    <message>
+        <source>1 item: it can be started.</source>
+        <translation>تمرين واحد: يمكن بدؤه.</translation>
+    </message>
+    <message>
+        <source>1 item: it cannot be started.</source>
+        <translation>تمرين واحد: لا يمكن بدؤه.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items: %1 can be started, %2 cannot.</source>
+        <translation>
+            <numerusform>%n تمرين: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
+            <numerusform>%n تمرين: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
+            <numerusform>%n تمرينان: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
+            <numerusform>%n تمارين: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
+            <numerusform>%n تمرينًا: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
+            <numerusform>%n تمرين: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Catalogue: %1</source>
+        <translation>الفهرس: %1</translation>
+    </message>
+    <message>
+        <source>Not listed</source>
+        <translation>غير مدرج في القائمة</translation>
+    </message>
+    <message>
+        <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
+        <translation>السجل %1، السطر %2: &quot;%3&quot; محفوظ في الفهرس لكنه لا يظهر في القائمة أبدًا.</translation>
+    </message>
+    <message>
+        <source>The fields are separated by semicolons, as spreadsheets save them, and were read that way.</source>
+        <translation>الحقول مفصولة بفواصل منقوطة، كما تحفظها برامج الجداول، وقُرئت على هذا الأساس.</translation>
+    </message>
+    <message>
+        <source>Rows %1–%2: empty.</source>
+        <translation>المواضع %1–%2: فارغة.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Exit status:
+  0  the window was closed, or --check found every listed item can be started
+  1  the catalogue cannot be read
+  2  the command line is wrong
+  3  --check found a listed item that cannot be started
+</source>
+        <translation>حالة الخروج:
+  0  أُغلقت النافذة، أو وجد --check أن كل تمرين في القائمة يمكن بدؤه
+  1  لا يمكن قراءة الفهرس
+  2  سطر الأوامر غير صحيح
+  3  وجد --check في القائمة تمرينًا لا يمكن بدؤه
+</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>يعرض المساعدة حول خيارات سطر الأوامر.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>يعرض معلومات الإصدار.</translation>
+    </message>
+    <message>
+        <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
+        <translation>يفحص فهرس التمارين FILE (الافتراضي: index.txt في مجلد العمل) ويبيّن، موضعًا موضعًا، أي التمارين يمكن بدؤها، دون فتح النافذة.</translation>
+    </message>
+    <message>
+        <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
+        <translation>برنامج لتدريب التلاميذ على الحساب. دون خيارات يفتح نافذة التمارين على index.txt في مجلد العمل.</translation>
+    </message>
+    <message>
+        <source>With --check: the catalogue to check.</source>
+        <translation>مع --check: الفهرس المراد فحصه.</translation>
+    </message>
+    <message>
+        <source>--check takes at most one file.</source>
+        <translation>يقبل --check ملفًا واحدًا على الأكثر.</translation>
+    </message>
+    <message>
+        <source>A file can only be given with --check.</source>
+        <translation>لا يمكن تحديد ملف إلا مع --check.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Addition</source>
+        <translation>الجمع</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 زائد %2</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>الطرح</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 ناقص %2</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>الضرب</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 في %2</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>القسمة</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 على %2</translation>
+    </message>
+    <message>
+        <source>Test Selection Area</source>
+        <translation>اختيار التمرين</translation>
+    </message>
+    <message>
+        <source>Select details of numbers from list given below :</source>
+        <translation>اختر من القائمة أدناه الأعداد التي ستحسب بها:</translation>
+    </message>
+    <message>
+        <source>Click on one of the options below :</source>
+        <translation>اضغط على إحدى العمليات أدناه:</translation>
+    </message>
+    <message>
+        <source>Back to Index</source>
+        <translation>رجوع إلى القائمة</translation>
+    </message>
+    <message>
+        <source>Test Area</source>
+        <translation>الاختبار</translation>
+    </message>
+    <message>
+        <source>Ans</source>
+        <translation>ج</translation>
+    </message>
+    <message>
+        <source>Qst</source>
+        <translation>س</translation>
+    </message>
+    <message>
+        <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
+        <translation>اكتب الإجابة في خانة &quot;ج&quot; ثم اضغط مفتاح Enter.</translation>
+    </message>
+    <message>
+        <source>Result Area</source>
+        <translation>النتائج</translation>
+    </message>
+    <message>
+        <source>T/Q = ... S</source>
+        <translation>ز/س = ... ث</translation>
+    </message>
+    <message>
+        <source>Wrong Ans = 0</source>
+        <translation>خطأ = ٠</translation>
+    </message>
+    <message>
+        <source>Correct Ans = 0</source>
+        <translation>صح = ٠</translation>
+    </message>
+    <message>
+        <source>Options Area</source>
+        <translation>الخيارات</translation>
+    </message>
+    <message>
+        <source>Give result of each question with correct answers</source>
+        <translation>صحّح كل سؤال واعرض الإجابة الصحيحة</translation>
+    </message>
+    <message>
+        <source>Show only summarized result</source>
+        <translation>اعرض النتيجة النهائية فقط</translation>
+    </message>
+    <message>
+        <source>Click this button to suspend current test and go back to index</source>
+        <translation>اضغط هذا الزر لإيقاف الاختبار والرجوع إلى القائمة</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>الإجابة</translation>
+    </message>
+    <message>
+        <source>Type the answer to the question and press Enter</source>
+        <translation>اكتب إجابة السؤال واضغط Enter</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>السؤال</translation>
+    </message>
+    <message>
+        <source>Drill items</source>
+        <translation>التمارين</translation>
+    </message>
+    <message>
+        <source>Choosing an item starts a test</source>
+        <translation>اختيار تمرين يبدأ الاختبار</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s web page</source>
+        <translation>موقع الناشر</translation>
+    </message>
+    <message>
+        <source>Opens the publisher&apos;s web page in the web browser</source>
+        <translation>يفتح موقع الناشر في متصفح الويب</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s logo</source>
+        <translation>شعار الناشر</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>الاختبار</translation>
+    </message>
+    <message>
+        <source>Number of correct answers</source>
+        <translation>عدد الإجابات الصحيحة</translation>
+    </message>
+    <message>
+        <source>Number of wrong answers</source>
+        <translation>عدد الإجابات الخاطئة</translation>
+    </message>
+    <message>
+        <source>Average time per question in seconds</source>
+        <translation>متوسط الزمن لكل سؤال بالثواني</translation>
+    </message>
+    <message>
+        <source>&apos;Calquin&apos; Competency Test</source>
+        <translation>اختبار «Calquin» للحساب</translation>
+    </message>
+</context>
+<context>
+    <name>ItemChoice</name>
+    <message>
+        <source>This item cannot be started: its operator must be exactly +, -, * or /.</source>
+        <translation>لا يمكن بدء هذا التمرين: يجب أن تكون علامة العملية بالضبط +، أو -، أو *، أو /.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: both digit counts must be from 1 to 9.</source>
+        <translation>لا يمكن بدء هذا التمرين: يجب أن يكون عدد أرقام كل من العددين من ١ إلى ٩.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: for - and / the first number must not have fewer digits than the second.</source>
+        <translation>لا يمكن بدء هذا التمرين: في - و / يجب ألا تكون أرقام العدد الأول أقل من أرقام العدد الثاني.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: its answers could be too large to check.</source>
+        <translation>لا يمكن بدء هذا التمرين: قد تكون النواتج أكبر من أن تُصحَّح.</translation>
+    </message>
+    <message>
+        <source>This row of the list holds no item.</source>
+        <translation>لا يوجد تمرين في هذا الموضع من القائمة.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>Question</name>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>*</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>÷</translation>
+    </message>
+    <message>
+        <source>0123456789</source>
+        <extracomment>The digits zero to nine, in this order, as the pupils&apos; schools write them.</extracomment>
+        <translation>٠١٢٣٤٥٦٧٨٩</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
+        <translation>في هذا التشغيل، سجّل كل إجابة في DIR بدلًا من المجلد المحدد في calquin.conf.</translation>
+    </message>
+    <message>
+        <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
+        <translation>اطبع نتائج الفصل من مجلد النتائج FOLDER (الافتراضي: المحدد في calquin.conf)، دون فتح النافذة.</translation>
+    </message>
+    <message>
+        <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
+        <translation>مع --report: الإجابات المعطاة في DATE (YYYY-MM-DD) أو بعده فقط.</translation>
+    </message>
+    <message>
+        <source>--report and --check cannot be given together.</source>
+        <translation>لا يمكن استخدام --report و--check معًا.</translation>
+    </message>
+    <message>
+        <source>--report takes at most one folder.</source>
+        <translation>يقبل --report مجلدًا واحدًا على الأكثر.</translation>
+    </message>
+    <message>
+        <source>--since can only be given with --report.</source>
+        <translation>لا يمكن استخدام --since إلا مع --report.</translation>
+    </message>
+    <message>
+        <source>With --report: the results folder to read.</source>
+        <translation>مع --report: مجلد النتائج المراد قراءته.</translation>
+    </message>
+    <message>
+        <source>  4  --report cannot read the results folder
+With --report, 0 means the report was printed and 2 a wrong date or option.
+</source>
+        <translation>  4  لا يستطيع --report قراءة مجلد النتائج
+مع --report، تعني 0 أن التقرير طُبع، وتعني 2 تاريخًا أو خيارًا غير صحيح.
+</translation>
+    </message>
+    <message>
+        <source>Results: not recorded, since no results folder is set.
+</source>
+        <translation>النتائج: لا تُسجَّل، لأنه لم يُحدَّد مجلد للنتائج.
+</translation>
+    </message>
+    <message>
+        <source>Results: cannot be recorded in %1: %2.
+</source>
+        <translation>النتائج: لا يمكن تسجيلها في %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results: every answer is recorded in %1.
+</source>
+        <translation>النتائج: تُسجَّل كل إجابة في %1.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: يحتاج --report إلى مجلد، ولم يُحدَّد مجلد للنتائج في calquin.conf.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
+</source>
+        <translation>calquin: يحتاج --since إلى تاريخ مكتوب بالشكل YYYY-MM-DD، مثل 2026-12-08، وليس &quot;%1&quot;.
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: لا يمكن قراءة مجلد النتائج %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results in %1</source>
+        <translation>النتائج في %1</translation>
+    </message>
+    <message>
+        <source>Results in %1 from %2 on</source>
+        <translation>النتائج في %1 ابتداءً من %2</translation>
+    </message>
+    <message>
+        <source>No answers are recorded.</source>
+        <translation>لا توجد إجابات مسجلة.</translation>
+    </message>
+    <message>
+        <source>Pupil and item</source>
+        <translation>التلميذ والتمرين</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>الإجابات</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>صح</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>النسبة</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>الثواني</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>أكثر الأسئلة خطأً</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>مرات السؤال</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
+        <translation>أسطر لا يمكن قراءتها، تم تخطيها: %1. أولها السطر %2 من %3.</translation>
+    </message>
+    <message>
+        <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
+        <translation>ملفات لا يمكن قراءتها، تم استبعادها: %1. أولها %2: %3.</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: لا تُسجَّل الإجابات في %1: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>Scoring</name>
+    <message>
+        <source>Correct Ans = %1</source>
+        <translation>صح = %1</translation>
+    </message>
+    <message>
+        <source>Wrong Ans = %1</source>
+        <translation>خطأ = %1</translation>
+    </message>
+    <message>
+        <source>Correct!</source>
+        <translation>صح! أحسنت</translation>
+    </message>
+    <message>
+        <source>Wrong! Answer is %1</source>
+        <translation>خطأ! الإجابة الصحيحة هي %1</translation>
+    </message>
+    <message>
+        <source>T/Q %1 S</source>
+        <translation>ز/س %1 ث</translation>
+    </message>
+    <message>
+        <source>Counting Amounts</source>
+        <translation>تمارين الحساب</translation>
+    </message>
+</context>
+</TS>

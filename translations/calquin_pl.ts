@@ -1,0 +1,619 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>there is no such file; the program reads its drill items from a file named &quot;index.txt&quot; in the folder it is started in</source>
+        <translation>taki plik nie istnieje; program wczytuje ćwiczenia z pliku o nazwie „index.txt” w folderze, w którym został uruchomiony</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>nie można otworzyć pliku</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a text file</source>
+        <translation>to jest folder, a nie plik tekstowy</translation>
+    </message>
+    <message>
+        <source>this is not an ordinary file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>the file cannot be examined</source>
+        <translation>nie można sprawdzić pliku</translation>
+    </message>
+    <message>
+        <source>the file is far larger than a catalogue of at most 101 items can be (over 16 MiB); it is not a catalogue</source>
+        <translation>plik jest znacznie większy, niż może być katalog z najwyżej 101 ćwiczeniami (ponad 16 MiB); to nie jest katalog</translation>
+    </message>
+    <message>
+        <source>the file grew past the size of any catalogue while it was being read</source>
+        <translation>plik urósł w trakcie wczytywania ponad rozmiar każdego katalogu</translation>
+    </message>
+    <message>
+        <source>the file cannot be read to its end</source>
+        <translation>nie można odczytać pliku do końca</translation>
+    </message>
+    <message>
+        <source>the quote that opens this field is never closed, so the rest of the file would become one text</source>
+        <translation>cudzysłów otwierający to pole nigdy nie zostaje zamknięty, więc cała reszta pliku stałaby się jednym tekstem</translation>
+    </message>
+    <message>
+        <source>text follows the closing quote of a field; put the whole text inside the quotes or add a comma</source>
+        <translation>po cudzysłowie zamykającym pole jest jeszcze tekst; proszę umieścić cały tekst w cudzysłowie albo dodać przecinek</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the operator sign is missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>plik kończy się w środku rekordu, który zaczyna się w tym wierszu: brakuje znaku działania (rekord ma cztery pola: tekst ćwiczenia, liczba cyfr pierwszej liczby, liczba cyfr drugiej liczby, znak działania)</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the second digit count and the operator sign are missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>plik kończy się w środku rekordu, który zaczyna się w tym wierszu: brakuje liczby cyfr drugiej liczby i znaku działania (rekord ma cztery pola: tekst ćwiczenia, liczba cyfr pierwszej liczby, liczba cyfr drugiej liczby, znak działania)</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the first digit count, the second digit count and the operator sign are missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>plik kończy się w środku rekordu, który zaczyna się w tym wierszu: brakuje liczby cyfr pierwszej liczby, liczby cyfr drugiej liczby i znaku działania (rekord ma cztery pola: tekst ćwiczenia, liczba cyfr pierwszej liczby, liczba cyfr drugiej liczby, znak działania)</translation>
+    </message>
+    <message>
+        <source>the file holds NUL bytes between its letters, so it looks like it was saved as UTF-16 (&quot;Unicode&quot;) without a byte-order mark; save it as UTF-8 instead, for example in Notepad with &quot;Save as&quot; and the encoding &quot;UTF-8&quot;</source>
+        <translation>plik zawiera bajty NUL między literami, więc wygląda na zapisany jako UTF-16 („Unicode”) bez znacznika kolejności bajtów; proszę zapisać go jako UTF-8, na przykład w Notatniku poleceniem „Zapisz jako” z kodowaniem „UTF-8”</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL byte, so it is not a plain text file</source>
+        <translation>plik zawiera bajt NUL, więc nie jest zwykłym plikiem tekstowym</translation>
+    </message>
+    <message>
+        <source>this is record number 102, but a catalogue holds at most 101 records</source>
+        <translation>to jest rekord numer 102, a katalog mieści najwyżej 101 rekordów</translation>
+    </message>
+    <message>
+        <source>the file is saved as UTF-16 (&quot;Unicode&quot;) but ends in the middle of a character, so it was probably cut off while it was copied or saved; save it again</source>
+        <translation>plik jest zapisany jako UTF-16 („Unicode”), ale kończy się w środku znaku, więc prawdopodobnie został ucięty podczas kopiowania lub zapisywania; proszę zapisać go ponownie</translation>
+    </message>
+    <message>
+        <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a first half has no second half; delete the character and type it again</source>
+        <translation>znak w tym miejscu jest uszkodzony: plik jest zapisany jako UTF-16 („Unicode”), w którym niektóre znaki (np. emoji) są zapisane w dwóch połówkach, a tutaj pierwsza połówka nie ma drugiej; proszę usunąć ten znak i wpisać go ponownie</translation>
+    </message>
+    <message>
+        <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a second half has no first half; delete the character and type it again</source>
+        <translation>znak w tym miejscu jest uszkodzony: plik jest zapisany jako UTF-16 („Unicode”), w którym niektóre znaki (np. emoji) są zapisane w dwóch połówkach, a tutaj druga połówka nie ma pierwszej; proszę usunąć ten znak i wpisać go ponownie</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+Line %2, column %3: %4.</source>
+        <translation>Nie można użyć katalogu ćwiczeń.
+
+Plik: %1
+Wiersz %2, kolumna %3: %4.</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+Line %2: %3.</source>
+        <translation>Nie można użyć katalogu ćwiczeń.
+
+Plik: %1
+Wiersz %2: %3.</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+%2.</source>
+        <translation>Nie można użyć katalogu ćwiczeń.
+
+Plik: %1
+%2.</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with commas, but the lines above it use semicolons; separate the fields the same way on every line</source>
+        <translation>w tym wierszu pola są rozdzielone przecinkami, a w wierszach powyżej średnikami; proszę rozdzielać pola w każdym wierszu tak samo</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with semicolons, but the lines above it use commas; separate the fields the same way on every line</source>
+        <translation>w tym wierszu pola są rozdzielone średnikami, a w wierszach powyżej przecinkami; proszę rozdzielać pola w każdym wierszu tak samo</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueCheck</name>
+    <message>
+        <source>Note: its operator is +, so it asks addition questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Uwaga: jego znak działania to +, więc daje zadania na dodawanie, choć jest na liście w grupie „%1”.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is -, so it asks subtraction questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Uwaga: jego znak działania to -, więc daje zadania na odejmowanie, choć jest na liście w grupie „%1”.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is *, so it asks multiplication questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Uwaga: jego znak działania to *, więc daje zadania na mnożenie, choć jest na liście w grupie „%1”.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is /, so it asks division questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Uwaga: jego znak działania to /, więc daje zadania na dzielenie, choć jest na liście w grupie „%1”.</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: empty.</source>
+        <translation>Pozycja %1, wiersz %2: pusta.</translation>
+    </message>
+    <message>
+        <source>Row %1: empty.</source>
+        <translation>Pozycja %1: pusta.</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: &quot;%3&quot;. %4</source>
+        <translation>Pozycja %1, wiersz %2: „%3”. %4</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: &quot;%3&quot;. It can be started, for example %4.</source>
+        <translation>Pozycja %1, wiersz %2: „%3”. Można je rozpocząć, na przykład %4.</translation>
+    </message>
+    <message>
+        <source>Hint: line %1 seems to separate its fields with semicolons, but fields are separated by commas.</source>
+        <translation>Wskazówka: w wierszu %1 pola są chyba rozdzielone średnikami, a pola rozdziela się przecinkami.</translation>
+    </message>
+    <message>
+        <source>The file lists no items.</source>
+        <translation>Plik nie zawiera żadnych ćwiczeń.</translation>
+    </message>
+    <message>
+        <source>1 item: it can be started.</source>
+        <translation>1 ćwiczenie: można je rozpocząć.</translation>
+    </message>
+    <message>
+        <source>1 item: it cannot be started.</source>
+        <translation>1 ćwiczenie: nie można go rozpocząć.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items: %1 can be started, %2 cannot.</source>
+        <translation>
+            <numerusform>%n ćwiczenie: %1 można rozpocząć, %2 nie.</numerusform>
+            <numerusform>%n ćwiczenia: %1 można rozpocząć, %2 nie.</numerusform>
+            <numerusform>%n ćwiczeń: %1 można rozpocząć, %2 nie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Catalogue: %1</source>
+        <translation>Katalog: %1</translation>
+    </message>
+    <message>
+        <source>Not listed</source>
+        <translation>Poza listą</translation>
+    </message>
+    <message>
+        <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
+        <translation>Rekord %1, wiersz %2: „%3” jest w katalogu, ale nigdy nie pojawia się na liście.</translation>
+    </message>
+    <message>
+        <source>The fields are separated by semicolons, as spreadsheets save them, and were read that way.</source>
+        <translation>Pola są rozdzielone średnikami, tak jak zapisują je arkusze kalkulacyjne, i tak zostały odczytane.</translation>
+    </message>
+    <message>
+        <source>Rows %1–%2: empty.</source>
+        <translation>Pozycje %1–%2: puste.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Exit status:
+  0  the window was closed, or --check found every listed item can be started
+  1  the catalogue cannot be read
+  2  the command line is wrong
+  3  --check found a listed item that cannot be started
+</source>
+        <translation>Kod wyjścia:
+  0  okno zostało zamknięte albo --check stwierdził, że każde ćwiczenie z listy można rozpocząć
+  1  nie można odczytać katalogu
+  2  wiersz poleceń jest błędny
+  3  --check znalazł na liście ćwiczenie, którego nie można rozpocząć
+</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Wyświetla pomoc dotyczącą opcji wiersza poleceń.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Wyświetla informacje o wersji.</translation>
+    </message>
+    <message>
+        <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
+        <translation>Sprawdza katalog ćwiczeń FILE (domyślnie: index.txt w bieżącym folderze) i podaje, pozycja po pozycji, które ćwiczenia można rozpocząć, bez otwierania okna.</translation>
+    </message>
+    <message>
+        <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
+        <translation>Program do ćwiczenia rachunków dla uczniów. Bez opcji otwiera okno ćwiczeń z plikiem index.txt z bieżącego folderu.</translation>
+    </message>
+    <message>
+        <source>With --check: the catalogue to check.</source>
+        <translation>Z --check: katalog do sprawdzenia.</translation>
+    </message>
+    <message>
+        <source>--check takes at most one file.</source>
+        <translation>--check przyjmuje najwyżej jeden plik.</translation>
+    </message>
+    <message>
+        <source>A file can only be given with --check.</source>
+        <translation>Plik można podać tylko razem z --check.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Addition</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 dodać %2</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Odejmij</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 odjąć %2</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Pomnóż</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 razy %2</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Podziel</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 podzielić przez %2</translation>
+    </message>
+    <message>
+        <source>Test Selection Area</source>
+        <translation>Wybór ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Select details of numbers from list given below :</source>
+        <translation>Wybierz z listy poniżej, na jakich liczbach liczysz:</translation>
+    </message>
+    <message>
+        <source>Click on one of the options below :</source>
+        <translation>Kliknij poniżej jedno z działań:</translation>
+    </message>
+    <message>
+        <source>Back to Index</source>
+        <translation>Wróć do listy</translation>
+    </message>
+    <message>
+        <source>Test Area</source>
+        <translation>Ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Ans</source>
+        <translation>Odp.</translation>
+    </message>
+    <message>
+        <source>Qst</source>
+        <translation>Zad.</translation>
+    </message>
+    <message>
+        <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
+        <translation>Wpisz wynik w polu „Odp.” i naciśnij Enter.</translation>
+    </message>
+    <message>
+        <source>Result Area</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>T/Q = ... S</source>
+        <translation>C/Z = ... s</translation>
+    </message>
+    <message>
+        <source>Wrong Ans = 0</source>
+        <translation>Źle = 0</translation>
+    </message>
+    <message>
+        <source>Correct Ans = 0</source>
+        <translation>Dobrze = 0</translation>
+    </message>
+    <message>
+        <source>Options Area</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Give result of each question with correct answers</source>
+        <translation>Sprawdzaj zadania i pokazuj poprawny wynik</translation>
+    </message>
+    <message>
+        <source>Show only summarized result</source>
+        <translation>Pokaż tylko wynik końcowy</translation>
+    </message>
+    <message>
+        <source>Click this button to suspend current test and go back to index</source>
+        <translation>Tym przyciskiem przerwiesz test i wrócisz do listy</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Odpowiedź</translation>
+    </message>
+    <message>
+        <source>Type the answer to the question and press Enter</source>
+        <translation>Wpisz wynik zadania i naciśnij Enter</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Zadanie</translation>
+    </message>
+    <message>
+        <source>Drill items</source>
+        <translation>Ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Choosing an item starts a test</source>
+        <translation>Gdy wybierzesz ćwiczenie, zacznie się test</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s web page</source>
+        <translation>Strona internetowa wydawcy</translation>
+    </message>
+    <message>
+        <source>Opens the publisher&apos;s web page in the web browser</source>
+        <translation>Otwiera stronę internetową wydawcy w przeglądarce</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s logo</source>
+        <translation>Logo wydawcy</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Number of correct answers</source>
+        <translation>Liczba dobrych odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Number of wrong answers</source>
+        <translation>Liczba złych odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Average time per question in seconds</source>
+        <translation>Średni czas na zadanie w sekundach</translation>
+    </message>
+    <message>
+        <source>&apos;Calquin&apos; Competency Test</source>
+        <translation>Test z liczenia „Calquin”</translation>
+    </message>
+</context>
+<context>
+    <name>ItemChoice</name>
+    <message>
+        <source>This item cannot be started: its operator must be exactly +, -, * or /.</source>
+        <translation>Tego ćwiczenia nie można rozpocząć: znak działania musi być dokładnie +, -, * lub /.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: both digit counts must be from 1 to 9.</source>
+        <translation>Tego ćwiczenia nie można rozpocząć: obie liczby muszą mieć od 1 do 9 cyfr.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: for - and / the first number must not have fewer digits than the second.</source>
+        <translation>Tego ćwiczenia nie można rozpocząć: przy - i / pierwsza liczba nie może mieć mniej cyfr niż druga.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: its answers could be too large to check.</source>
+        <translation>Tego ćwiczenia nie można rozpocząć: wyniki mogłyby być za duże, żeby je sprawdzić.</translation>
+    </message>
+    <message>
+        <source>This row of the list holds no item.</source>
+        <translation>W tym wierszu listy nie ma żadnego ćwiczenia.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Question</name>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>*</source>
+        <translation>·</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>0123456789</source>
+        <extracomment>The digits zero to nine, in this order, as the pupils&apos; schools write them.</extracomment>
+        <translation>0123456789</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
+        <translation>Przy tym uruchomieniu zapisuj każdą odpowiedź w DIR zamiast w folderze ustawionym w calquin.conf.</translation>
+    </message>
+    <message>
+        <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
+        <translation>Wypisuje wyniki klasy z folderu wyników FOLDER (domyślnie: ustawionego w calquin.conf), bez otwierania okna.</translation>
+    </message>
+    <message>
+        <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
+        <translation>Z --report: tylko odpowiedzi z dnia DATE (RRRR-MM-DD) lub późniejsze.</translation>
+    </message>
+    <message>
+        <source>--report and --check cannot be given together.</source>
+        <translation>Nie można podać razem --report i --check.</translation>
+    </message>
+    <message>
+        <source>--report takes at most one folder.</source>
+        <translation>--report przyjmuje najwyżej jeden folder.</translation>
+    </message>
+    <message>
+        <source>--since can only be given with --report.</source>
+        <translation>--since można podać tylko razem z --report.</translation>
+    </message>
+    <message>
+        <source>With --report: the results folder to read.</source>
+        <translation>Z --report: folder wyników do odczytania.</translation>
+    </message>
+    <message>
+        <source>  4  --report cannot read the results folder
+With --report, 0 means the report was printed and 2 a wrong date or option.
+</source>
+        <translation>  4  --report nie może odczytać folderu wyników
+Przy --report 0 oznacza, że raport został wypisany, a 2 błędną datę lub opcję.
+</translation>
+    </message>
+    <message>
+        <source>Results: not recorded, since no results folder is set.
+</source>
+        <translation>Wyniki: nie są zapisywane, bo nie ustawiono folderu wyników.
+</translation>
+    </message>
+    <message>
+        <source>Results: cannot be recorded in %1: %2.
+</source>
+        <translation>Wyniki: nie można ich zapisać w %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results: every answer is recorded in %1.
+</source>
+        <translation>Wyniki: każda odpowiedź jest zapisywana w %1.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: --report potrzebuje folderu, a w calquin.conf nie ustawiono folderu wyników.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
+</source>
+        <translation>calquin: --since potrzebuje daty w postaci RRRR-MM-DD, na przykład 2026-12-08, a nie „%1”.
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: nie można odczytać folderu wyników %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results in %1</source>
+        <translation>Wyniki w %1</translation>
+    </message>
+    <message>
+        <source>Results in %1 from %2 on</source>
+        <translation>Wyniki w %1 od %2</translation>
+    </message>
+    <message>
+        <source>No answers are recorded.</source>
+        <translation>Nie zapisano żadnych odpowiedzi.</translation>
+    </message>
+    <message>
+        <source>Pupil and item</source>
+        <translation>Uczeń i ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Dobrze</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Udział</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekundy</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>Najczęściej źle rozwiązane zadania</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Źle</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Zadane</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Nieczytelne wiersze, pominięte: %1. Pierwszy to wiersz %2 w %3.</translation>
+    </message>
+    <message>
+        <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
+        <translation>Nieczytelne pliki, pominięte: %1. Pierwszy to %2: %3.</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: odpowiedzi nie są zapisywane w %1: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>Scoring</name>
+    <message>
+        <source>Correct Ans = %1</source>
+        <translation>Dobrze = %1</translation>
+    </message>
+    <message>
+        <source>Wrong Ans = %1</source>
+        <translation>Źle = %1</translation>
+    </message>
+    <message>
+        <source>Correct!</source>
+        <translation>Dobrze!</translation>
+    </message>
+    <message>
+        <source>Wrong! Answer is %1</source>
+        <translation>Źle! Poprawny wynik to %1</translation>
+    </message>
+    <message>
+        <source>T/Q %1 S</source>
+        <translation>C/Z %1 s</translation>
+    </message>
+    <message>
+        <source>Counting Amounts</source>
+        <translation>Liczenie</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,618 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>there is no such file; the program reads its drill items from a file named &quot;index.txt&quot; in the folder it is started in</source>
+        <translation>este arquivo não existe; o programa lê os exercícios de um arquivo chamado “index.txt” na pasta em que é iniciado</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>o arquivo não pode ser aberto</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a text file</source>
+        <translation>isto é uma pasta, não um arquivo de texto</translation>
+    </message>
+    <message>
+        <source>this is not an ordinary file</source>
+        <translation>isto não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>the file cannot be examined</source>
+        <translation>o arquivo não pode ser examinado</translation>
+    </message>
+    <message>
+        <source>the file is far larger than a catalogue of at most 101 items can be (over 16 MiB); it is not a catalogue</source>
+        <translation>o arquivo é muito maior do que pode ser um catálogo de no máximo 101 exercícios (mais de 16 MiB); ele não é um catálogo</translation>
+    </message>
+    <message>
+        <source>the file grew past the size of any catalogue while it was being read</source>
+        <translation>o arquivo ficou maior que qualquer catálogo enquanto era lido</translation>
+    </message>
+    <message>
+        <source>the file cannot be read to its end</source>
+        <translation>o arquivo não pode ser lido até o fim</translation>
+    </message>
+    <message>
+        <source>the quote that opens this field is never closed, so the rest of the file would become one text</source>
+        <translation>as aspas que abrem este campo nunca são fechadas, então todo o resto do arquivo viraria um único texto</translation>
+    </message>
+    <message>
+        <source>text follows the closing quote of a field; put the whole text inside the quotes or add a comma</source>
+        <translation>há texto depois das aspas que fecham um campo; coloque todo o texto entre as aspas ou acrescente uma vírgula</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the operator sign is missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>o arquivo termina no meio do registro que começa nesta linha: falta o sinal da operação (um registro tem quatro campos: texto do exercício, quantidade de algarismos do primeiro número, quantidade de algarismos do segundo número, sinal da operação)</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the second digit count and the operator sign are missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>o arquivo termina no meio do registro que começa nesta linha: faltam a quantidade de algarismos do segundo número e o sinal da operação (um registro tem quatro campos: texto do exercício, quantidade de algarismos do primeiro número, quantidade de algarismos do segundo número, sinal da operação)</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of the record that starts on this line: the first digit count, the second digit count and the operator sign are missing (a record is four fields: item text, first digit count, second digit count, operator sign)</source>
+        <translation>o arquivo termina no meio do registro que começa nesta linha: faltam a quantidade de algarismos do primeiro número, a quantidade de algarismos do segundo número e o sinal da operação (um registro tem quatro campos: texto do exercício, quantidade de algarismos do primeiro número, quantidade de algarismos do segundo número, sinal da operação)</translation>
+    </message>
+    <message>
+        <source>the file holds NUL bytes between its letters, so it looks like it was saved as UTF-16 (&quot;Unicode&quot;) without a byte-order mark; save it as UTF-8 instead, for example in Notepad with &quot;Save as&quot; and the encoding &quot;UTF-8&quot;</source>
+        <translation>o arquivo tem bytes NUL entre as letras, então parece ter sido salvo como UTF-16 (“Unicode”) sem marca de ordem de bytes; salve-o como UTF-8, por exemplo no Bloco de Notas com “Salvar como” e a codificação “UTF-8”</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL byte, so it is not a plain text file</source>
+        <translation>o arquivo contém um byte NUL, então não é um arquivo de texto simples</translation>
+    </message>
+    <message>
+        <source>this is record number 102, but a catalogue holds at most 101 records</source>
+        <translation>este é o registro número 102, mas um catálogo tem no máximo 101 registros</translation>
+    </message>
+    <message>
+        <source>the file is saved as UTF-16 (&quot;Unicode&quot;) but ends in the middle of a character, so it was probably cut off while it was copied or saved; save it again</source>
+        <translation>o arquivo está salvo como UTF-16 (“Unicode”), mas termina no meio de um caractere, então provavelmente foi cortado ao ser copiado ou salvo; salve-o de novo</translation>
+    </message>
+    <message>
+        <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a first half has no second half; delete the character and type it again</source>
+        <translation>o caractere aqui está corrompido: o arquivo está salvo como UTF-16 (“Unicode”), que guarda alguns caracteres (como emojis) em duas metades, e aqui uma primeira metade não tem a segunda; apague o caractere e digite-o de novo</translation>
+    </message>
+    <message>
+        <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a second half has no first half; delete the character and type it again</source>
+        <translation>o caractere aqui está corrompido: o arquivo está salvo como UTF-16 (“Unicode”), que guarda alguns caracteres (como emojis) em duas metades, e aqui uma segunda metade não tem a primeira; apague o caractere e digite-o de novo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+Line %2, column %3: %4.</source>
+        <translation>O catálogo de exercícios não pode ser usado.
+
+Arquivo: %1
+Linha %2, coluna %3: %4.</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+Line %2: %3.</source>
+        <translation>O catálogo de exercícios não pode ser usado.
+
+Arquivo: %1
+Linha %2: %3.</translation>
+    </message>
+    <message>
+        <source>The test catalogue cannot be used.
+
+File: %1
+%2.</source>
+        <translation>O catálogo de exercícios não pode ser usado.
+
+Arquivo: %1
+%2.</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with commas, but the lines above it use semicolons; separate the fields the same way on every line</source>
+        <translation>esta linha separa os campos com vírgulas, mas as linhas acima usam ponto e vírgula; separe os campos do mesmo jeito em todas as linhas</translation>
+    </message>
+    <message>
+        <source>this line separates its fields with semicolons, but the lines above it use commas; separate the fields the same way on every line</source>
+        <translation>esta linha separa os campos com ponto e vírgula, mas as linhas acima usam vírgulas; separe os campos do mesmo jeito em todas as linhas</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueCheck</name>
+    <message>
+        <source>Note: its operator is +, so it asks addition questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Observação: o sinal dele é +, então ele pede contas de adição, embora esteja listado em “%1”.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is -, so it asks subtraction questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Observação: o sinal dele é -, então ele pede contas de subtração, embora esteja listado em “%1”.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is *, so it asks multiplication questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Observação: o sinal dele é *, então ele pede contas de multiplicação, embora esteja listado em “%1”.</translation>
+    </message>
+    <message>
+        <source>Note: its operator is /, so it asks division questions, though it is listed under &quot;%1&quot;.</source>
+        <translation>Observação: o sinal dele é /, então ele pede contas de divisão, embora esteja listado em “%1”.</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: empty.</source>
+        <translation>Posição %1, linha %2: vazia.</translation>
+    </message>
+    <message>
+        <source>Row %1: empty.</source>
+        <translation>Posição %1: vazia.</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: &quot;%3&quot;. %4</source>
+        <translation>Posição %1, linha %2: “%3”. %4</translation>
+    </message>
+    <message>
+        <source>Row %1, line %2: &quot;%3&quot;. It can be started, for example %4.</source>
+        <translation>Posição %1, linha %2: “%3”. Pode ser iniciado, por exemplo %4.</translation>
+    </message>
+    <message>
+        <source>Hint: line %1 seems to separate its fields with semicolons, but fields are separated by commas.</source>
+        <translation>Dica: a linha %1 parece separar os campos com ponto e vírgula, mas os campos são separados por vírgulas.</translation>
+    </message>
+    <message>
+        <source>The file lists no items.</source>
+        <translation>O arquivo não lista nenhum exercício.</translation>
+    </message>
+    <message>
+        <source>1 item: it can be started.</source>
+        <translation>1 exercício: pode ser iniciado.</translation>
+    </message>
+    <message>
+        <source>1 item: it cannot be started.</source>
+        <translation>1 exercício: não pode ser iniciado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items: %1 can be started, %2 cannot.</source>
+        <translation>
+            <numerusform>%n exercício: %1 podem ser iniciados, %2 não.</numerusform>
+            <numerusform>%n exercícios: %1 podem ser iniciados, %2 não.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Catalogue: %1</source>
+        <translation>Catálogo: %1</translation>
+    </message>
+    <message>
+        <source>Not listed</source>
+        <translation>Fora da lista</translation>
+    </message>
+    <message>
+        <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
+        <translation>Registro %1, linha %2: “%3” está no catálogo, mas nunca aparece na lista.</translation>
+    </message>
+    <message>
+        <source>The fields are separated by semicolons, as spreadsheets save them, and were read that way.</source>
+        <translation>Os campos são separados por ponto e vírgula, como as planilhas os salvam, e foram lidos assim.</translation>
+    </message>
+    <message>
+        <source>Rows %1–%2: empty.</source>
+        <translation>Posições %1–%2: vazias.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Exit status:
+  0  the window was closed, or --check found every listed item can be started
+  1  the catalogue cannot be read
+  2  the command line is wrong
+  3  --check found a listed item that cannot be started
+</source>
+        <translation>Status de saída:
+  0  a janela foi fechada, ou --check verificou que todo exercício da lista pode ser iniciado
+  1  o catálogo não pode ser lido
+  2  a linha de comando está errada
+  3  --check encontrou na lista um exercício que não pode ser iniciado
+</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra a ajuda sobre as opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra informações sobre a versão.</translation>
+    </message>
+    <message>
+        <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
+        <translation>Verifica o catálogo de exercícios FILE (padrão: index.txt no diretório de trabalho) e informa, posição por posição, quais exercícios podem ser iniciados, sem abrir a janela.</translation>
+    </message>
+    <message>
+        <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
+        <translation>Um programa para alunos treinarem contas. Sem opções, abre a janela de exercícios com o index.txt do diretório de trabalho.</translation>
+    </message>
+    <message>
+        <source>With --check: the catalogue to check.</source>
+        <translation>Com --check: o catálogo a verificar.</translation>
+    </message>
+    <message>
+        <source>--check takes at most one file.</source>
+        <translation>--check aceita no máximo um arquivo.</translation>
+    </message>
+    <message>
+        <source>A file can only be given with --check.</source>
+        <translation>Um arquivo só pode ser informado junto com --check.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Addition</source>
+        <translation>Adição</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 mais %2</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtração</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 menos %2</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicação</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 vezes %2</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisão</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 dividido por %2</translation>
+    </message>
+    <message>
+        <source>Test Selection Area</source>
+        <translation>Escolha do exercício</translation>
+    </message>
+    <message>
+        <source>Select details of numbers from list given below :</source>
+        <translation>Escolha na lista abaixo com que números vai fazer as contas:</translation>
+    </message>
+    <message>
+        <source>Click on one of the options below :</source>
+        <translation>Clique em uma das operações abaixo:</translation>
+    </message>
+    <message>
+        <source>Back to Index</source>
+        <translation>Voltar à lista</translation>
+    </message>
+    <message>
+        <source>Test Area</source>
+        <translation>Exercício</translation>
+    </message>
+    <message>
+        <source>Ans</source>
+        <translation>Res.</translation>
+    </message>
+    <message>
+        <source>Qst</source>
+        <translation>Op.</translation>
+    </message>
+    <message>
+        <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
+        <translation>Digite a resposta em “Res.” e aperte Enter.</translation>
+    </message>
+    <message>
+        <source>Result Area</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>T/Q = ... S</source>
+        <translation>T/C = ... s</translation>
+    </message>
+    <message>
+        <source>Wrong Ans = 0</source>
+        <translation>Erros = 0</translation>
+    </message>
+    <message>
+        <source>Correct Ans = 0</source>
+        <translation>Acertos = 0</translation>
+    </message>
+    <message>
+        <source>Options Area</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Give result of each question with correct answers</source>
+        <translation>Corrigir cada conta e mostrar a resposta certa</translation>
+    </message>
+    <message>
+        <source>Show only summarized result</source>
+        <translation>Mostrar só o resultado final</translation>
+    </message>
+    <message>
+        <source>Click this button to suspend current test and go back to index</source>
+        <translation>Clique neste botão para parar e voltar à lista</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>Type the answer to the question and press Enter</source>
+        <translation>Digite a resposta da conta e aperte Enter</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Conta</translation>
+    </message>
+    <message>
+        <source>Drill items</source>
+        <translation>Exercícios</translation>
+    </message>
+    <message>
+        <source>Choosing an item starts a test</source>
+        <translation>Quando você escolhe um exercício, o teste começa</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s web page</source>
+        <translation>Site da editora</translation>
+    </message>
+    <message>
+        <source>Opens the publisher&apos;s web page in the web browser</source>
+        <translation>Abre o site da editora no navegador</translation>
+    </message>
+    <message>
+        <source>Publisher&apos;s logo</source>
+        <translation>Logotipo da editora</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Teste</translation>
+    </message>
+    <message>
+        <source>Number of correct answers</source>
+        <translation>Número de acertos</translation>
+    </message>
+    <message>
+        <source>Number of wrong answers</source>
+        <translation>Número de erros</translation>
+    </message>
+    <message>
+        <source>Average time per question in seconds</source>
+        <translation>Tempo médio por conta, em segundos</translation>
+    </message>
+    <message>
+        <source>&apos;Calquin&apos; Competency Test</source>
+        <translation>Teste de cálculo “Calquin”</translation>
+    </message>
+</context>
+<context>
+    <name>ItemChoice</name>
+    <message>
+        <source>This item cannot be started: its operator must be exactly +, -, * or /.</source>
+        <translation>Este exercício não pode ser iniciado: o sinal da operação tem que ser exatamente +, -, * ou /.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: both digit counts must be from 1 to 9.</source>
+        <translation>Este exercício não pode ser iniciado: os dois números precisam ter de 1 a 9 algarismos.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: for - and / the first number must not have fewer digits than the second.</source>
+        <translation>Este exercício não pode ser iniciado: com - e / o primeiro número não pode ter menos algarismos que o segundo.</translation>
+    </message>
+    <message>
+        <source>This item cannot be started: its answers could be too large to check.</source>
+        <translation>Este exercício não pode ser iniciado: as respostas poderiam ser grandes demais para conferir.</translation>
+    </message>
+    <message>
+        <source>This row of the list holds no item.</source>
+        <translation>Esta linha da lista não tem nenhum exercício.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Question</name>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>*</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>÷</translation>
+    </message>
+    <message>
+        <source>0123456789</source>
+        <extracomment>The digits zero to nine, in this order, as the pupils&apos; schools write them.</extracomment>
+        <translation>0123456789</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
+        <translation>Nesta execução, registrar cada resposta em DIR em vez da pasta definida em calquin.conf.</translation>
+    </message>
+    <message>
+        <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
+        <translation>Mostrar os resultados da turma a partir da pasta de resultados FOLDER (padrão: a definida em calquin.conf), sem abrir a janela.</translation>
+    </message>
+    <message>
+        <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
+        <translation>Com --report: só as respostas dadas em DATE (AAAA-MM-DD) ou depois.</translation>
+    </message>
+    <message>
+        <source>--report and --check cannot be given together.</source>
+        <translation>--report e --check não podem ser usados juntos.</translation>
+    </message>
+    <message>
+        <source>--report takes at most one folder.</source>
+        <translation>--report aceita no máximo uma pasta.</translation>
+    </message>
+    <message>
+        <source>--since can only be given with --report.</source>
+        <translation>--since só pode ser usado junto com --report.</translation>
+    </message>
+    <message>
+        <source>With --report: the results folder to read.</source>
+        <translation>Com --report: a pasta de resultados a ler.</translation>
+    </message>
+    <message>
+        <source>  4  --report cannot read the results folder
+With --report, 0 means the report was printed and 2 a wrong date or option.
+</source>
+        <translation>  4  --report não consegue ler a pasta de resultados
+Com --report, 0 significa que o relatório foi mostrado e 2 uma data ou opção errada.
+</translation>
+    </message>
+    <message>
+        <source>Results: not recorded, since no results folder is set.
+</source>
+        <translation>Resultados: não registrados, pois nenhuma pasta de resultados foi definida.
+</translation>
+    </message>
+    <message>
+        <source>Results: cannot be recorded in %1: %2.
+</source>
+        <translation>Resultados: não podem ser registrados em %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results: every answer is recorded in %1.
+</source>
+        <translation>Resultados: cada resposta é registrada em %1.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: --report precisa de uma pasta, e nenhuma pasta de resultados foi definida em calquin.conf.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
+</source>
+        <translation>calquin: --since precisa de uma data no formato AAAA-MM-DD, como 2026-12-08, e não “%1”.
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: não é possível ler a pasta de resultados %1: %2.
+</translation>
+    </message>
+    <message>
+        <source>Results in %1</source>
+        <translation>Resultados em %1</translation>
+    </message>
+    <message>
+        <source>Results in %1 from %2 on</source>
+        <translation>Resultados em %1 a partir de %2</translation>
+    </message>
+    <message>
+        <source>No answers are recorded.</source>
+        <translation>Nenhuma resposta registrada.</translation>
+    </message>
+    <message>
+        <source>Pupil and item</source>
+        <translation>Aluno e exercício</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respostas</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Acertos</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Parcela</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>Contas mais erradas</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Erros</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Feitas</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Linhas ilegíveis, puladas: %1. A primeira é a linha %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
+        <translation>Arquivos ilegíveis, deixados de fora: %1. O primeiro é %2: %3.</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: as respostas não são registradas em %1: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>Scoring</name>
+    <message>
+        <source>Correct Ans = %1</source>
+        <translation>Acertos = %1</translation>
+    </message>
+    <message>
+        <source>Wrong Ans = %1</source>
+        <translation>Erros = %1</translation>
+    </message>
+    <message>
+        <source>Correct!</source>
+        <translation>Certo!</translation>
+    </message>
+    <message>
+        <source>Wrong! Answer is %1</source>
+        <translation>Errado! A resposta certa é %1</translation>
+    </message>
+    <message>
+        <source>T/Q %1 S</source>
+        <translation>T/C %1 s</translation>
+    </message>
+    <message>
+        <source>Counting Amounts</source>
+        <translation>Contas</translation>
+    </message>
+</context>
+</TS>
