@@ -65,10 +65,17 @@ export DBUS_SESSION_BUS_ADDRESS
 pids+=("$bus_pid")
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
 pids+=($!)
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 0.5
-kill -0 "${pids[-1]}" 2>/dev/null || { echo "screen reader: openbox did not start" >&2; exit 1; }
+# A server that has just started can still turn a first client away; openbox then gives up at
+# once, so it is given a few tries.
+for attempt in 1 2 3 4 5; do
+    openbox >>"$work/openbox.log" 2>&1 &
+    wm=$!
+    sleep 0.5
+    kill -0 "$wm" 2>/dev/null && break
+    [ "$attempt" -lt 5 ] || { echo "screen reader: openbox did not start" >&2; exit 1; }
+    sleep 0.5
+done
+pids+=("$wm")
 speech-dispatcher -s -t 0 -C "$XDG_CONFIG_HOME/speech-dispatcher" -L "$work" \
     >"$work/speech-dispatcher.log" 2>&1 &
 pids+=($!)
