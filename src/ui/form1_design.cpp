@@ -290,14 +290,6 @@ bool onTestScreen(const ControlRow& row) {
     return false;
 }
 
-// The control a row of the table became, or null while its screen is not made.
-QWidget* madeFrom(QWidget* form, const ControlRow& row) {
-    if (std::string_view(row.name) == "Form1") {
-        return form;
-    }
-    return control<QWidget>(form, row.name, row.index);
-}
-
 // The width in twips of the container called `name`: the window's client area or a frame.
 int containerWidth(std::string_view name) {
     for (const ControlRow& row : kDesign) {
@@ -358,8 +350,9 @@ void makeControls(QWidget* form, bool testScreen) {
 std::vector<QWidget*> orderControls(QWidget* form) {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     // Raising in reverse table order leaves the first-listed control of each container on top.
+    // A control whose screen is not made yet is not found, and waits for its turn.
     for (auto row = std::rbegin(kDesign); row != std::rend(kDesign); ++row) {
-        if (QWidget* w = madeFrom(form, *row)) {
+        if (QWidget* w = control(form, row->name, row->index)) {
             w->raise();
             if (row->tabIndex >= 0 && w->focusPolicy() != Qt::NoFocus) {
                 tabOrder.emplace_back(row->tabIndex, w);

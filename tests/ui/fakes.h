@@ -99,12 +99,7 @@ struct TestedForm {
     template <typename T = QWidget>
     T* control(const char* name, int index = -1) {
         form.ensureTestScreen();
-        for (T* widget : form.findChildren<T*>(QString::fromLatin1(name))) {
-            if (index < 0 || widget->property("index").toInt() == index) {
-                return widget;
-            }
-        }
-        return nullptr;
+        return calquin::ui::control<T>(&form, name, index);
     }
 };
 
