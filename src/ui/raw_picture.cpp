@@ -31,7 +31,14 @@ QByteArray encodeRawFrames(const QList<QImage>& frames) {
         append(bytes, static_cast<std::uint32_t>(frame.height()));
         append(bytes, static_cast<std::uint32_t>(frame.bytesPerLine()));
         append(bytes, static_cast<std::uint32_t>(frame.format()));
-        bytes.append(reinterpret_cast<const char*>(frame.constBits()), frame.sizeInBytes());
+        // Only the pixels are copied: the bytes that pad each row to a whole word are whatever
+        // the allocator left there, and would make two builds of the same pictures differ.
+        const qsizetype used = (qsizetype(frame.width()) * frame.depth() + 7) / 8;
+        const QByteArray padding(frame.bytesPerLine() - used, '\0');
+        for (int y = 0; y < frame.height(); ++y) {
+            bytes.append(reinterpret_cast<const char*>(frame.constScanLine(y)), used);
+            bytes.append(padding);
+        }
     }
     return bytes;
 }

@@ -21,6 +21,7 @@ private slots:
     void shownAsCommitted_data();
     void shownAsCommitted();
     void windowIconHasEveryFrameOfTheIcon();
+    void samePixelsGiveSameBytes();
     void damagedFramesAreRefused_data();
     void damagedFramesAreRefused();
 };
@@ -72,6 +73,19 @@ void Pictures::windowIconHasEveryFrameOfTheIcon() {
     sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
     std::sort(offered.begin(), offered.end(), narrower);
     QCOMPARE(offered, sizes);
+}
+
+// Two builds of the same pictures must give the same program, whatever memory padded the rows.
+void Pictures::samePixelsGiveSameBytes() {
+    QImage frames[2] = {QImage(3, 2, QImage::Format_RGB888), QImage(3, 2, QImage::Format_RGB888)};
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(frames[i].bytesPerLine() > 3 * 3);
+        std::fill_n(frames[i].bits(), frames[i].sizeInBytes(), static_cast<uchar>(0x11 * (i + 1)));
+        frames[i].fill(Qt::darkCyan);
+    }
+    const QByteArray bytes = encodeRawFrames({frames[0]});
+    QCOMPARE(bytes, encodeRawFrames({frames[1]}));
+    QCOMPARE(decodeRawFrames(bytes).value(0), frames[0]);
 }
 
 void Pictures::damagedFramesAreRefused_data() {
