@@ -3,7 +3,7 @@
 # SPDX-FileCopyrightText: 2026 The Calquin developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Compiles every source of the core (src/state, src/catalogue, src/engine) with the mingw-w64 cross
+# Compiles every source of the core (src/core, but for the results record's POSIX calls) with the mingw-w64 cross
 # compiler, so that nothing POSIX-only creeps into the part of the program that has no window.
 # Compile only: Debian has no Qt for Windows, so the window itself is not cross-built.
 # Fails on any error or warning. Needs g++-mingw-w64-x86-64-posix (scripts/setup.sh full).
@@ -18,12 +18,12 @@ command -v "$compiler" >/dev/null || {
     exit 2
 }
 
-mapfile -t sources < <(find src/state src/catalogue src/engine -name '*.cpp' | sort)
+mapfile -t sources < <(find src/core/common src/core/state src/core/catalogue src/core/engine -name '*.cpp' | sort)
 [ ${#sources[@]} -gt 0 ] || { echo "no core sources found" >&2; exit 2; }
 
 failed=()
 for source in "${sources[@]}"; do
-    if ! "$compiler" -std=c++20 -Wall -Wextra -Wpedantic -Werror -Isrc -fsyntax-only "$source"; then
+    if ! "$compiler" -std=c++20 -Wall -Wextra -Wpedantic -Werror -Isrc/core -fsyntax-only "$source"; then
         failed+=("$source")
     fi
 done

@@ -10,7 +10,7 @@
 #include "catalogue/catalogue_file.h"
 #include "engine/catalogue_check.h"
 #include "text/captions.h"
-#include "text/exit_status.h"
+#include "common/exit_status.h"
 #include "text/fault_text.h"
 #include "text/translation.h"
 

@@ -11,7 +11,7 @@
 #include "cli/catalogue_report.h"
 #include "cli/results_report.h"
 #include "engine/random_source.h"
-#include "text/exit_status.h"
+#include "common/exit_status.h"
 #include "text/translation.h"
 
 namespace calquin::cli {

@@ -15,7 +15,7 @@
 
 #include "results/results_file.h"
 #include "results/results_row.h"
-#include "text/exit_status.h"
+#include "common/exit_status.h"
 #include "text/translation.h"
 
 namespace calquin::cli {

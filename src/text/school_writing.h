@@ -6,7 +6,7 @@
 #include <QString>
 #include <Qt>
 
-#include "text/phrase.h"
+#include "common/phrase.h"
 
 // How the pupil's language writes what the drill shows: its digits and its direction. Each is
 // the translation's choice, so a language needs no code of its own; without a translation

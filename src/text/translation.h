@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "text/phrase.h"
+#include "common/phrase.h"
 
 class QCoreApplication;
 

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "text/exit_status.h"
+#include "common/exit_status.h"
 #include "text/school_writing.h"
 #include "text/translation.h"
 #include "ui/answer_recorder.h"

@@ -12,7 +12,7 @@
 #include "catalogue/item_list.h"
 #include "engine/question_generator.h"
 #include "engine/random_source.h"
-#include "text/phrase.h"
+#include "common/phrase.h"
 
 namespace calquin::engine {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "text/phrase.h"
+#include "common/phrase.h"
 
 namespace calquin::catalogue {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/phrase.h"
+#include "common/phrase.h"
 
 namespace calquin::catalogue {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "state/test_state.h"
-#include "text/phrase.h"
+#include "common/phrase.h"
 
 namespace calquin::engine {
 

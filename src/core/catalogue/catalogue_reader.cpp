@@ -11,7 +11,7 @@
 
 #include "catalogue/field_scanner.h"
 #include "catalogue/text_decoding.h"
-#include "text/phrase.h"
+#include "common/phrase.h"
 
 namespace calquin::catalogue {
 namespace {

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "text/phrase.h"
+#include "common/phrase.h"
 
 namespace calquin::catalogue {
 namespace fs = std::filesystem;

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "text/phrase.h"
+#include "common/phrase.h"
 
 namespace calquin::engine {
 

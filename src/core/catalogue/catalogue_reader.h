@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "text/phrase.h"
+#include "common/phrase.h"
 
 namespace calquin::catalogue {
 

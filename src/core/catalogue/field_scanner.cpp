@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "text/phrase.h"
+#include "common/phrase.h"
 
 namespace calquin::catalogue {
 namespace {
