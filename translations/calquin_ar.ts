@@ -203,6 +203,22 @@ File: %1
         <source>Rows %1–%2: empty.</source>
         <translation>المواضع %1–%2: فارغة.</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <translation>الجمع</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>الطرح</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>الضرب</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>القسمة</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -199,6 +199,22 @@ Datei: %1
         <source>Rows %1–%2: empty.</source>
         <translation>Listenplätze %1–%2: leer.</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -199,6 +199,22 @@ Archivo: %1
         <source>Rows %1–%2: empty.</source>
         <translation>Filas %1–%2: vacías.</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>División</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

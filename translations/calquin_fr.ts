@@ -199,6 +199,22 @@ Fichier&#xa0;: %1
         <source>Rows %1–%2: empty.</source>
         <translation>Positions %1 à %2&#xa0;: vides.</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

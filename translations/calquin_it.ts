@@ -199,6 +199,22 @@ Nome del file: %1
         <source>Rows %1–%2: empty.</source>
         <translation>Posizioni %1–%2: vuote.</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addizioni</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Sottrazioni</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Moltiplicazioni</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisioni</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

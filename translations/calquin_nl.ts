@@ -199,6 +199,22 @@ Bestand: %1
         <source>Rows %1–%2: empty.</source>
         <translation>Plaatsen %1–%2: leeg.</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <translation>Optellen</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Aftrekken</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Vermenigvuldigen</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Delen</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -200,6 +200,22 @@ Plik: %1
         <source>Rows %1–%2: empty.</source>
         <translation>Pozycje %1–%2: puste.</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <translation>Dodawanie</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Odejmowanie</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Mnożenie</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Dzielenie</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -199,6 +199,22 @@ Arquivo: %1
         <source>Rows %1–%2: empty.</source>
         <translation>Posições %1–%2: vazias.</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <translation>Adição</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtração</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicação</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisão</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

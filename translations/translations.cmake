@@ -16,12 +16,13 @@ find_program(CALQUIN_LUPDATE NAMES lupdate lupdate-qt6
 
 set(calquin_translations_dir ${PROJECT_SOURCE_DIR}/translations)
 
-# The core marks its texts with translatable(context, text), which lupdate reads as
-# QT_TRANSLATE_NOOP. Locations are left out so that moving code does not touch the .ts files.
+# Every text is marked with translatable(context, text), which lupdate reads as
+# QT_TRANSLATE_NOOP, or translatableCount(context, text) for one with a plural, read as
+# QT_TRANSLATE_N_NOOP. Locations are left out so that moving code does not touch the .ts files.
 # One cached string, since the tests' check that the .ts files are current runs lupdate the
 # same way from another directory.
 set(CALQUIN_LUPDATE_OPTIONS
-    "-locations none -no-obsolete -tr-function-alias QT_TRANSLATE_NOOP+=translatable"
+    "-locations none -no-obsolete -tr-function-alias QT_TRANSLATE_NOOP+=translatable,QT_TRANSLATE_N_NOOP+=translatableCount"
     CACHE INTERNAL "How lupdate reads the sources")
 
 # Adds the compiled translations to `target`'s resources.

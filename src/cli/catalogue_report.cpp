@@ -3,99 +3,84 @@
 
 #include "cli/catalogue_report.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 #include <variant>
 
 #include "catalogue/catalogue_file.h"
-#include "engine/catalogue_check.h"
-#include "text/captions.h"
 #include "common/exit_status.h"
+#include "engine/catalogue_check.h"
+#include "engine/operators.h"
+#include "text/captions.h"
 #include "text/fault_text.h"
 #include "text/translation.h"
 
 namespace calquin::cli {
 namespace {
 
-// The context translators find the check's report under.
-class CatalogueCheck {
-    Q_DECLARE_TR_FUNCTIONS(CatalogueCheck)
-};
+// The check's report. Each text carries the context translators find it under.
+constexpr Text kCatalogue = translatable("CatalogueCheck", "Catalogue: %1");
+constexpr Text kReadWithSemicolons =
+    translatable("CatalogueCheck",
+                 "The fields are separated by semicolons, as spreadsheets save them, and were read "
+                 "that way.");
+constexpr Text kEmptyRow = translatable("CatalogueCheck", "Row %1: empty.");
+constexpr Text kEmptyRowAtLine = translatable("CatalogueCheck", "Row %1, line %2: empty.");
+constexpr Text kEmptyRows = translatable("CatalogueCheck", "Rows %1–%2: empty.");
+constexpr Text kRefusedRow = translatable("CatalogueCheck", "Row %1, line %2: \"%3\". %4");
+constexpr Text kStartableRow =
+    translatable("CatalogueCheck", "Row %1, line %2: \"%3\". It can be started, for example %4.");
+constexpr Text kSemicolonHint =
+    translatable("CatalogueCheck",
+                 "Hint: line %1 seems to separate its fields with semicolons, but fields are "
+                 "separated by commas.");
+constexpr Text kNotListed = translatable("CatalogueCheck", "Not listed");
+constexpr Text kNeverShown = translatable(
+    "CatalogueCheck", "Record %1, line %2: \"%3\" is stored but never shown in the list.");
+constexpr Text kNoItems = translatable("CatalogueCheck", "The file lists no items.");
+constexpr Text kOneStartable = translatable("CatalogueCheck", "1 item: it can be started.");
+constexpr Text kOneNotStartable = translatable("CatalogueCheck", "1 item: it cannot be started.");
+constexpr Text kItems =
+    translatableCount("CatalogueCheck", "%n items: %1 can be started, %2 cannot.");
 
-using text::fromUtf8;
-
-// What the item asks, said whole for each operator so that no sentence is built from pieces.
-QString otherTypeNote(int operatorType, const QString& listedUnder) {
-    switch (operatorType) {
-        case 0:
-            return CatalogueCheck::tr(
-                       "Note: its operator is +, so it asks addition questions, though it is "
-                       "listed under \"%1\".")
-                .arg(listedUnder);
-        case 1:
-            return CatalogueCheck::tr(
-                       "Note: its operator is -, so it asks subtraction questions, though it is "
-                       "listed under \"%1\".")
-                .arg(listedUnder);
-        case 2:
-            return CatalogueCheck::tr(
-                       "Note: its operator is *, so it asks multiplication questions, though it "
-                       "is listed under \"%1\".")
-                .arg(listedUnder);
-        default:
-            return CatalogueCheck::tr(
-                       "Note: its operator is /, so it asks division questions, though it is "
-                       "listed under \"%1\".")
-                .arg(listedUnder);
-    }
-}
+using text::translated;
 
 void describeRow(QStringList& lines, const engine::RowCheck& row, int rowNumber,
-                 const QString& typeCaption) {
+                 const QString& heading) {
     const QString indent = QStringLiteral("  ");
     const QString hintIndent = QStringLiteral("      ");
     if (row.empty) {
-        lines
-            << indent +
-                   (row.line > 0
-                        ? CatalogueCheck::tr("Row %1, line %2: empty.").arg(rowNumber).arg(row.line)
-                        : CatalogueCheck::tr("Row %1: empty.").arg(rowNumber));
+        lines << indent + (row.line > 0 ? translated(kEmptyRowAtLine).arg(rowNumber).arg(row.line)
+                                        : translated(kEmptyRow).arg(rowNumber));
         return;
     }
-    const QString item = fromUtf8(row.itemText);
+    const QString item = QString::fromUtf8(row.itemText);
     if (row.refusal) {
-        lines << indent + CatalogueCheck::tr("Row %1, line %2: \"%3\". %4")
+        lines << indent + translated(kRefusedRow)
                               .arg(QString::number(rowNumber), QString::number(row.line), item,
                                    text::translated(*row.refusal));
     } else {
-        lines << indent + CatalogueCheck::tr(
-                              "Row %1, line %2: \"%3\". It can be started, for example %4.")
+        lines << indent + translated(kStartableRow)
                               .arg(QString::number(rowNumber), QString::number(row.line), item,
                                    text::questionCaption(row.example));
     }
     if (row.semicolons) {
-        lines << hintIndent + CatalogueCheck::tr(
-                                  "Hint: line %1 seems to separate its fields with semicolons, "
-                                  "but fields are separated by commas.")
-                                  .arg(row.line);
+        lines << hintIndent + translated(kSemicolonHint).arg(row.line);
     }
     if (row.operatorType) {
-        lines << hintIndent + otherTypeNote(*row.operatorType, typeCaption);
+        lines << hintIndent + translated(engine::operatorOfType(*row.operatorType).filedElsewhere)
+                                  .arg(heading);
     }
 }
 
 QString summary(const engine::CatalogueCheck& check) {
     const int cannot = check.items - check.startable;
     if (check.items == 0) {
-        return CatalogueCheck::tr("The file lists no items.");
+        return translated(kNoItems);
     }
     if (check.items == 1) {
-        return cannot == 0 ? CatalogueCheck::tr("1 item: it can be started.")
-                           : CatalogueCheck::tr("1 item: it cannot be started.");
+        return translated(cannot == 0 ? kOneStartable : kOneNotStartable);
     }
-    return CatalogueCheck::tr("%n items: %1 can be started, %2 cannot.", nullptr, check.items)
-        .arg(check.startable)
-        .arg(cannot);
+    return translated(kItems, check.items).arg(check.startable).arg(cannot);
 }
 
 }  // namespace
@@ -109,36 +94,32 @@ CheckOutcome checkCatalogueFile(const std::string& path, engine::RandomSource& r
     const auto check = engine::checkCatalogue(records, random);
 
     QStringList lines;
-    lines << CatalogueCheck::tr("Catalogue: %1").arg(fromUtf8(catalogue::absolutePath(path)));
+    lines << translated(kCatalogue).arg(QString::fromUtf8(catalogue::absolutePath(path)));
     if (!records.empty() && records.front().separator == catalogue::Separator::Semicolon) {
-        lines << CatalogueCheck::tr(
-            "The fields are separated by semicolons, as spreadsheets save them, and were read that "
-            "way.");
+        lines << translated(kReadWithSemicolons);
     }
     lines << QString();
     for (int t = 0; t < catalogue::kTestTypes; ++t) {
-        const QString caption = text::testTypeCaption(t);
-        lines << caption;
+        const QString heading = translated(engine::operatorOfType(t).checkHeading);
+        lines << heading;
         const auto& rows = check.rows[static_cast<std::size_t>(t)];
         for (const engine::ReportedRows& reported : engine::reportedRows(rows)) {
             if (reported.first == reported.last) {
                 describeRow(lines, rows[reported.first], static_cast<int>(reported.first) + 1,
-                            caption);
+                            heading);
             } else {
-                lines << QStringLiteral("  ") + CatalogueCheck::tr("Rows %1–%2: empty.")
-                                                    .arg(reported.first + 1)
-                                                    .arg(reported.last + 1);
+                lines << QStringLiteral("  ") +
+                             translated(kEmptyRows).arg(reported.first + 1).arg(reported.last + 1);
             }
         }
     }
     if (!check.unlisted.empty()) {
-        lines << CatalogueCheck::tr("Not listed");
+        lines << translated(kNotListed);
         for (const auto& record : check.unlisted) {
-            lines << QStringLiteral("  ") +
-                         CatalogueCheck::tr(
-                             "Record %1, line %2: \"%3\" is stored but never shown in the list.")
-                             .arg(QString::number(record.record + 1), QString::number(record.line),
-                                  fromUtf8(record.itemText));
+            lines << QStringLiteral("  ") + translated(kNeverShown)
+                                                .arg(QString::number(record.record + 1),
+                                                     QString::number(record.line),
+                                                     QString::fromUtf8(record.itemText));
         }
     }
     lines << QString() << summary(check);

@@ -5,22 +5,44 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <cstdio>
 
 #include "catalogue/catalogue_file.h"
 #include "cli/catalogue_report.h"
 #include "cli/results_report.h"
-#include "engine/random_source.h"
 #include "common/exit_status.h"
+#include "engine/random_source.h"
 #include "text/translation.h"
 
 namespace calquin::cli {
 namespace {
 
-// The context translators find the command line's texts under.
-class CommandLine {
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
-};
+// What --help and the usage errors say, under the context translators find them.
+constexpr Text kHelpDescription =
+    translatable("CommandLine", "Displays help on commandline options.");
+constexpr Text kVersionDescription = translatable("CommandLine", "Displays version information.");
+constexpr Text kCheckDescription = translatable(
+    "CommandLine",
+    "Check the test catalogue FILE (default: index.txt in the working directory) and report, row "
+    "by row, which items can be started, without opening the window.");
+constexpr Text kProgramDescription =
+    translatable("CommandLine",
+                 "An arithmetic drill for pupils. Without options it opens the drill window on "
+                 "index.txt in the working directory.");
+constexpr Text kFileArgument = translatable("CommandLine", "With --check: the catalogue to check.");
+constexpr Text kExitStatuses =
+    translatable("CommandLine",
+                 "Exit status:\n"
+                 "  0  the window was closed, or --check found every listed item can be started\n"
+                 "  1  the catalogue cannot be read\n"
+                 "  2  the command line is wrong\n"
+                 "  3  --check found a listed item that cannot be started\n");
+constexpr Text kCheckTakesOneFile = translatable("CommandLine", "--check takes at most one file.");
+constexpr Text kFileOnlyWithCheck =
+    translatable("CommandLine", "A file can only be given with --check.");
+
+using text::translated;
 
 // The options QGuiApplication, QApplication and the X11 platform take for themselves. The parser
 // knows them so that they are not refused, and keeps them out of --help; the window's
@@ -48,15 +70,6 @@ void acceptQtOptions(QCommandLineParser& parser) {
     }
 }
 
-QString exitStatusText() {
-    return CommandLine::tr(
-        "Exit status:\n"
-        "  0  the window was closed, or --check found every listed item can be started\n"
-        "  1  the catalogue cannot be read\n"
-        "  2  the command line is wrong\n"
-        "  3  --check found a listed item that cannot be started\n");
-}
-
 void print(std::FILE* to, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
@@ -78,16 +91,12 @@ Options describeOptions(QCommandLineParser& parser) {
     // The parser's own help and version options, with their English words as Qt writes them,
     // made here because Qt's translations lack their descriptions in several languages.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  CommandLine::tr("Displays help on commandline options."));
+                                  translated(kHelpDescription));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     CommandLine::tr("Displays version information."));
+                                     translated(kVersionDescription));
     parser.addOption(help);
     parser.addOption(version);
-    const QCommandLineOption check(
-        QStringLiteral("check"),
-        CommandLine::tr(
-            "Check the test catalogue FILE (default: index.txt in the working directory) and "
-            "report, row by row, which items can be started, without opening the window."));
+    const QCommandLineOption check(QStringLiteral("check"), translated(kCheckDescription));
     parser.addOption(check);
     const ResultsOptions results = describeResultsOptions(parser);
     acceptQtOptions(parser);
@@ -100,6 +109,33 @@ QStringList argumentList(int argc, char** argv) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     return arguments;
+}
+
+// Why the command line cannot be carried out, one rule at a time, or nothing when it can.
+std::optional<QString> usageError(const QCommandLineParser& parser, const Options& options) {
+    const bool report = parser.isSet(options.results.report);
+    const bool check = parser.isSet(options.check);
+    const qsizetype given = parser.positionalArguments().size();
+    if (report && check) {
+        return reportUsageError(ReportUsage::WithCheck);
+    }
+    if (report && given > 1) {
+        return reportUsageError(ReportUsage::TwoFolders);
+    }
+    if (!report && parser.isSet(options.results.since)) {
+        return reportUsageError(ReportUsage::SinceAlone);
+    }
+    if (check && given > 1) {
+        return translated(kCheckTakesOneFile);
+    }
+    if (!check && !report && given > 0) {
+        return translated(kFileOnlyWithCheck);
+    }
+    return std::nullopt;
+}
+
+std::filesystem::path localPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 }  // namespace
@@ -117,7 +153,7 @@ std::optional<WindowStart> windowStart(int argc, char** argv) {
     }
     WindowStart start;
     if (const auto folder = resultsFolder(parser, options.results)) {
-        start.resultsFolder = std::filesystem::path(folder->toLocal8Bit().toStdString());
+        start.resultsFolder = localPath(*folder);
     }
     return start;
 }
@@ -130,44 +166,30 @@ int run(int argc, char** argv) {
     QCommandLineParser parser;
     const Options options = describeOptions(parser);
     const bool parsed = parser.parse(argumentList(argc, argv));
-    const bool wantsHelp = parser.isSet(options.help);
-    const QCommandLineOption& check = options.check;
-    const QCommandLineOption& version = options.version;
-    parser.setApplicationDescription(
-        CommandLine::tr("An arithmetic drill for pupils. Without options it opens "
-                        "the drill window on index.txt in the working directory."));
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 CommandLine::tr("With --check: the catalogue to check."),
+    parser.setApplicationDescription(translated(kProgramDescription));
+    parser.addPositionalArgument(QStringLiteral("FILE"), translated(kFileArgument),
                                  QStringLiteral("[FILE]"));
     parser.addPositionalArgument(QStringLiteral("FOLDER"), reportFolderText(),
                                  QStringLiteral("[FOLDER]"));
     const QString usage =
-        parser.helpText() + QLatin1Char('\n') + exitStatusText() + reportExitStatusText();
-    const bool report = parser.isSet(options.results.report);
+        parser.helpText() + QLatin1Char('\n') + translated(kExitStatuses) + reportExitStatusText();
 
-    if (!parsed || (!parser.isSet(check) && !report && !parser.positionalArguments().isEmpty()) ||
-        parser.positionalArguments().size() > 1 || (report && parser.isSet(check)) ||
-        (!report && parser.isSet(options.results.since))) {
-        const QString error =
-            !parsed                               ? parser.errorText()
-            : report && parser.isSet(check)       ? reportUsageError(ReportUsage::WithCheck)
-            : report                              ? reportUsageError(ReportUsage::TwoFolders)
-            : parser.isSet(options.results.since) ? reportUsageError(ReportUsage::SinceAlone)
-            : parser.isSet(check) ? CommandLine::tr("--check takes at most one file.")
-                                  : CommandLine::tr("A file can only be given with --check.");
-        print(stderr, QStringLiteral("calquin: %1\n\n").arg(error) + usage);
+    const std::optional<QString> error =
+        parsed ? usageError(parser, options) : std::optional(parser.errorText());
+    if (error) {
+        print(stderr, QStringLiteral("calquin: %1\n\n").arg(*error) + usage);
         return kUsageError;
     }
-    if (wantsHelp) {
+    if (parser.isSet(options.help)) {
         print(stdout, usage);
         return kSuccess;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(options.version)) {
         print(stdout, QStringLiteral("calquin %1\n").arg(QCoreApplication::applicationVersion()));
         return kSuccess;
     }
     const QStringList files = parser.positionalArguments();
-    if (report) {
+    if (parser.isSet(options.results.report)) {
         const CheckOutcome outcome =
             reportResults(files.isEmpty() ? resultsFolder(parser, options.results) : files.first(),
                           parser.value(options.results.since));
@@ -175,7 +197,7 @@ int run(int argc, char** argv) {
         return outcome.status;
     }
     const std::string path = files.isEmpty() ? std::string(catalogue::kCatalogueFileName)
-                                             : files.first().toLocal8Bit().toStdString();
+                                             : localPath(files.first()).string();
     engine::ClockSeededRandom random;
     const CheckOutcome outcome = checkCatalogueFile(path, random);
     print(stdout, outcome.report + QLatin1Char('\n') +

@@ -13,9 +13,9 @@
 #include <variant>
 #include <vector>
 
+#include "common/exit_status.h"
 #include "results/results_file.h"
 #include "results/results_row.h"
-#include "common/exit_status.h"
 #include "text/translation.h"
 
 namespace calquin::cli {
@@ -25,8 +25,6 @@ namespace {
 class ResultsReport {
     Q_DECLARE_TR_FUNCTIONS(ResultsReport)
 };
-
-using text::fromUtf8;
 
 std::filesystem::path localPath(const QString& folder) {
     return std::filesystem::path(folder.toLocal8Bit().toStdString());
@@ -78,7 +76,7 @@ std::vector<typename Map::const_iterator> inNameOrder(const Map& map) {
     QCollator collator;
     collator.setNumericMode(true);
     std::stable_sort(entries.begin(), entries.end(), [&](auto a, auto b) {
-        return collator.compare(fromUtf8(a->first), fromUtf8(b->first)) < 0;
+        return collator.compare(QString::fromUtf8(a->first), QString::fromUtf8(b->first)) < 0;
     });
     return entries;
 }
@@ -189,9 +187,10 @@ QString formatReport(const results::Summary& summary, const QString& folder, con
                       ResultsReport::tr("Correct"), ResultsReport::tr("Share"),
                       ResultsReport::tr("Seconds")});
         for (const auto& pupil : inNameOrder(summary.pupils)) {
-            pupils.add(figuresRow(fromUtf8(pupil->first), pupil->second.all));
+            pupils.add(figuresRow(QString::fromUtf8(pupil->first), pupil->second.all));
             for (const auto& item : inNameOrder(pupil->second.items)) {
-                pupils.add(figuresRow(QStringLiteral("  ") + fromUtf8(item->first), item->second));
+                pupils.add(figuresRow(QStringLiteral("  ") + QString::fromUtf8(item->first),
+                                      item->second));
             }
         }
         lines << pupils.lines();
@@ -201,7 +200,7 @@ QString formatReport(const results::Summary& summary, const QString& folder, con
                              ResultsReport::tr("Asked")});
             const QLocale locale;
             for (const auto& [question, figures] : missed) {
-                questions.add({fromUtf8(question), locale.toString(figures.wrong),
+                questions.add({QString::fromUtf8(question), locale.toString(figures.wrong),
                                locale.toString(figures.asked)});
             }
             lines << QString() << questions.lines();
@@ -214,13 +213,13 @@ QString formatReport(const results::Summary& summary, const QString& folder, con
                      "of %3.")
                      .arg(QLocale().toString(summary.skipped),
                           QLocale().toString(summary.firstSkippedLine),
-                          fromUtf8(summary.firstSkippedFile));
+                          QString::fromUtf8(summary.firstSkippedFile));
     }
     if (summary.filesUnreadable > 0) {
         lines << QString()
               << ResultsReport::tr("Files that cannot be read, left out: %1. The first is %2: %3.")
                      .arg(QLocale().toString(summary.filesUnreadable),
-                          fromUtf8(summary.firstUnreadableFile),
+                          QString::fromUtf8(summary.firstUnreadableFile),
                           QString::fromLocal8Bit(summary.firstUnreadableReason.c_str()));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

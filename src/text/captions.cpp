@@ -10,24 +10,17 @@
 
 namespace calquin::text {
 
-QString testTypeCaption(int index) {
-    if (index < 0 || index >= static_cast<int>(engine::kOperators.size())) {
-        return {};
-    }
-    return translated(engine::operatorOfType(index).typeCaption);
-}
-
 namespace {
 
 QString number(std::int64_t value) {
-    return schoolDigits(fromUtf8(engine::plainDecimal(value)));
+    return schoolDigits(QString::fromUtf8(engine::plainDecimal(value)));
 }
 
 }  // namespace
 
 QString questionCaption(const engine::Question& question) {
     const engine::Operator* op = engine::findOperator(question.sign);
-    const QString sign = op ? translated(op->shownSign) : fromUtf8(question.sign);
+    const QString sign = op ? translated(op->shownSign) : QString::fromUtf8(question.sign);
     const QString caption =
         QStringLiteral("%1 %2 %3").arg(number(question.first), sign, number(question.second));
     // Sums read left to right in the schools of right-to-left languages too.

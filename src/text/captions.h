@@ -9,10 +9,6 @@
 
 namespace calquin::text {
 
-// The caption of test type `index` (0 to 3) as the options show it, e.g. "Addition"; an empty
-// text for any other index.
-QString testTypeCaption(int index);
-
 // A question as the window shows it, e.g. "37 + 8": the numbers in plain decimal and the sign
 // the pupil's schools write (in English the catalogue's own). A sign the program does not know
 // is shown as the catalogue gives it.

@@ -3,17 +3,19 @@
 
 #include "text/fault_text.h"
 
-#include <QCoreApplication>
-
 #include "text/translation.h"
 
 namespace calquin::text {
 namespace {
 
-// The context of the message around the reader's sentence, the one the reader marks its own with.
-class Catalogue {
-    Q_DECLARE_TR_FUNCTIONS(Catalogue)
-};
+// The message around the reader's sentence, under the context the reader marks its own with.
+constexpr Text kWithDetail = translatable("Catalogue", "%1: %2");
+constexpr Text kAtColumn = translatable(
+    "Catalogue", "The test catalogue cannot be used.\n\nFile: %1\nLine %2, column %3: %4.");
+constexpr Text kAtLine =
+    translatable("Catalogue", "The test catalogue cannot be used.\n\nFile: %1\nLine %2: %3.");
+constexpr Text kInFile =
+    translatable("Catalogue", "The test catalogue cannot be used.\n\nFile: %1\n%2.");
 
 }  // namespace
 
@@ -21,23 +23,21 @@ QString faultText(const catalogue::CatalogueFault& fault) {
     const auto& error = fault.error;
     QString what = translated(error.what);
     if (!error.detail.empty()) {
-        what = Catalogue::tr("%1: %2").arg(what, QString::fromStdString(error.detail));
+        what = translated(kWithDetail).arg(what, QString::fromStdString(error.detail));
     }
     const QString file = QString::fromStdString(fault.path);
     if (error.line > 0 && error.column > 0) {
-        return Catalogue::tr(
-                   "The test catalogue cannot be used.\n\nFile: %1\nLine %2, column %3: %4.")
-            .arg(file, QString::number(error.line), QString::number(error.column), what);
+        return translated(kAtColumn).arg(file, QString::number(error.line),
+                                         QString::number(error.column), what);
     }
     if (error.line > 0) {
-        return Catalogue::tr("The test catalogue cannot be used.\n\nFile: %1\nLine %2: %3.")
-            .arg(file, QString::number(error.line), what);
+        return translated(kAtLine).arg(file, QString::number(error.line), what);
     }
     // The sentence stands alone here, so it starts with a capital.
     if (!what.isEmpty()) {
         what[0] = what[0].toUpper();
     }
-    return Catalogue::tr("The test catalogue cannot be used.\n\nFile: %1\n%2.").arg(file, what);
+    return translated(kInFile).arg(file, what);
 }
 
 }  // namespace calquin::text

@@ -60,7 +60,7 @@ QString schoolDigits(QString plain) {
 
 Phrase inSchoolDigits(Phrase phrase) {
     for (std::string& value : phrase.values) {
-        value = schoolDigits(fromUtf8(value)).toStdString();
+        value = schoolDigits(QString::fromUtf8(value)).toStdString();
     }
     return phrase;
 }

@@ -49,9 +49,13 @@ QString translated(const Text& text) {
     return QCoreApplication::translate(text.context, text.english);
 }
 
+QString translated(const Text& text, int count) {
+    return QCoreApplication::translate(text.context, text.english, nullptr, count);
+}
+
 QString translated(const Phrase& phrase) {
     const QString text = translated(phrase.text);
-    const auto value = [&phrase](std::size_t n) { return fromUtf8(phrase.values[n]); };
+    const auto value = [&phrase](std::size_t n) { return QString::fromUtf8(phrase.values[n]); };
     // All values in one call, so that a value holding "%1" of its own is never substituted again.
     switch (phrase.values.size()) {
         case 0:

@@ -20,15 +20,13 @@ void installTranslations(QCoreApplication& app);
 // without a translation comes back in English.
 QString translated(const Text& text);
 QString translated(const Phrase& phrase);
+// A text that names a count, with %n where the count goes and a form for each plural of the
+// language, such as "%n items: ...".
+QString translated(const Text& text, int count);
 
 // A phrase whose values are decimal numbers written with a point, such as the average time. In a
 // translated window the numbers take the decimal separator of the locale's numbers ("3,83"), as
 // pupils there write them; a text shown in English keeps the point of the English window.
 QString translatedWithDecimals(const Phrase& phrase);
-
-// Text that is UTF-8 already, as the core keeps it.
-inline QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace calquin::text

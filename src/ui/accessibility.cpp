@@ -5,14 +5,12 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
-#include <algorithm>
-#include <iterator>
-#include <string_view>
 
+#include "common/phrase.h"
+#include "text/translation.h"
 #include "ui/form1_design.h"
 
 namespace calquin::ui {
@@ -22,38 +20,34 @@ namespace {
 // are: the answer box, the item list, the picture button and the counters.
 struct AccessibleText {
     const char* control;
-    const char* name;         // empty: the control's own text
-    const char* description;  // empty: none
+    Text name;         // empty: the control's own text
+    Text description;  // empty: none
 };
+
+constexpr Text kAnswerBoxHint =
+    translatable("Form1", "Type the answer to the question and press Enter");
 
 constexpr AccessibleText kAccessibleTexts[] = {
-    {"Text1", QT_TRANSLATE_NOOP("Form1", "Answer"),
-     QT_TRANSLATE_NOOP("Form1", "Type the answer to the question and press Enter")},
-    {"lblQst", "", QT_TRANSLATE_NOOP("Form1", "Question")},
-    {"List1", QT_TRANSLATE_NOOP("Form1", "Drill items"),
-     QT_TRANSLATE_NOOP("Form1", "Choosing an item starts a test")},
-    {"Command6", QT_TRANSLATE_NOOP("Form1", "Publisher's web page"),
-     QT_TRANSLATE_NOOP("Form1", "Opens the publisher's web page in the web browser")},
-    {"Image1", QT_TRANSLATE_NOOP("Form1", "Publisher's logo"), ""},
-    {"frmTest", QT_TRANSLATE_NOOP("Form1", "Test"), ""},
-    {"Label7", "", QT_TRANSLATE_NOOP("Form1", "Number of correct answers")},
-    {"Label8", "", QT_TRANSLATE_NOOP("Form1", "Number of wrong answers")},
-    {"Label9", "", QT_TRANSLATE_NOOP("Form1", "Average time per question in seconds")},
+    {"Text1", translatable("Form1", "Answer"), kAnswerBoxHint},
+    {"lblQst", {}, translatable("Form1", "Question")},
+    {"List1", translatable("Form1", "Drill items"),
+     translatable("Form1", "Choosing an item starts a test")},
+    {"Command6", translatable("Form1", "Publisher's web page"),
+     translatable("Form1", "Opens the publisher's web page in the web browser")},
+    {"Image1", translatable("Form1", "Publisher's logo"), {}},
+    {"frmTest", translatable("Form1", "Test"), {}},
+    {"Label7", {}, translatable("Form1", "Number of correct answers")},
+    {"Label8", {}, translatable("Form1", "Number of wrong answers")},
+    {"Label9", {}, translatable("Form1", "Average time per question in seconds")},
 };
-
-const AccessibleText& accessibleText(std::string_view control) {
-    return *std::find_if(std::begin(kAccessibleTexts), std::end(kAccessibleTexts),
-                         [control](const AccessibleText& text) { return text.control == control; });
-}
 
 // Qt before 6.5 reports no change of a widget's description or name in a form a reader can say,
 // so there a notification says each question; later ones report changes, and a notification
 // would make the reader say every question twice.
 constexpr bool kChangesAreSpoken = QT_VERSION >= QT_VERSION_CHECK(6, 5, 0);
 
-// How a widget appears to screen readers where its own kind would mislead them.
-constexpr const char* kReaderRole = "readerRole";
-enum class ReaderRole { Ordinary, SaidByItsControl, Notification };
+// The zero-size widget whose appearing makes readers say the next question.
+constexpr const char* kAnnouncement = "questionAnnouncement";
 
 // A hint label whose text its control gives as its description. Left in view of readers, it
 // would be read a second time as loose text of the frame around it, each time the focus enters.
@@ -70,38 +64,38 @@ public:
     }
 };
 
-QAccessibleInterface* accessibleByReaderRole(const QString& /*className*/, QObject* object) {
+// The two widgets whose own kind would mislead readers, known by their names: the hint beside
+// the back button, which the button says, and the announcement of the next question.
+QAccessibleInterface* accessibleByName(const QString& /*className*/, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) {
         return nullptr;
     }
-    switch (static_cast<ReaderRole>(widget->property(kReaderRole).toInt())) {
-        case ReaderRole::SaidByItsControl:
-            return new SaidByItsControl(widget);
-        case ReaderRole::Notification:
-            return new QAccessibleWidget(widget, QAccessible::Notification);
-        case ReaderRole::Ordinary:
-            break;
+    if (widget->objectName() == QLatin1String(kAnnouncement)) {
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    }
+    if (widget->objectName() == QLatin1String("Label5") && widget->property("index").toInt() == 1) {
+        return new SaidByItsControl(widget);
     }
     return nullptr;
 }
 
-void setReaderRole(QWidget* widget, ReaderRole role) {
-    [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(&accessibleByReaderRole);
-        return true;
-    }();
-    widget->setProperty(kReaderRole, static_cast<int>(role));
-    // Qt keeps the interface it made for the widget's own kind, as it does when a caption is set
-    // while a reader listens; dropped, it is made anew by the factory.
+// Qt keeps an interface made before the widget had its name, as it does when a caption is set
+// while a reader listens; dropped, it is made anew by the factory.
+void dropInterfaceMadeBeforeItsName(QWidget* widget) {
     if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget)) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     }
 }
 
-constexpr const char* kAnnouncement = "questionAnnouncement";
-
 }  // namespace
+
+void installAccessibleKinds() {
+    // The factory installed last is asked first, so this one must come after Qt's own, which the
+    // application installs as it is made; installed again, it moves to the front once more.
+    QAccessible::removeFactory(&accessibleByName);
+    QAccessible::installFactory(&accessibleByName);
+}
 
 void describeForAssistiveTechnology(QWidget* form) {
     for (const auto& text : kAccessibleTexts) {
@@ -109,12 +103,11 @@ void describeForAssistiveTechnology(QWidget* form) {
         if (widget == nullptr) {  // on the test screen, which is made when a test first starts
             continue;
         }
-        if (*text.name) {
-            widget->setAccessibleName(QCoreApplication::translate("Form1", text.name));
+        if (!text.name.empty()) {
+            widget->setAccessibleName(text::translated(text.name));
         }
-        if (*text.description) {
-            widget->setAccessibleDescription(
-                QCoreApplication::translate("Form1", text.description));
+        if (!text.description.empty()) {
+            widget->setAccessibleDescription(text::translated(text.description));
         }
     }
     auto* ans = control<QLabel>(form, "Label3");
@@ -128,11 +121,11 @@ void describeForAssistiveTechnology(QWidget* form) {
     // would read the hint as the frame's own text before every question.
     auto* backHint = control<QLabel>(form, "Label5", 1);
     control<QWidget>(form, "cmdBack")->setAccessibleDescription(backHint->text());
-    setReaderRole(backHint, ReaderRole::SaidByItsControl);
+    dropInterfaceMadeBeforeItsName(backHint);
 }
 
 QString answerBoxHint() {
-    return QCoreApplication::translate("Form1", accessibleText("Text1").description);
+    return text::translated(kAnswerBoxHint);
 }
 
 void describeAnswerBox(QLineEdit* box, const QString& description) {
@@ -163,7 +156,7 @@ void announceQuestion(QLineEdit* box, const QString& spoken) {
         announcement->setGeometry(box->x(), box->y(), 0, 0);
         announcement->setFocusPolicy(Qt::NoFocus);
         announcement->setAttribute(Qt::WA_TransparentForMouseEvents);
-        setReaderRole(announcement, ReaderRole::Notification);
+        dropInterfaceMadeBeforeItsName(announcement);
     }
     announcement->hide();
     announcement->setAccessibleName(spoken);

@@ -10,6 +10,11 @@ class QWidget;
 
 namespace calquin::ui {
 
+// Lets screen readers meet the two widgets that are not what their kind says: the hint beside the
+// back button (said by the button, so silent itself) and the announcement of each next question
+// (a notification). Installed once the application is made, before any widget is.
+void installAccessibleKinds();
+
 // Gives the controls of `form` the names and descriptions a screen reader says for them, where
 // their captions alone would not tell a pupil what they are, and hands the hint beside the back
 // button to the button.

@@ -8,6 +8,7 @@
 #include "common/exit_status.h"
 #include "text/school_writing.h"
 #include "text/translation.h"
+#include "ui/accessibility.h"
 #include "ui/answer_recorder.h"
 #include "ui/form1.h"
 
@@ -27,6 +28,7 @@ bool loadOrReport(Form1& form, Messenger& messenger, std::FILE* errors) {
 int runApplication(int argc, char** argv,
                    const std::optional<std::filesystem::path>& resultsFolder) {
     QApplication app(argc, argv);
+    installAccessibleKinds();
     text::installTranslations(app);
     // Message boxes turn with the window. Set now, as Qt would only once the event loop runs.
     if (text::layoutDirection() == Qt::RightToLeft) {

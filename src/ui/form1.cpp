@@ -179,7 +179,7 @@ void Form1::fillList(auto rows) {
     refilling_ = true;
     c_.List1->clear();
     for (const std::string_view row : rows) {
-        c_.List1->addItem(text::fromUtf8(row));
+        c_.List1->addItem(QString::fromUtf8(row));
     }
     refilling_ = false;
 }
@@ -226,7 +226,7 @@ void Form1::Text1_KeyPress(int keyAscii) {
     recordAnswer(typed, verdict.correct);
     if (verdict.message) {
         messenger_->showMessage(text::translated(text::inSchoolDigits(*verdict.message)),
-                                text::translated(engine::kMessageTitle));
+                                text::translated(kMessageTitle));
     }
     // Read the time only now: seconds kept counting while the message was open.
     setCaption(c_.Label9, text::translatedWithDecimals(
@@ -276,7 +276,7 @@ void Form1::cmdBack_Click() {
 }
 
 void Form1::Command6_Click() {
-    webOpener_->open(QUrl(text::fromUtf8(kPublisherUrl)));
+    webOpener_->open(QUrl(QString::fromUtf8(kPublisherUrl)));
 }
 
 void Form1::NewQuestion() {

@@ -16,7 +16,9 @@
 #include <optional>
 #include <vector>
 
+#include "engine/operators.h"
 #include "text/school_writing.h"
+#include "text/translation.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
@@ -48,46 +50,48 @@ struct ControlRow {
     const char* container;
     int left, top, width, height;
     int tabIndex;
-    const char* text;
+    Text text;
     unsigned style;
 };
+
+using engine::kOperators;
 
 constexpr int kTwipsPerPixel = 15;
 
 // clang-format off
 constexpr ControlRow kDesign[] = {
-    {"Command6",  -1, Kind::PictureButton, "Form1",  1680, 5400, 10095, 1575, 24, "", kPlain},
-    {"Frame4",    -1, Kind::Frame,  "Form1",    120,  240, 4935, 5055,  0, QT_TRANSLATE_NOOP("Form1", "Test Selection Area"), kPlain},
-    {"frmTest",   -1, Kind::Frame,  "Form1",   5160,  240, 6615, 5055,  6, "", kHidden},
-    {"Image1",    -1, Kind::Image,  "Form1",    120, 5400, 1425, 1650, -1, "", kPlain},
-    {"optTTYpe",   3, Kind::Option, "Frame4",  3840,  600,  975,  255,  5, QT_TRANSLATE_NOOP("Form1", "Division"), kPlain},
-    {"List1",     -1, Kind::ListBox, "Frame4",  120, 1320, 4575, 3570,  4, "", kPlain},
-    {"optTTYpe",   0, Kind::Option, "Frame4",   120,  600,  975,  255,  3, QT_TRANSLATE_NOOP("Form1", "Addition"), kSelected},
-    {"optTTYpe",   1, Kind::Option, "Frame4",  1320,  600, 1215,  255,  2, QT_TRANSLATE_NOOP("Form1", "Subtraction"), kPlain},
-    {"optTTYpe",   2, Kind::Option, "Frame4",  2520,  600, 1215,  255,  1, QT_TRANSLATE_NOOP("Form1", "Multiplication"), kPlain},
+    {"Command6",  -1, Kind::PictureButton, "Form1",  1680, 5400, 10095, 1575, 24, {}, kPlain},
+    {"Frame4",    -1, Kind::Frame,  "Form1",    120,  240, 4935, 5055,  0, translatable("Form1", "Test Selection Area"), kPlain},
+    {"frmTest",   -1, Kind::Frame,  "Form1",   5160,  240, 6615, 5055,  6, {}, kHidden},
+    {"Image1",    -1, Kind::Image,  "Form1",    120, 5400, 1425, 1650, -1, {}, kPlain},
+    {"optTTYpe",   3, Kind::Option, "Frame4",  3840,  600,  975,  255,  5, kOperators[3].typeCaption, kPlain},
+    {"List1",     -1, Kind::ListBox, "Frame4",  120, 1320, 4575, 3570,  4, {}, kPlain},
+    {"optTTYpe",   0, Kind::Option, "Frame4",   120,  600,  975,  255,  3, kOperators[0].typeCaption, kSelected},
+    {"optTTYpe",   1, Kind::Option, "Frame4",  1320,  600, 1215,  255,  2, kOperators[1].typeCaption, kPlain},
+    {"optTTYpe",   2, Kind::Option, "Frame4",  2520,  600, 1215,  255,  1, kOperators[2].typeCaption, kPlain},
     {"Label2",     1, Kind::Label,  "Frame4",   120, 1080, 3330,  195, 21,
-     QT_TRANSLATE_NOOP("Form1", "Select details of numbers from list given below :"), kHint | kAutoSize},
+     translatable("Form1", "Select details of numbers from list given below :"), kHint | kAutoSize},
     {"Label2",     0, Kind::Label,  "Frame4",   120,  360, 2445,  195, 20,
-     QT_TRANSLATE_NOOP("Form1", "Click on one of the options below :"), kHint | kAutoSize},
-    {"cmdBack",   -1, Kind::Button, "frmTest", 4560, 4560, 1935,  375, 22, QT_TRANSLATE_NOOP("Form1", "Back to Index"), kPlain},
-    {"Frame1",    -1, Kind::Frame,  "frmTest",  120, 1560, 6375, 1695, 14, QT_TRANSLATE_NOOP("Form1", "Test Area"), kDisabled},
-    {"Text1",     -1, Kind::TextBox, "Frame1",  600,  960, 1935,  375, 15, "", kBold},
-    {"lblQst",    -1, Kind::Label,  "Frame1",   600,  480, 1935,  375, 19, "", kBold | kBorder},
-    {"Label3",    -1, Kind::Label,  "Frame1",   240, 1080,  270,  195, 18, QT_TRANSLATE_NOOP("Form1", "Ans"), kAutoSize},
-    {"Label4",    -1, Kind::Label,  "Frame1",   240,  600,  240,  195, 17, QT_TRANSLATE_NOOP("Form1", "Qst"), kAutoSize},
+     translatable("Form1", "Click on one of the options below :"), kHint | kAutoSize},
+    {"cmdBack",   -1, Kind::Button, "frmTest", 4560, 4560, 1935,  375, 22, translatable("Form1", "Back to Index"), kPlain},
+    {"Frame1",    -1, Kind::Frame,  "frmTest",  120, 1560, 6375, 1695, 14, translatable("Form1", "Test Area"), kDisabled},
+    {"Text1",     -1, Kind::TextBox, "Frame1",  600,  960, 1935,  375, 15, {}, kBold},
+    {"lblQst",    -1, Kind::Label,  "Frame1",   600,  480, 1935,  375, 19, {}, kBold | kBorder},
+    {"Label3",    -1, Kind::Label,  "Frame1",   240, 1080,  270,  195, 18, translatable("Form1", "Ans"), kAutoSize},
+    {"Label4",    -1, Kind::Label,  "Frame1",   240,  600,  240,  195, 17, translatable("Form1", "Qst"), kAutoSize},
     {"Label5",     0, Kind::Label,  "Frame1",  2640,  600, 3675,  195, 16,
-     QT_TRANSLATE_NOOP("Form1", "Type the 'Ans' box and press 'Enter' key to proceed."), kHint | kAutoSize},
-    {"Frame2",    -1, Kind::Frame,  "frmTest",  120, 3480, 6375,  735, 10, QT_TRANSLATE_NOOP("Form1", "Result Area"), kDisabled},
-    {"Label9",    -1, Kind::Label,  "Frame2",  5280,  360,  765,  195, 13, QT_TRANSLATE_NOOP("Form1", "T/Q = ... S"), kCounter | kAutoSize},
-    {"Label8",    -1, Kind::Label,  "Frame2",  2640,  360, 1065,  195, 12, QT_TRANSLATE_NOOP("Form1", "Wrong Ans = 0"), kCounter | kAutoSize},
-    {"Label7",    -1, Kind::Label,  "Frame2",   240,  360, 1095,  195, 11, QT_TRANSLATE_NOOP("Form1", "Correct Ans = 0"), kCounter | kAutoSize},
-    {"Shape1",    -1, Kind::Shape,  "Frame2",   120,  240, 6135,  375, -1, "", kPlain},
-    {"Frame3",    -1, Kind::Frame,  "frmTest",  120,  240, 4215, 1095,  7, QT_TRANSLATE_NOOP("Form1", "Options Area"), kDisabled},
+     translatable("Form1", "Type the 'Ans' box and press 'Enter' key to proceed."), kHint | kAutoSize},
+    {"Frame2",    -1, Kind::Frame,  "frmTest",  120, 3480, 6375,  735, 10, translatable("Form1", "Result Area"), kDisabled},
+    {"Label9",    -1, Kind::Label,  "Frame2",  5280,  360,  765,  195, 13, translatable("Form1", "T/Q = ... S"), kCounter | kAutoSize},
+    {"Label8",    -1, Kind::Label,  "Frame2",  2640,  360, 1065,  195, 12, translatable("Form1", "Wrong Ans = 0"), kCounter | kAutoSize},
+    {"Label7",    -1, Kind::Label,  "Frame2",   240,  360, 1095,  195, 11, translatable("Form1", "Correct Ans = 0"), kCounter | kAutoSize},
+    {"Shape1",    -1, Kind::Shape,  "Frame2",   120,  240, 6135,  375, -1, {}, kPlain},
+    {"Frame3",    -1, Kind::Frame,  "frmTest",  120,  240, 4215, 1095,  7, translatable("Form1", "Options Area"), kDisabled},
     {"Option1",   -1, Kind::Option, "Frame3",   240,  360, 3855,  255,  9,
-     QT_TRANSLATE_NOOP("Form1", "Give result of each question with correct answers"), kSelected},
-    {"Option2",   -1, Kind::Option, "Frame3",   240,  720, 3855,  255,  8, QT_TRANSLATE_NOOP("Form1", "Show only summarized result"), kPlain},
+     translatable("Form1", "Give result of each question with correct answers"), kSelected},
+    {"Option2",   -1, Kind::Option, "Frame3",   240,  720, 3855,  255,  8, translatable("Form1", "Show only summarized result"), kPlain},
     {"Label5",     1, Kind::Label,  "frmTest",  120, 4680, 4335,  195, 23,
-     QT_TRANSLATE_NOOP("Form1", "Click this button to suspend current test and go back to index"), kHint | kAutoSize},
+     translatable("Form1", "Click this button to suspend current test and go back to index"), kHint | kAutoSize},
 };
 // clang-format on
 
@@ -148,7 +152,7 @@ Qt::Alignment startEdge(const QWidget* parent) {
 }
 
 QWidget* makeLabel(const ControlRow& row, QWidget* parent) {
-    auto* label = new QLabel(QCoreApplication::translate("Form1", row.text), parent);
+    auto* label = new QLabel(text::translated(row.text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(startEdge(parent) | Qt::AlignTop);
     label->setProperty("autoSize", (row.style & kAutoSize) != 0);
@@ -167,7 +171,7 @@ QWidget* makeLabel(const ControlRow& row, QWidget* parent) {
 }
 
 QWidget* makeControl(const ControlRow& row, QWidget* parent) {
-    const QString text = QCoreApplication::translate("Form1", row.text);
+    const QString text = text::translated(row.text);
     switch (row.kind) {
         case Kind::Frame:
             return new Frame(text, parent);
@@ -274,7 +278,7 @@ void setCaption(QLabel* label, const QString& text) {
 }
 
 QString windowTitleText() {
-    return QCoreApplication::translate("Form1", kWindowTitle);
+    return text::translated(kWindowTitle);
 }
 
 namespace {

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <array>
 
+#include "common/phrase.h"
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -19,7 +21,9 @@ namespace calquin::ui {
 
 class Shape;
 
-inline constexpr const char* kWindowTitle = QT_TRANSLATE_NOOP("Form1", "'Calquin' Competency Test");
+inline constexpr Text kWindowTitle = translatable("Form1", "'Calquin' Competency Test");
+// The title of the message shown after each answer.
+inline constexpr Text kMessageTitle = translatable("Scoring", "Counting Amounts");
 inline constexpr int kClientWidth = 792;
 inline constexpr int kClientHeight = 474;
 inline constexpr int kTimerIntervalMs = 1000;

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "ui/accessibility.h"
+
 namespace calquin::ui::testing {
 
 QString writeCatalogue(const QByteArray& bytes) {
@@ -28,6 +30,10 @@ QByteArray catalogueOf(int count) {
         bytes += "\"Item " + QByteArray::number(i) + "\",2,1,+\n";
     }
     return bytes;
+}
+
+StartedAsTheProgram::StartedAsTheProgram() {
+    installAccessibleKinds();
 }
 
 }  // namespace calquin::ui::testing

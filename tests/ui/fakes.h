@@ -86,8 +86,15 @@ public:
     std::chrono::nanoseconds at{std::chrono::hours(5)};
 };
 
+// What the program sets up as it starts, before its window is made: readers meet the same
+// widgets in the tests.
+struct StartedAsTheProgram {
+    StartedAsTheProgram();
+};
+
 // A window wired to the doubles above.
 struct TestedForm {
+    StartedAsTheProgram started;
     RecordingMessenger messenger;
     RecordingWebOpener webOpener;
     ManualTicks ticks;

@@ -31,6 +31,12 @@ constexpr Text translatable(const char* context, const char* english) {
     return {context, english};
 }
 
+// Marks an English text that names a count, with %n where the count goes, so that translators
+// give it a form for each plural of their language. Qt's tools read this as QT_TRANSLATE_N_NOOP.
+constexpr Text translatableCount(const char* context, const char* english) {
+    return {context, english};
+}
+
 // A text with values put into it, such as "Wrong! Answer is %1". The values are kept apart from
 // the words so that a translation can place them where its own language wants them.
 struct Phrase {

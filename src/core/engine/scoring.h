@@ -7,13 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "state/test_state.h"
 #include "common/phrase.h"
+#include "state/test_state.h"
 
 namespace calquin::engine {
-
-// Title of the message shown after each answer.
-inline constexpr Text kMessageTitle = translatable("Scoring", "Counting Amounts");
 
 struct Verdict {
     bool correct = false;
