@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -16,9 +17,12 @@ class ScratchFolder : public testing::Test {
 protected:
     void SetUp() override {
         const auto* test = testing::UnitTest::GetInstance();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("calquin-" + std::string(test->current_test_info()->test_suite_name()) + "-" +
-                std::to_string(test->random_seed()) + "-" + test->current_test_info()->name());
+        // A parameterized test's names hold slashes; the folder must be one level all the same.
+        std::string name = "calquin-" + std::string(test->current_test_info()->test_suite_name()) +
+                           "-" + std::to_string(test->random_seed()) + "-" +
+                           test->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        dir_ = std::filesystem::temp_directory_path() / name;
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
     }

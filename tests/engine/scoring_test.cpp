@@ -12,11 +12,11 @@
 namespace calquin::engine {
 namespace {
 
-// The phrase as the English window shows it: its words with its one value, if any, in place.
-std::string shown(const Phrase& phrase) {
+// A phrase as the core hands it up, English words and values apart: "Wrong! Answer is %1 | 42".
+std::string said(const Phrase& phrase) {
     std::string text = phrase.text.english;
-    if (!phrase.values.empty()) {
-        text.replace(text.find("%1"), 2, phrase.values.front());
+    for (const std::string& value : phrase.values) {
+        text += " | " + value;
     }
     return text;
 }
@@ -28,14 +28,14 @@ TEST(JudgeAnswer, CountsCaptionsAndWordsEachAnswer) {
         bool summaryOnly;
         const char* counterCaption;
         std::optional<std::string> message;
-    } rows[] = {{"42", 42, false, "Correct Ans = 3", "Correct!"},
-                {"41", 42, false, "Wrong Ans = 6", "Wrong! Answer is 42"},
-                {"42", 42, true, "Correct Ans = 3", std::nullopt},
-                {"7", 42, true, "Wrong Ans = 6", std::nullopt},
-                {" 4 2.0", 42, false, "Correct Ans = 3", "Correct!"},
-                {"42.5", 42, false, "Wrong Ans = 6", "Wrong! Answer is 42"},
-                {"", 0, false, "Correct Ans = 3", "Correct!"},  // an empty box reads as 0
-                {"2147483646.999", 2147483647, true, "Wrong Ans = 6", std::nullopt}};
+    } rows[] = {{"42", 42, false, "Correct Ans = %1 | 3", "Correct!"},
+                {"41", 42, false, "Wrong Ans = %1 | 6", "Wrong! Answer is %1 | 42"},
+                {"42", 42, true, "Correct Ans = %1 | 3", std::nullopt},
+                {"7", 42, true, "Wrong Ans = %1 | 6", std::nullopt},
+                {" 4 2.0", 42, false, "Correct Ans = %1 | 3", "Correct!"},
+                {"42.5", 42, false, "Wrong Ans = %1 | 6", "Wrong! Answer is %1 | 42"},
+                {"", 0, false, "Correct Ans = %1 | 3", "Correct!"},  // an empty box reads as 0
+                {"2147483646.999", 2147483647, true, "Wrong Ans = %1 | 6", std::nullopt}};
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string("typed '") + row.typed + "', answer " +
                      std::to_string(row.answer));
@@ -46,8 +46,8 @@ TEST(JudgeAnswer, CountsCaptionsAndWordsEachAnswer) {
         state.wrongCount = 5;
         const Verdict verdict = judgeAnswer(state, row.typed);
         EXPECT_EQ(verdict.correct, std::string(row.counterCaption).starts_with("Correct"));
-        EXPECT_EQ(shown(verdict.counterCaption), row.counterCaption);
-        EXPECT_EQ(verdict.message ? std::optional(shown(*verdict.message)) : std::nullopt,
+        EXPECT_EQ(said(verdict.counterCaption), row.counterCaption);
+        EXPECT_EQ(verdict.message ? std::optional(said(*verdict.message)) : std::nullopt,
                   row.message);
         EXPECT_EQ(state.correctCount + state.wrongCount, 8);
     }
@@ -57,18 +57,18 @@ TEST(AverageTimeCaption, DividesTheTimeByTheAnswers) {
     const struct {
         std::int64_t seconds, correct, wrong;
         const char* caption;
-    } rows[] = {{7, 1, 1, "T/Q 3.5 S"},
-                {10, 2, 1, "T/Q 3.33 S"},
-                {1, 5, 3, "T/Q .13 S"},
-                {0, 1, 0, "T/Q . S"},
-                {35, 0, 0, "T/Q . S"}};
+    } rows[] = {{7, 1, 1, "T/Q %1 S | 3.5"},
+                {10, 2, 1, "T/Q %1 S | 3.33"},
+                {1, 5, 3, "T/Q %1 S | .13"},
+                {0, 1, 0, "T/Q %1 S | ."},
+                {35, 0, 0, "T/Q %1 S | ."}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.caption);
         TestState state;
         state.elapsedSec = row.seconds;
         state.correctCount = row.correct;
         state.wrongCount = row.wrong;
-        EXPECT_EQ(shown(averageTimeCaption(state)), row.caption);
+        EXPECT_EQ(said(averageTimeCaption(state)), row.caption);
     }
 }
 
@@ -78,15 +78,16 @@ TEST(Scoring, CountsPastSixteenBitsAndResets) {
     for (int i = 0; i < 40000; ++i) {
         judgeAnswer(state, i % 2 == 0 ? "5" : "6");
     }
-    EXPECT_EQ(shown(judgeAnswer(state, "6").counterCaption), "Wrong Ans = 20001");
+    EXPECT_EQ(said(judgeAnswer(state, "6").counterCaption), "Wrong Ans = %1 | 20001");
     for (int second = 0; second < 10 * 3600; ++second) {
         tick(state);
     }
-    EXPECT_EQ(shown(averageTimeCaption(state)), "T/Q .9 S");
+    EXPECT_EQ(said(averageTimeCaption(state)), "T/Q %1 S | .9");
 
     state.correctCount = state.elapsedSec = INT64_MAX;  // only a damaged state gets here
     tick(state);
-    EXPECT_EQ(shown(judgeAnswer(state, "5").counterCaption), "Correct Ans = 9223372036854775807");
+    EXPECT_EQ(said(judgeAnswer(state, "5").counterCaption),
+              "Correct Ans = %1 | 9223372036854775807");
 
     resetCounters(state);
     EXPECT_EQ(state.elapsedSec + state.correctCount + state.wrongCount, 0);

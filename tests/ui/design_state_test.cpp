@@ -37,8 +37,8 @@ private slots:
     void fontsColoursAndPictures();
     void counterLabelsLieInFrontOfTheBar();
     void optionGroupsAreIndependent();
-    void tabVisitsTheSelectionScreenInDesignOrder_data();
-    void tabVisitsTheSelectionScreenInDesignOrder();
+    void tabVisitsEachScreenInDesignOrder_data();
+    void tabVisitsEachScreenInDesignOrder();
     void timerIsOffWithAOneSecondInterval();
     void testScreenIsMadeWhenTheFirstTestStarts();
 };
@@ -49,42 +49,41 @@ void DesignState::controlIsWhereTheDesignPutsIt_data() {
     QTest::addColumn<QString>("container");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("shown");    // visible on the selection screen
-    QTest::addColumn<bool>("enabled");  // its own setting, as the handlers see it
+    QTest::addColumn<bool>("testScreen");  // seen once the first test has started
 
     const auto row = [](const char* name, int index, const char* container, QRect geometry,
-                        const char* text, bool shown, bool enabled) {
+                        const char* text, bool testScreen) {
         QTest::addRow("%s(%d)", name, index) << QString(name) << index << QString(container)
-                                             << geometry << QString(text) << shown << enabled;
+                                             << geometry << QString(text) << testScreen;
     };
     // clang-format off
-    row("Command6", -1, "Form1", twips(1680, 5400, 10095, 1575), "", true, true);
-    row("Frame4", -1, "Form1", twips(120, 240, 4935, 5055), "Test Selection Area", true, true);
-    row("frmTest", -1, "Form1", twips(5160, 240, 6615, 5055), "", false, true);
-    row("Image1", -1, "Form1", twips(120, 5400, 1425, 1650), "", true, true);
-    row("optTTYpe", 3, "Frame4", twips(3840, 600, 975, 255), "Division", true, true);
-    row("List1", -1, "Frame4", twips(120, 1320, 4575, 3570), "", true, true);
-    row("optTTYpe", 0, "Frame4", twips(120, 600, 975, 255), "Addition", true, true);
-    row("optTTYpe", 1, "Frame4", twips(1320, 600, 1215, 255), "Subtraction", true, true);
-    row("optTTYpe", 2, "Frame4", twips(2520, 600, 1215, 255), "Multiplication", true, true);
-    row("Label2", 1, "Frame4", twips(120, 1080, 3330, 195), "Select details of numbers from list given below :", true, true);
-    row("Label2", 0, "Frame4", twips(120, 360, 2445, 195), "Click on one of the options below :", true, true);
-    row("cmdBack", -1, "frmTest", twips(4560, 4560, 1935, 375), "Back to Index", false, true);
-    row("Frame1", -1, "frmTest", twips(120, 1560, 6375, 1695), "Test Area", false, false);
-    row("Text1", -1, "Frame1", twips(600, 960, 1935, 375), "", false, true);
-    row("lblQst", -1, "Frame1", twips(600, 480, 1935, 375), "", false, true);
-    row("Label3", -1, "Frame1", twips(240, 1080, 270, 195), "Ans", false, true);
-    row("Label4", -1, "Frame1", twips(240, 600, 240, 195), "Qst", false, true);
-    row("Label5", 0, "Frame1", twips(2640, 600, 3675, 195), "Type the 'Ans' box and press 'Enter' key to proceed.", false, true);
-    row("Frame2", -1, "frmTest", twips(120, 3480, 6375, 735), "Result Area", false, false);
-    row("Label9", -1, "Frame2", twips(5280, 360, 765, 195), "T/Q = ... S", false, true);
-    row("Label8", -1, "Frame2", twips(2640, 360, 1065, 195), "Wrong Ans = 0", false, true);
-    row("Label7", -1, "Frame2", twips(240, 360, 1095, 195), "Correct Ans = 0", false, true);
-    row("Shape1", -1, "Frame2", twips(120, 240, 6135, 375), "", false, true);
-    row("Frame3", -1, "frmTest", twips(120, 240, 4215, 1095), "Options Area", false, false);
-    row("Option1", -1, "Frame3", twips(240, 360, 3855, 255), "Give result of each question with correct answers", false, true);
-    row("Option2", -1, "Frame3", twips(240, 720, 3855, 255), "Show only summarized result", false, true);
-    row("Label5", 1, "frmTest", twips(120, 4680, 4335, 195), "Click this button to suspend current test and go back to index", false, true);
+    row("Command6", -1, "Form1", twips(1680, 5400, 10095, 1575), "", false);
+    row("Frame4", -1, "Form1", twips(120, 240, 4935, 5055), "Test Selection Area", false);
+    row("frmTest", -1, "Form1", twips(5160, 240, 6615, 5055), "", true);
+    row("Image1", -1, "Form1", twips(120, 5400, 1425, 1650), "", false);
+    row("optTTYpe", 3, "Frame4", twips(3840, 600, 975, 255), "Division", false);
+    row("List1", -1, "Frame4", twips(120, 1320, 4575, 3570), "", false);
+    row("optTTYpe", 0, "Frame4", twips(120, 600, 975, 255), "Addition", false);
+    row("optTTYpe", 1, "Frame4", twips(1320, 600, 1215, 255), "Subtraction", false);
+    row("optTTYpe", 2, "Frame4", twips(2520, 600, 1215, 255), "Multiplication", false);
+    row("Label2", 1, "Frame4", twips(120, 1080, 3330, 195), "Select details of numbers from list given below :", false);
+    row("Label2", 0, "Frame4", twips(120, 360, 2445, 195), "Click on one of the options below :", false);
+    row("cmdBack", -1, "frmTest", twips(4560, 4560, 1935, 375), "Back to Index", true);
+    row("Frame1", -1, "frmTest", twips(120, 1560, 6375, 1695), "Test Area", true);
+    row("Text1", -1, "Frame1", twips(600, 960, 1935, 375), "", true);
+    row("lblQst", -1, "Frame1", twips(600, 480, 1935, 375), "35 + 1", true);
+    row("Label3", -1, "Frame1", twips(240, 1080, 270, 195), "Ans", true);
+    row("Label4", -1, "Frame1", twips(240, 600, 240, 195), "Qst", true);
+    row("Label5", 0, "Frame1", twips(2640, 600, 3675, 195), "Type the 'Ans' box and press 'Enter' key to proceed.", true);
+    row("Frame2", -1, "frmTest", twips(120, 3480, 6375, 735), "Result Area", true);
+    row("Label9", -1, "Frame2", twips(5280, 360, 765, 195), "T/Q = ... S", true);
+    row("Label8", -1, "Frame2", twips(2640, 360, 1065, 195), "Wrong Ans = 0", true);
+    row("Label7", -1, "Frame2", twips(240, 360, 1095, 195), "Correct Ans = 0", true);
+    row("Shape1", -1, "Frame2", twips(120, 240, 6135, 375), "", true);
+    row("Frame3", -1, "frmTest", twips(120, 240, 4215, 1095), "Options Area", true);
+    row("Option1", -1, "Frame3", twips(240, 360, 3855, 255), "Give result of each question with correct answers", true);
+    row("Option2", -1, "Frame3", twips(240, 720, 3855, 255), "Show only summarized result", true);
+    row("Label5", 1, "frmTest", twips(120, 4680, 4335, 195), "Click this button to suspend current test and go back to index", true);
     // clang-format on
 }
 
@@ -94,16 +93,17 @@ void DesignState::controlIsWhereTheDesignPutsIt() {
     QFETCH(QString, container);
     QFETCH(QRect, geometry);
     QFETCH(QString, text);
-    QFETCH(bool, shown);
-    QFETCH(bool, enabled);
+    QFETCH(bool, testScreen);
 
     TestedForm tested;
     tested.form.show();
+    if (testScreen) {
+        tested.startTest();
+    }
     QWidget* control = tested.control(name.toLatin1().constData(), index);
-    QVERIFY(control);
     QCOMPARE(control->parentWidget()->objectName(), container);
-    QCOMPARE(control->isVisible(), shown);
-    QCOMPARE(control->isEnabledTo(control->parentWidget()), enabled);
+    QVERIFY(control->isVisible());
+    QVERIFY(control->isEnabled());
 
     QString shownText;
     if (auto* label = qobject_cast<QLabel*>(control)) {
@@ -128,6 +128,7 @@ void DesignState::controlIsWhereTheDesignPutsIt() {
 
 void DesignState::labelsThatSizeThemselvesGrowToTheRight() {
     TestedForm tested;
+    tested.startTest();
     auto* label = tested.control<QLabel>("Label7");
     const QRect before = label->geometry();
     setCaption(label, "Correct Ans = 100");
@@ -157,6 +158,7 @@ void DesignState::windowOpensAtTheScreenCornerWithItsTitleAndSize() {
 
 void DesignState::fontsColoursAndPictures() {
     TestedForm tested;
+    tested.startTest();
     const QFont regular = tested.control("Label3")->font();
     // The look depends on the metric look-alike that the set-up installs.
     QCOMPARE(QFontInfo(regular).family(), QString("Liberation Sans"));
@@ -202,7 +204,7 @@ void DesignState::fontsColoursAndPictures() {
 
 void DesignState::counterLabelsLieInFrontOfTheBar() {
     TestedForm tested;
-    tested.form.show();
+    tested.startTest();
     auto* frame = tested.control("Frame2");
     const auto children = frame->children();  // back to front
     const auto at = [&](const char* name) { return children.indexOf(tested.control(name)); };
@@ -218,35 +220,54 @@ void DesignState::counterLabelsLieInFrontOfTheBar() {
 void DesignState::optionGroupsAreIndependent() {
     TestedForm tested;
     tested.form.show();
+    tested.startTest();
     QVERIFY(tested.control<QRadioButton>("optTTYpe", 0)->isChecked());
     QVERIFY(tested.control<QRadioButton>("Option1")->isChecked());
 
-    QTest::mouseClick(tested.control("optTTYpe", 3), Qt::LeftButton);
-    QVERIFY(tested.control<QRadioButton>("optTTYpe", 3)->isChecked());
-    QVERIFY(!tested.control<QRadioButton>("optTTYpe", 0)->isChecked());
-    QVERIFY(tested.control<QRadioButton>("Option1")->isChecked());
-
-    tested.control<QRadioButton>("Option2")->setChecked(true);
-    QVERIFY(tested.control<QRadioButton>("optTTYpe", 3)->isChecked());
+    QTest::mouseClick(tested.control("Option2"), Qt::LeftButton);
     QVERIFY(!tested.control<QRadioButton>("Option1")->isChecked());
+    QVERIFY(tested.control<QRadioButton>("optTTYpe", 0)->isChecked());
+
+    QTest::mouseClick(tested.control("cmdBack"), Qt::LeftButton);
+    QTest::mouseClick(tested.control("optTTYpe", 3), Qt::LeftButton);
+    QVERIFY(!tested.control<QRadioButton>("optTTYpe", 0)->isChecked());
+    QVERIFY(tested.control<QRadioButton>("Option2")->isChecked());
 }
 
-void DesignState::tabVisitsTheSelectionScreenInDesignOrder_data() {
-    QTest::addColumn<int>("chosenType");
+// The one place the tab order is checked: each screen, the test screen as the first test makes
+// it, from the focus a pupil finds there.
+void DesignState::tabVisitsEachScreenInDesignOrder_data() {
+    QTest::addColumn<int>("chosenType");  // -1: a test started
+    QTest::addColumn<bool>("summaryOnly");
     QTest::addColumn<QStringList>("visits");
-    QTest::addRow("at start") << 0 << QStringList{"optTTYpe(0)", "List1", "Command6"};
-    QTest::addRow("division chosen") << 3 << QStringList{"List1", "optTTYpe(3)", "Command6"};
+    QTest::addRow("selection at start")
+        << 0 << false << QStringList{"optTTYpe(0)", "List1", "Command6"};
+    QTest::addRow("selection, division chosen")
+        << 3 << false << QStringList{"List1", "optTTYpe(3)", "Command6"};
+    QTest::addRow("test with messages")
+        << -1 << false << QStringList{"cmdBack", "Command6", "Option1", "Text1"};
+    QTest::addRow("test, summary only")
+        << -1 << true << QStringList{"cmdBack", "Command6", "Option2", "Text1"};
 }
 
-void DesignState::tabVisitsTheSelectionScreenInDesignOrder() {
+void DesignState::tabVisitsEachScreenInDesignOrder() {
     QFETCH(int, chosenType);
+    QFETCH(bool, summaryOnly);
     QFETCH(QStringList, visits);
 
     TestedForm tested;
     tested.form.show();
     QVERIFY(QTest::qWaitForWindowActive(&tested.form));
-    QTest::mouseClick(tested.control("optTTYpe", chosenType), Qt::LeftButton);
-    tested.control("Command6")->setFocus();
+    if (chosenType < 0) {
+        tested.startTest();
+        if (summaryOnly) {
+            QTest::mouseClick(tested.control("Option2"), Qt::LeftButton);
+        }
+        QCOMPARE(QApplication::focusWidget(), tested.control("Text1"));
+    } else {
+        QTest::mouseClick(tested.control("optTTYpe", chosenType), Qt::LeftButton);
+        tested.control("Command6")->setFocus();
+    }
 
     QStringList seen;
     for (int i = 0; i < visits.size(); ++i) {
@@ -266,8 +287,7 @@ void DesignState::timerIsOffWithAOneSecondInterval() {
     QVERIFY(form.findChild<QObject*>("Timer1"));
 }
 
-// A pupil who never starts a test never pays for the test screen; the first test makes it, as
-// designed and in its place in the tab cycle.
+// A pupil who never starts a test never pays for the test screen; the first test makes it.
 void DesignState::testScreenIsMadeWhenTheFirstTestStarts() {
     TestedForm tested;
     QVERIFY(!tested.form.Form_Load(writeCatalogue(catalogueOf(10)).toStdString()));
@@ -275,18 +295,8 @@ void DesignState::testScreenIsMadeWhenTheFirstTestStarts() {
     QVERIFY(QTest::qWaitForWindowActive(&tested.form));
     QCOMPARE(tested.form.findChild<QWidget*>("frmTest"), nullptr);
     QCOMPARE(tested.form.findChild<QWidget*>("Text1"), nullptr);
-
-    tested.form.findChild<QListWidget*>("List1")->setCurrentRow(0);
-    auto* test = tested.form.findChild<QWidget*>("frmTest");
-    QVERIFY(test && test->isVisible());
-    QCOMPARE(test->geometry(), QRect(344, 16, 441, 337));
-    QCOMPARE(QApplication::focusWidget(), tested.form.findChild<QWidget*>("Text1"));
-    QStringList seen;
-    for (int i = 0; i < 4; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        seen << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(seen, (QStringList{"cmdBack", "Command6", "Option1", "Text1"}));
+    tested.startTest();
+    QVERIFY(tested.control("frmTest")->isVisible());
 }
 
 QTEST_MAIN(DesignState)

@@ -5,12 +5,23 @@
 
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <memory>
 
 #include "ui/accessibility.h"
 
 namespace calquin::ui::testing {
+
+void TestedForm::startTest() {
+    auto* list = control<QListWidget>("List1");
+    if (list->count() == 0) {
+        if (auto error = form.Form_Load(writeCatalogue(catalogueOf(10)).toStdString())) {
+            qFatal("%s", error->c_str());
+        }
+    }
+    list->setCurrentRow(0);
+}
 
 QString writeCatalogue(const QByteArray& bytes) {
     // Kept for the life of the test program; each call gets its own folder.

@@ -101,13 +101,22 @@ struct TestedForm {
     SeededRandom random;
     Form1 form{Form1Seams{&messenger, &webOpener, &ticks, &random}};
 
-    // The control called `name`; for a member of a control array, the one with that index. The
-    // test screen is made for it if a test has not made it yet.
+    // The control called `name`; for a member of a control array, the one with that index. It
+    // makes nothing: the test screen's controls are there once a test has started, as a pupil
+    // meets them.
     template <typename T = QWidget>
     T* control(const char* name, int index = -1) {
-        form.ensureTestScreen();
-        return calquin::ui::control<T>(&form, name, index);
+        T* found = calquin::ui::control<T>(&form, name, index);
+        if (found == nullptr) {
+            qFatal("no control %s(%d) yet: the test screen is made when the first test starts",
+                   name, index);
+        }
+        return found;
     }
+
+    // Starts a test on the first item, as a pupil does by choosing it, after loading a catalogue
+    // of ten if none is loaded; the first test makes the test screen.
+    void startTest();
 };
 
 // Writes a catalogue into a fresh temporary folder and returns the file's path.

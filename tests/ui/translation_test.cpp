@@ -217,6 +217,7 @@ void Translation::everyCaptionFits() {
     const auto translator = installed(language);
     QVERIFY(translator);
     TestedForm tested;
+    tested.form.ensureTestScreen();
     QStringList faults;
     // The counters as a long test leaves them, not only as they start, worded by the engine
     // itself: 9999 of each, and the widest average there is, 88.88 s.
