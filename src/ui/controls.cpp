@@ -3,11 +3,52 @@
 
 #include "ui/controls.h"
 
+#include <QGlyphRun>
+#include <QLabel>
 #include <QPainter>
+#include <QRawFont>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QTextLayout>
+#include <cmath>
 
 namespace calquin::ui {
+
+Ink inkOf(const QFont& font, const QString& text) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QRectF box;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            const QRectF glyph = run.rawFont().boundingRect(glyphs[i]);
+            if (!glyph.isEmpty()) {
+                box |= glyph.translated(positions[i]);
+            }
+        }
+    }
+    return {box.top(), box.bottom(), line.isValid() ? line.height() : 0};
+}
+
+void growToInk(QLabel* label) {
+    if (label->text().isEmpty()) {
+        return;
+    }
+    const Ink ink = inkOf(label->font(), label->text());
+    // Half a pixel of antialiasing past an edge reads as whole.
+    const int above = ink.top < -0.5 ? static_cast<int>(std::ceil(-ink.top)) : 0;
+    if (above > label->contentsMargins().top()) {
+        label->setContentsMargins(0, above, 0, 0);
+    }
+    const int needed =
+        label->contentsMargins().top() + static_cast<int>(std::ceil(ink.bottom - 0.5));
+    if (needed > label->height()) {
+        label->resize(label->width(), needed);
+    }
+}
 
 Shape::Shape(QColor fill, QColor border, QWidget* parent)
     : QWidget(parent), fill_(fill), border_(border) {
@@ -22,19 +63,31 @@ void Shape::paintEvent(QPaintEvent*) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
+QRect Frame::captionRect() const {
+    const QFontMetrics metrics(font());
+    int height = metrics.height();
+    // Centred in the face's line, the ink starts where the caption's own line is set in by half
+    // the difference; letters taller than the face (Arabic's, from its own face) would start
+    // above the frame, so the caption takes its own line's height instead.
+    const Ink ink = inkOf(font(), title());
+    if ((height - ink.lineHeight) / 2 + ink.top < 0) {
+        height = static_cast<int>(std::ceil(ink.lineHeight));
+    }
+    // Set in from the corner the text starts at: the right one in a right-to-left window.
+    return QStyle::visualRect(layoutDirection(), rect(),
+                              QRect(7, 0, metrics.horizontalAdvance(title()) + 4, height));
+}
+
 void Frame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QFontMetrics metrics(font());
-    const int lineY = metrics.height() / 2;
+    const QRect caption =
+        title().isEmpty() ? QRect(0, 0, 0, QFontMetrics(font()).height()) : captionRect();
+    const int lineY = caption.height() / 2;
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(QRect(0, lineY, width() - 1, height() - lineY - 1));
     if (title().isEmpty()) {
         return;
     }
-    // Set in from the corner the text starts at: the right one in a right-to-left window.
-    const QRect caption =
-        QStyle::visualRect(layoutDirection(), rect(),
-                           QRect(7, 0, metrics.horizontalAdvance(title()) + 4, metrics.height()));
     painter.fillRect(caption, palette().color(QPalette::Window));
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
