@@ -8,10 +8,11 @@
 #include <variant>
 
 #include "catalogue/catalogue_file.h"
+#include "common/exit_status.h"
 #include "engine/catalogue_check.h"
 #include "text/captions.h"
-#include "common/exit_status.h"
 #include "text/fault_text.h"
+#include "text/school_writing.h"
 #include "text/translation.h"
 
 namespace calquin::cli {
@@ -58,26 +59,27 @@ void describeRow(QStringList& lines, const engine::RowCheck& row, int rowNumber,
         lines
             << indent +
                    (row.line > 0
-                        ? CatalogueCheck::tr("Row %1, line %2: empty.").arg(rowNumber).arg(row.line)
-                        : CatalogueCheck::tr("Row %1: empty.").arg(rowNumber));
+                        ? CatalogueCheck::tr("Row %1, line %2: empty.")
+                              .arg(text::schoolNumber(rowNumber), text::schoolNumber(row.line))
+                        : CatalogueCheck::tr("Row %1: empty.").arg(text::schoolNumber(rowNumber)));
         return;
     }
-    const QString item = fromUtf8(row.itemText);
+    const QString item = text::ownDirectionName(fromUtf8(row.itemText));
     if (row.refusal) {
         lines << indent + CatalogueCheck::tr("Row %1, line %2: \"%3\". %4")
-                              .arg(QString::number(rowNumber), QString::number(row.line), item,
-                                   text::translated(*row.refusal));
+                              .arg(text::schoolNumber(rowNumber), text::schoolNumber(row.line),
+                                   item, text::translated(*row.refusal));
     } else {
         lines << indent + CatalogueCheck::tr(
                               "Row %1, line %2: \"%3\". It can be started, for example %4.")
-                              .arg(QString::number(rowNumber), QString::number(row.line), item,
-                                   text::questionCaption(row.example));
+                              .arg(text::schoolNumber(rowNumber), text::schoolNumber(row.line),
+                                   item, text::questionCaption(row.example));
     }
     if (row.semicolons) {
         lines << hintIndent + CatalogueCheck::tr(
                                   "Hint: line %1 seems to separate its fields with semicolons, "
                                   "but fields are separated by commas.")
-                                  .arg(row.line);
+                                  .arg(text::schoolNumber(row.line));
     }
     if (row.operatorType) {
         lines << hintIndent + otherTypeNote(*row.operatorType, typeCaption);
@@ -93,9 +95,10 @@ QString summary(const engine::CatalogueCheck& check) {
         return cannot == 0 ? CatalogueCheck::tr("1 item: it can be started.")
                            : CatalogueCheck::tr("1 item: it cannot be started.");
     }
-    return CatalogueCheck::tr("%n items: %1 can be started, %2 cannot.", nullptr, check.items)
-        .arg(check.startable)
-        .arg(cannot);
+    // The count comes in ASCII digits from the translation's %n; the school writes its own.
+    return text::schoolDigits(
+        CatalogueCheck::tr("%n items: %1 can be started, %2 cannot.", nullptr, check.items)
+            .arg(text::schoolNumber(check.startable), text::schoolNumber(cannot)));
 }
 
 }  // namespace
@@ -109,7 +112,8 @@ CheckOutcome checkCatalogueFile(const std::string& path, engine::RandomSource& r
     const auto check = engine::checkCatalogue(records, random);
 
     QStringList lines;
-    lines << CatalogueCheck::tr("Catalogue: %1").arg(fromUtf8(catalogue::absolutePath(path)));
+    lines << CatalogueCheck::tr("Catalogue: %1")
+                 .arg(text::leftToRightName(fromUtf8(catalogue::absolutePath(path))));
     if (!records.empty() && records.front().separator == catalogue::Separator::Semicolon) {
         lines << CatalogueCheck::tr(
             "The fields are separated by semicolons, as spreadsheets save them, and were read that "
@@ -126,8 +130,8 @@ CheckOutcome checkCatalogueFile(const std::string& path, engine::RandomSource& r
                             caption);
             } else {
                 lines << QStringLiteral("  ") + CatalogueCheck::tr("Rows %1–%2: empty.")
-                                                    .arg(reported.first + 1)
-                                                    .arg(reported.last + 1);
+                                                    .arg(text::schoolNumber(reported.first + 1),
+                                                         text::schoolNumber(reported.last + 1));
             }
         }
     }
@@ -137,8 +141,9 @@ CheckOutcome checkCatalogueFile(const std::string& path, engine::RandomSource& r
             lines << QStringLiteral("  ") +
                          CatalogueCheck::tr(
                              "Record %1, line %2: \"%3\" is stored but never shown in the list.")
-                             .arg(QString::number(record.record + 1), QString::number(record.line),
-                                  fromUtf8(record.itemText));
+                             .arg(text::schoolNumber(record.record + 1),
+                                  text::schoolNumber(record.line),
+                                  text::ownDirectionName(fromUtf8(record.itemText)));
         }
     }
     lines << QString() << summary(check);

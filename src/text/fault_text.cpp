@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include "text/school_writing.h"
 #include "text/translation.h"
 
 namespace calquin::text {
@@ -23,15 +24,15 @@ QString faultText(const catalogue::CatalogueFault& fault) {
     if (!error.detail.empty()) {
         what = Catalogue::tr("%1: %2").arg(what, QString::fromStdString(error.detail));
     }
-    const QString file = QString::fromStdString(fault.path);
+    const QString file = leftToRightName(QString::fromStdString(fault.path));
     if (error.line > 0 && error.column > 0) {
         return Catalogue::tr(
                    "The test catalogue cannot be used.\n\nFile: %1\nLine %2, column %3: %4.")
-            .arg(file, QString::number(error.line), QString::number(error.column), what);
+            .arg(file, schoolNumber(error.line), schoolNumber(error.column), what);
     }
     if (error.line > 0) {
         return Catalogue::tr("The test catalogue cannot be used.\n\nFile: %1\nLine %2: %3.")
-            .arg(file, QString::number(error.line), what);
+            .arg(file, schoolNumber(error.line), what);
     }
     // The sentence stands alone here, so it starts with a capital.
     if (!what.isEmpty()) {
