@@ -63,19 +63,22 @@ void Shape::paintEvent(QPaintEvent*) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
+int Frame::captionDrop() const {
+    // Centred in the face's line, the caption's own line is set in by half the difference. Letters
+    // taller than the face (Arabic's, from its own face, or a capital with an accent) would then
+    // start in the frame's first row or above it, where a pixel of rounding cuts them: the caption
+    // moves down until its ink starts in the second row.
+    const Ink ink = inkOf(font(), title());
+    const qreal inkTop = (QFontMetrics(font()).height() - ink.lineHeight) / 2 + ink.top;
+    return inkTop < 1 ? static_cast<int>(std::ceil(1 - inkTop)) : 0;
+}
+
 QRect Frame::captionRect() const {
     const QFontMetrics metrics(font());
-    int height = metrics.height();
-    // Centred in the face's line, the ink starts where the caption's own line is set in by half
-    // the difference; letters taller than the face (Arabic's, from its own face) would start
-    // above the frame, so the caption takes its own line's height instead.
-    const Ink ink = inkOf(font(), title());
-    if ((height - ink.lineHeight) / 2 + ink.top < 0) {
-        height = static_cast<int>(std::ceil(ink.lineHeight));
-    }
     // Set in from the corner the text starts at: the right one in a right-to-left window.
-    return QStyle::visualRect(layoutDirection(), rect(),
-                              QRect(7, 0, metrics.horizontalAdvance(title()) + 4, height));
+    return QStyle::visualRect(
+        layoutDirection(), rect(),
+        QRect(7, 0, metrics.horizontalAdvance(title()) + 4, metrics.height() + captionDrop()));
 }
 
 void Frame::paintEvent(QPaintEvent*) {
@@ -91,7 +94,7 @@ void Frame::paintEvent(QPaintEvent*) {
     painter.fillRect(caption, palette().color(QPalette::Window));
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(caption, Qt::AlignCenter, title());
+    painter.drawText(caption.adjusted(0, captionDrop(), 0, 0), Qt::AlignCenter, title());
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {

@@ -54,12 +54,15 @@ class Frame final : public QGroupBox {
 public:
     using QGroupBox::QGroupBox;
 
-    // Where the caption is drawn, centred: as high as the face's line, or as the caption's own
-    // line where its letters would otherwise be cut at the frame's top.
+    // The band the caption is drawn in, centred: as high as the face's line, and deeper by as
+    // much as the caption moves down to keep its letters inside the frame.
     QRect captionRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    int captionDrop() const;
 };
 
 // A button whose face is a picture, centred on the button's own face colour.
