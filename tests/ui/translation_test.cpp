@@ -125,17 +125,12 @@ QString overlapOf(QLabel* label) {
     return {};
 }
 
-// Whether `image` holds ink, anything far from its background, in rows `from` to `to`. The three
-// pixels at each edge are left out: a button draws its bevel there.
-bool inkInRows(const QImage& image, QRgb background, int from, int to) {
-    const auto far = [background](QRgb pixel) {
-        return std::abs(qRed(pixel) - qRed(background)) > 48 ||
-               std::abs(qGreen(pixel) - qGreen(background)) > 48 ||
-               std::abs(qBlue(pixel) - qBlue(background)) > 48;
-    };
-    for (int y = std::max(from, 3); y < std::min(to, image.height() - 3); ++y) {
-        for (int x = 3; x < image.width() - 3; ++x) {
-            if (far(image.pixel(x, y))) {
+// Whether `withText` and `without` differ, which is where the text put ink, anywhere in rows
+// `from` to `to`.
+bool inkInRows(const QImage& withText, const QImage& without, int from, int to) {
+    for (int y = std::max(from, 0); y < std::min(to, withText.height()); ++y) {
+        for (int x = 0; x < withText.width(); ++x) {
+            if (withText.pixel(x, y) != without.pixel(x, y)) {
                 return true;
             }
         }
@@ -144,37 +139,43 @@ bool inkInRows(const QImage& image, QRgb background, int from, int to) {
 }
 
 // Where the ink of a control's caption is cut off above or below. The control is drawn again with
-// room above and below its text, and any ink that then falls outside its own rows is ink the
-// screen loses. A frame's caption sits in its top edge, where no room can be added: there ink in
-// the first row is ink that reached above it.
+// room above and below its text, once with its text and once without, and any ink that then falls
+// outside its own rows is ink the screen loses. A frame's caption sits in its top edge, where no
+// room can be added: there ink in the first row is ink that reached above it.
 QString verticalCutOf(QWidget* widget) {
-    if (qobject_cast<QGroupBox*>(widget)) {
-        const QImage drawn = widget->grab().toImage();
-        for (int x = 0; x < drawn.width(); ++x) {
-            if (drawn.pixel(x, 0) != drawn.pixel(0, 0)) {
-                return QStringLiteral("is cut at the top");
-            }
+    const QString text = textOf(widget);
+    const auto drawnWith = [widget](const QString& caption) {
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            button->setText(caption);
+        } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+            frame->setTitle(caption);
+        } else {
+            qobject_cast<QLabel*>(widget)->setText(caption);
         }
-        return {};
+        return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    if (qobject_cast<QGroupBox*>(widget)) {
+        const QImage without = drawnWith(QString());
+        return inkInRows(drawnWith(text), without, 0, 1) ? QStringLiteral("is cut at the top")
+                                                         : QString();
     }
     constexpr int kRoom = 12;
     const QSize size = widget->size();
     const QMargins margins = widget->contentsMargins();
     auto* label = qobject_cast<QLabel*>(widget);
     // A label writes from its top, anything else centred: either way its text moves down by kRoom.
-    const bool fromTop = label && (label->alignment() & Qt::AlignTop);
-    if (fromTop) {
+    if (label && (label->alignment() & Qt::AlignTop)) {
         widget->setContentsMargins(margins + QMargins(0, kRoom, 0, 0));
     }
     widget->resize(size.width(), size.height() + 2 * kRoom);
-    const QImage drawn = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage without = drawnWith(QString());
+    const QImage withText = drawnWith(text);
     widget->setContentsMargins(margins);
     widget->resize(size);
-    const QRgb background = drawn.pixel(3, kRoom / 2);
-    if (inkInRows(drawn, background, 0, kRoom)) {
+    if (inkInRows(withText, without, 0, kRoom)) {
         return QStringLiteral("is cut at the top");
     }
-    if (inkInRows(drawn, background, kRoom + size.height(), drawn.height())) {
+    if (inkInRows(withText, without, kRoom + size.height(), withText.height())) {
         return QStringLiteral("is cut at the bottom: %1 px high").arg(size.height());
     }
     return {};
