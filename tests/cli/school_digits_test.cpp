@@ -3,7 +3,8 @@
 
 // In a language whose schools write their own digits, every number the program writes in running
 // text is in those digits; only what is not the program's own words (file names, folders, the
-// catalogue's and the record's texts) may hold others. Run as a teacher would, in Arabic.
+// catalogue's and the record's texts) may hold others, and those are isolated so that a path
+// keeps its reading order. Run as a teacher would, in Arabic.
 
 #include <QDir>
 #include <QFile>
@@ -55,16 +56,18 @@ void SchoolDigits::noNumberInAsciiDigits_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("arguments");  // <dir>: the test's folder
     QTest::addColumn<QByteArray>("catalogue");
+    QTest::addColumn<QString>("name");  // the file or folder the output names, isolated
     // Egyptian numbers are written in the school's digits already; Moroccan ones are not, so
     // there only the translation's own digits can put them right.
     for (const char* locale : {"ar_EG.UTF-8", "ar_MA.UTF-8"}) {
         QTest::addRow("%s: --check, every kind of row", locale)
-            << locale << QStringList{"--check", "<dir>/index.txt"} << everyKindOfRow();
+            << locale << QStringList{"--check", "<dir>/index.txt"} << everyKindOfRow()
+            << "<dir>/index.txt";
         QTest::addRow("%s: --check, a catalogue error on line 2", locale)
             << locale << QStringList{"--check", "<dir>/index.txt"}
-            << QByteArray("جمع,1,1,+\n\"لا تنتهي,2,1,+\n");
-        QTest::addRow("%s: --report", locale)
-            << locale << QStringList{"--report", "<dir>/results"} << QByteArray();
+            << QByteArray("جمع,1,1,+\n\"لا تنتهي,2,1,+\n") << "<dir>/index.txt";
+        QTest::addRow("%s: --report", locale) << locale << QStringList{"--report", "<dir>/results"}
+                                              << QByteArray() << "<dir>/results";
     }
 }
 
@@ -72,6 +75,7 @@ void SchoolDigits::noNumberInAsciiDigits() {
     QFETCH(QString, locale);
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, catalogue);
+    QFETCH(QString, name);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     writeFile(dir.filePath("index.txt"), catalogue);
@@ -101,6 +105,9 @@ void SchoolDigits::noNumberInAsciiDigits() {
     QVERIFY2(!ascii.match(words).hasMatch(),
              qPrintable(ascii.match(words).captured() + QStringLiteral("\nin\n") + said));
     QVERIFY2(words.contains(QRegularExpression(QStringLiteral("[٠-٩]"))), qPrintable(said));
+    // A path in a right-to-left sentence reads from the left: "/tmp/x/index.txt", not its mirror.
+    name.replace(QStringLiteral("<dir>"), dir.path());
+    QVERIFY2(said.contains(QChar(u'\u2066') + name + QChar(u'\u2069')), qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(SchoolDigits)

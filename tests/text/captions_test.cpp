@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTranslator>
 
+#include "text/school_writing.h"
 #include "text/translation.h"
 
 using namespace calquin;
@@ -21,6 +22,8 @@ private slots:
     void question_data();
     void question();
     void phraseValuesArePutInOnce();
+    void optionsAreIsolatedInRightToLeftSentences_data();
+    void optionsAreIsolatedInRightToLeftSentences();
 };
 
 void Captions::question_data() {
@@ -81,6 +84,40 @@ void Captions::question() {
 void Captions::phraseValuesArePutInOnce() {
     const Phrase phrase{{"Test", "%1 then %2"}, {"%2", "b"}};
     QCOMPARE(text::translated(phrase), QStringLiteral("%2 then b"));
+}
+
+void Captions::optionsAreIsolatedInRightToLeftSentences_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("sentence");
+    QTest::addColumn<QString>("shown");  // ⁦ and ⁩ stand for the isolate and its end
+    const auto row = [](const char* name, const char* language, const char* sentence,
+                        const char* shown) {
+        QTest::addRow("%s", name) << QString::fromLatin1(language) << QString::fromUtf8(sentence)
+                                  << QString::fromUtf8(shown);
+    };
+    row("an option that starts a line", "ar", "--check لا يقبل", "⁦--check⁩ لا يقبل");
+    row("an option after a word and before a colon", "ar", "مع --report: مجلد",
+        "مع ⁦--report⁩: مجلد");
+    row("an option with a dash inside, before its value", "ar", "  --results-folder <DIR>",
+        "  ⁦--results-folder⁩ <DIR>");
+    row("an option inside a name already isolated stays", "ar", "في ⁦/tmp/a --check/b⁩",
+        "في ⁦/tmp/a --check/b⁩");
+    row("a dash rule is no option", "ar", "١ -- ٢", "١ -- ٢");
+    row("a left-to-right language is left alone", "de", "Mit --check: die Datei",
+        "Mit --check: die Datei");
+}
+
+// Written in a right-to-left sentence, "--check" would show as "check--" unless isolated.
+void Captions::optionsAreIsolatedInRightToLeftSentences() {
+    QFETCH(QString, language);
+    QFETCH(QString, sentence);
+    QFETCH(QString, shown);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/translations/calquin_%1.qm").arg(language)));
+    QCoreApplication::installTranslator(&translator);
+    const QString written = text::withOptionsIsolated(sentence);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(written, shown);
 }
 
 QTEST_MAIN(Captions)
