@@ -12,6 +12,8 @@
 #include <QTextLayout>
 #include <cmath>
 
+#include "text/school_writing.h"
+
 namespace calquin::ui {
 
 Ink inkOf(const QFont& font, const QString& text) {
@@ -34,7 +36,9 @@ Ink inkOf(const QFont& font, const QString& text) {
 }
 
 void growToInk(QLabel* label) {
-    if (label->text().isEmpty()) {
+    // The design's English fits its labels as drawn; only a translation brings letters that reach
+    // further, and only there is the text measured, each time a counter changes.
+    if (label->text().isEmpty() || !text::translationInEffect()) {
         return;
     }
     const Ink ink = inkOf(label->font(), label->text());
@@ -67,7 +71,10 @@ int Frame::captionDrop() const {
     // Centred in the face's line, the caption's own line is set in by half the difference. Letters
     // taller than the face (Arabic's, from its own face, or a capital with an accent) would then
     // start in the frame's first row or above it, where a pixel of rounding cuts them: the caption
-    // moves down until its ink starts in the second row.
+    // moves down until its ink starts in the second row. The design's English captions do not.
+    if (!text::translationInEffect()) {
+        return 0;
+    }
     const Ink ink = inkOf(font(), title());
     const qreal inkTop = (QFontMetrics(font()).height() - ink.lineHeight) / 2 + ink.top;
     return inkTop < 1 ? static_cast<int>(std::ceil(1 - inkTop)) : 0;
