@@ -147,8 +147,12 @@ QString withOptionsIsolated(const QString& sentences) {
         } else if (c == kPopDirectionalIsolate && depth > 0) {
             --depth;
         }
-        const bool wordStart = i == 0 || sentences[i - 1].isSpace() || sentences[i - 1] == u'(' ||
-                               sentences[i - 1] == u'"';
+        // An option starts a word: after a blank, a bracket or a quote, not inside a name.
+        const auto inName = [](QChar before) {
+            return before.isLetterOrNumber() || before == u'-' || before == u'/' ||
+                   before == u'.' || before == u'_';
+        };
+        const bool wordStart = i == 0 || !inName(sentences[i - 1]);
         const auto optionLetter = [&sentences](qsizetype at) {
             return at < sentences.size() && sentences[at] >= u'a' && sentences[at] <= u'z';
         };

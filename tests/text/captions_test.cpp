@@ -102,7 +102,9 @@ void Captions::optionsAreIsolatedInRightToLeftSentences_data() {
         "  ⁦--results-folder⁩ <DIR>");
     row("an option inside a name already isolated stays", "ar", "في ⁦/tmp/a --check/b⁩",
         "في ⁦/tmp/a --check/b⁩");
+    row("an option in quotes", "ar", "«--since»", "«⁦--since⁩»");
     row("a dash rule is no option", "ar", "١ -- ٢", "١ -- ٢");
+    row("a name that holds two dashes is no option", "ar", "الملف a--b/--c", "الملف a--b/--c");
     row("a left-to-right language is left alone", "de", "Mit --check: die Datei",
         "Mit --check: die Datei");
 }
