@@ -466,6 +466,11 @@ Datei: %1
         <extracomment>The digits zero to nine, in this order, as the pupils&apos; schools write them.</extracomment>
         <translation>0123456789</translation>
     </message>
+    <message>
+        <source>QUESTION_DIRECTION</source>
+        <extracomment>Translate this to &quot;RTL&quot; where the pupils&apos; schools write a sum from the right, its first number rightmost (as Arabic school books do), or to &quot;LTR&quot; where they write it from the left.</extracomment>
+        <translation>LTR</translation>
+    </message>
 </context>
 <context>
     <name>ResultsReport</name>

@@ -12,6 +12,7 @@
 #include "engine/operators.h"
 #include "text/captions.h"
 #include "text/fault_text.h"
+#include "text/school_writing.h"
 #include "text/translation.h"
 
 namespace calquin::cli {
@@ -49,22 +50,24 @@ void describeRow(QStringList& lines, const engine::RowCheck& row, int rowNumber,
     const QString indent = QStringLiteral("  ");
     const QString hintIndent = QStringLiteral("      ");
     if (row.empty) {
-        lines << indent + (row.line > 0 ? translated(kEmptyRowAtLine).arg(rowNumber).arg(row.line)
-                                        : translated(kEmptyRow).arg(rowNumber));
+        lines << indent + (row.line > 0 ? translated(kEmptyRowAtLine)
+                                              .arg(text::schoolNumber(rowNumber),
+                                                   text::schoolNumber(row.line))
+                                        : translated(kEmptyRow).arg(text::schoolNumber(rowNumber)));
         return;
     }
-    const QString item = QString::fromUtf8(row.itemText);
+    const QString item = text::ownDirectionName(QString::fromUtf8(row.itemText));
     if (row.refusal) {
         lines << indent + translated(kRefusedRow)
-                              .arg(QString::number(rowNumber), QString::number(row.line), item,
-                                   text::translated(*row.refusal));
+                              .arg(text::schoolNumber(rowNumber), text::schoolNumber(row.line),
+                                   item, text::translated(*row.refusal));
     } else {
         lines << indent + translated(kStartableRow)
-                              .arg(QString::number(rowNumber), QString::number(row.line), item,
-                                   text::questionCaption(row.example));
+                              .arg(text::schoolNumber(rowNumber), text::schoolNumber(row.line),
+                                   item, text::questionCaption(row.example));
     }
     if (row.semicolons) {
-        lines << hintIndent + translated(kSemicolonHint).arg(row.line);
+        lines << hintIndent + translated(kSemicolonHint).arg(text::schoolNumber(row.line));
     }
     if (row.operatorType) {
         lines << hintIndent + translated(engine::operatorOfType(*row.operatorType).filedElsewhere)
@@ -80,7 +83,10 @@ QString summary(const engine::CatalogueCheck& check) {
     if (check.items == 1) {
         return translated(cannot == 0 ? kOneStartable : kOneNotStartable);
     }
-    return translated(kItems, check.items).arg(check.startable).arg(cannot);
+    // The count comes in ASCII digits from the translation's %n; the school writes its own.
+    return text::schoolDigits(
+        translated(kItems, check.items)
+            .arg(text::schoolNumber(check.startable), text::schoolNumber(cannot)));
 }
 
 }  // namespace
@@ -94,7 +100,8 @@ CheckOutcome checkCatalogueFile(const std::string& path, engine::RandomSource& r
     const auto check = engine::checkCatalogue(records, random);
 
     QStringList lines;
-    lines << translated(kCatalogue).arg(QString::fromUtf8(catalogue::absolutePath(path)));
+    lines << translated(kCatalogue)
+                 .arg(text::leftToRightName(QString::fromUtf8(catalogue::absolutePath(path))));
     if (!records.empty() && records.front().separator == catalogue::Separator::Semicolon) {
         lines << translated(kReadWithSemicolons);
     }
@@ -108,18 +115,20 @@ CheckOutcome checkCatalogueFile(const std::string& path, engine::RandomSource& r
                 describeRow(lines, rows[reported.first], static_cast<int>(reported.first) + 1,
                             heading);
             } else {
-                lines << QStringLiteral("  ") +
-                             translated(kEmptyRows).arg(reported.first + 1).arg(reported.last + 1);
+                lines << QStringLiteral("  ") + translated(kEmptyRows)
+                                                    .arg(text::schoolNumber(reported.first + 1),
+                                                         text::schoolNumber(reported.last + 1));
             }
         }
     }
     if (!check.unlisted.empty()) {
         lines << translated(kNotListed);
         for (const auto& record : check.unlisted) {
-            lines << QStringLiteral("  ") + translated(kNeverShown)
-                                                .arg(QString::number(record.record + 1),
-                                                     QString::number(record.line),
-                                                     QString::fromUtf8(record.itemText));
+            lines << QStringLiteral("  ") +
+                         translated(kNeverShown)
+                             .arg(text::schoolNumber(record.record + 1),
+                                  text::schoolNumber(record.line),
+                                  text::ownDirectionName(QString::fromUtf8(record.itemText)));
         }
     }
     lines << QString() << summary(check);

@@ -13,6 +13,7 @@
 #include "cli/results_report.h"
 #include "common/exit_status.h"
 #include "engine/random_source.h"
+#include "text/school_writing.h"
 #include "text/translation.h"
 
 namespace calquin::cli {
@@ -71,7 +72,7 @@ void acceptQtOptions(QCommandLineParser& parser) {
 }
 
 void print(std::FILE* to, const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
+    const QByteArray bytes = text::withOptionsIsolated(text).toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
     std::fflush(to);
 }

@@ -16,6 +16,7 @@
 #include "common/exit_status.h"
 #include "results/results_file.h"
 #include "results/results_row.h"
+#include "text/school_writing.h"
 #include "text/translation.h"
 
 namespace calquin::cli {
@@ -61,9 +62,14 @@ private:
 
 QStringList figuresRow(const QString& name, const results::Figures& figures) {
     const QLocale locale;
-    return {name, locale.toString(figures.answers), locale.toString(figures.correct),
-            ResultsReport::tr("%1%").arg(locale.toString(figures.percentCorrect())),
-            locale.toString(static_cast<double>(figures.averageCentiseconds()) / 100.0, 'f', 2)};
+    // The locale's separators, the school's digits.
+    const auto number = [&locale](auto value) {
+        return text::schoolDigits(locale.toString(value));
+    };
+    return {name, number(figures.answers), number(figures.correct),
+            ResultsReport::tr("%1%").arg(number(figures.percentCorrect())),
+            text::schoolDigits(locale.toString(
+                static_cast<double>(figures.averageCentiseconds()) / 100.0, 'f', 2))};
 }
 
 // Names in the order of the user's language, so that "Émile" comes after "Elsa", not after "Zoë".
@@ -149,9 +155,10 @@ QString resultsCheckText(const std::optional<QString>& folder) {
     }
     if (const auto problem = results::folderProblem(localPath(*folder))) {
         return ResultsReport::tr("Results: cannot be recorded in %1: %2.\n")
-            .arg(*folder, QString::fromLocal8Bit(problem->c_str()));
+            .arg(text::leftToRightName(*folder), QString::fromLocal8Bit(problem->c_str()));
     }
-    return ResultsReport::tr("Results: every answer is recorded in %1.\n").arg(*folder);
+    return ResultsReport::tr("Results: every answer is recorded in %1.\n")
+        .arg(text::leftToRightName(*folder));
 }
 
 CheckOutcome reportResults(const std::optional<QString>& folder, const QString& since) {
@@ -163,13 +170,13 @@ CheckOutcome reportResults(const std::optional<QString>& folder, const QString& 
     if (!since.isEmpty() && !QDate::fromString(since, QStringLiteral("yyyy-MM-dd")).isValid()) {
         return {ResultsReport::tr("calquin: --since needs a date written YYYY-MM-DD, such as "
                                   "2026-12-08, not \"%1\".\n")
-                    .arg(since),
+                    .arg(text::leftToRightName(since)),
                 kUsageError};
     }
     const auto summary = results::summariseFolder(localPath(*folder), since.toStdString());
     if (const auto* reason = std::get_if<std::string>(&summary)) {
         return {ResultsReport::tr("calquin: cannot read the results folder %1: %2.\n")
-                    .arg(*folder, QString::fromLocal8Bit(reason->c_str())),
+                    .arg(text::leftToRightName(*folder), QString::fromLocal8Bit(reason->c_str())),
                 kResultsUnreadable};
     }
     return {formatReport(std::get<results::Summary>(summary), *folder, since), kSuccess};
@@ -177,8 +184,10 @@ CheckOutcome reportResults(const std::optional<QString>& folder, const QString& 
 
 QString formatReport(const results::Summary& summary, const QString& folder, const QString& since) {
     QStringList lines;
-    lines << (since.isEmpty() ? ResultsReport::tr("Results in %1").arg(folder)
-                              : ResultsReport::tr("Results in %1 from %2 on").arg(folder, since))
+    const QString name = text::leftToRightName(folder);
+    lines << (since.isEmpty() ? ResultsReport::tr("Results in %1").arg(name)
+                              : ResultsReport::tr("Results in %1 from %2 on")
+                                    .arg(name, text::leftToRightName(since)))
           << QString();
     if (summary.pupils.empty()) {
         lines << ResultsReport::tr("No answers are recorded.");
@@ -200,8 +209,9 @@ QString formatReport(const results::Summary& summary, const QString& folder, con
                              ResultsReport::tr("Asked")});
             const QLocale locale;
             for (const auto& [question, figures] : missed) {
-                questions.add({QString::fromUtf8(question), locale.toString(figures.wrong),
-                               locale.toString(figures.asked)});
+                questions.add({QString::fromUtf8(question),
+                               text::schoolDigits(locale.toString(figures.wrong)),
+                               text::schoolDigits(locale.toString(figures.asked))});
             }
             lines << QString() << questions.lines();
         }
@@ -211,15 +221,15 @@ QString formatReport(const results::Summary& summary, const QString& folder, con
               << ResultsReport::tr(
                      "Rows that cannot be read, skipped: %1. The first is line %2 "
                      "of %3.")
-                     .arg(QLocale().toString(summary.skipped),
-                          QLocale().toString(summary.firstSkippedLine),
-                          QString::fromUtf8(summary.firstSkippedFile));
+                     .arg(text::schoolDigits(QLocale().toString(summary.skipped)),
+                          text::schoolDigits(QLocale().toString(summary.firstSkippedLine)),
+                          text::leftToRightName(QString::fromUtf8(summary.firstSkippedFile)));
     }
     if (summary.filesUnreadable > 0) {
         lines << QString()
               << ResultsReport::tr("Files that cannot be read, left out: %1. The first is %2: %3.")
-                     .arg(QLocale().toString(summary.filesUnreadable),
-                          QString::fromUtf8(summary.firstUnreadableFile),
+                     .arg(text::schoolDigits(QLocale().toString(summary.filesUnreadable)),
+                          text::leftToRightName(QString::fromUtf8(summary.firstUnreadableFile)),
                           QString::fromLocal8Bit(summary.firstUnreadableReason.c_str()));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

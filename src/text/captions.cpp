@@ -18,19 +18,25 @@ QString number(std::int64_t value) {
 
 }  // namespace
 
-QString questionCaption(const engine::Question& question) {
+QString questionText(const engine::Question& question) {
     const engine::Operator* op = engine::findOperator(question.sign);
     const QString sign = op ? translated(op->shownSign) : QString::fromUtf8(question.sign);
-    const QString caption =
-        QStringLiteral("%1 %2 %3").arg(number(question.first), sign, number(question.second));
-    // Sums read left to right in the schools of right-to-left languages too.
-    return layoutDirection() == Qt::RightToLeft ? leftToRightRun(caption) : caption;
+    return QStringLiteral("%1 %2 %3").arg(number(question.first), sign, number(question.second));
+}
+
+QString questionCaption(const engine::Question& question) {
+    const QString caption = questionText(question);
+    const Qt::LayoutDirection direction = questionDirection();
+    if (layoutDirection() == Qt::LeftToRight && direction == Qt::LeftToRight) {
+        return caption;
+    }
+    return directionalRun(caption, direction);
 }
 
 QString spokenQuestion(const engine::Question& question) {
     const engine::Operator* op = engine::findOperator(question.sign);
     if (op == nullptr) {
-        return questionCaption(question);
+        return questionText(question);
     }
     // The numbers stay digits: readers say them in the pupil's language themselves.
     return translated(op->spoken).arg(number(question.first), number(question.second));

@@ -9,9 +9,15 @@
 
 namespace calquin::text {
 
-// A question as the window shows it, e.g. "37 + 8": the numbers in plain decimal and the sign
-// the pupil's schools write (in English the catalogue's own). A sign the program does not know
-// is shown as the catalogue gives it.
+// A question as the pupil's schools write it, e.g. "37 + 8": the first number, the sign the
+// schools write (in English the catalogue's own) and the second, in the school's digits and in
+// that order, with nothing about how it is drawn: what the record keeps. A sign the program does
+// not know is written as the catalogue gives it.
+QString questionText(const engine::Question& question);
+
+// The same question as the window shows it: in a translation whose window or whose sums read
+// right to left, one run in the direction the schools write sums in, so that the first number
+// stands where a pupil starts reading.
 QString questionCaption(const engine::Question& question);
 
 // The same question in words, as a screen reader should say it: "37 plus 8". A reader says "+"

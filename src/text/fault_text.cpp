@@ -3,6 +3,7 @@
 
 #include "text/fault_text.h"
 
+#include "text/school_writing.h"
 #include "text/translation.h"
 
 namespace calquin::text {
@@ -25,13 +26,13 @@ QString faultText(const catalogue::CatalogueFault& fault) {
     if (!error.detail.empty()) {
         what = translated(kWithDetail).arg(what, QString::fromStdString(error.detail));
     }
-    const QString file = QString::fromStdString(fault.path);
+    const QString file = leftToRightName(QString::fromStdString(fault.path));
     if (error.line > 0 && error.column > 0) {
-        return translated(kAtColumn).arg(file, QString::number(error.line),
-                                         QString::number(error.column), what);
+        return translated(kAtColumn).arg(file, schoolNumber(error.line), schoolNumber(error.column),
+                                         what);
     }
     if (error.line > 0) {
-        return translated(kAtLine).arg(file, QString::number(error.line), what);
+        return translated(kAtLine).arg(file, schoolNumber(error.line), what);
     }
     // The sentence stands alone here, so it starts with a capital.
     if (!what.isEmpty()) {

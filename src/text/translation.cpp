@@ -8,7 +8,8 @@
 #include <QLocale>
 #include <QTranslator>
 #include <string>
-#include <utility>
+
+#include "text/school_writing.h"
 
 namespace calquin::text {
 namespace {
@@ -69,19 +70,34 @@ QString translated(const Phrase& phrase) {
     }
 }
 
+namespace {
+
+// A decimal number as the English pattern writes it ("3.67", "8.", ".5") as the pupil's language
+// writes it: "3,67", "8", "0,5", in the school's digits.
+std::string locallyWritten(const std::string& value) {
+    const auto point = value.find('.');
+    if (point == std::string::npos) {
+        return schoolDigits(QString::fromUtf8(value)).toStdString();
+    }
+    const std::string whole = point == 0 ? "0" : value.substr(0, point);
+    const std::string fraction = value.substr(point + 1);
+    QString written = schoolDigits(QString::fromUtf8(whole));
+    if (!fraction.empty()) {
+        written += QLocale().decimalPoint() + schoolDigits(QString::fromUtf8(fraction));
+    }
+    return written.toStdString();
+}
+
+}  // namespace
+
 QString translatedWithDecimals(const Phrase& phrase) {
-    // Without a translation the text is the English window's, and so is its point.
-    if (translated(phrase.text) == QString::fromUtf8(phrase.text.english)) {
+    // Without a translation the text is the English window's, and so is its number.
+    if (!translationInEffect()) {
         return translated(phrase);
     }
-    const std::string separator = QLocale().decimalPoint().toStdString();
     Phrase local = phrase;
     for (std::string& value : local.values) {
-        std::string written;
-        for (const char c : value) {
-            written += c == '.' ? separator : std::string(1, c);
-        }
-        value = std::move(written);
+        value = locallyWritten(value);
     }
     return translated(local);
 }

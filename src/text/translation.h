@@ -24,9 +24,10 @@ QString translated(const Phrase& phrase);
 // language, such as "%n items: ...".
 QString translated(const Text& text, int count);
 
-// A phrase whose values are decimal numbers written with a point, such as the average time. In a
-// translated window the numbers take the decimal separator of the locale's numbers ("3,83"), as
-// pupils there write them; a text shown in English keeps the point of the English window.
+// A phrase whose values are decimal numbers as the English pattern writes them ("3.67", "8.",
+// ".5"), such as the average time. In a translated window each is written as pupils there write
+// numbers: the locale's decimal separator, the school's digits, no separator without decimals and
+// a zero before one ("3,67", "8", "0,5"). Without a translation the English window's text stays.
 QString translatedWithDecimals(const Phrase& phrase);
 
 }  // namespace calquin::text

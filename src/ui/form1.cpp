@@ -229,8 +229,7 @@ void Form1::Text1_KeyPress(int keyAscii) {
                                 text::translated(kMessageTitle));
     }
     // Read the time only now: seconds kept counting while the message was open.
-    setCaption(c_.Label9, text::translatedWithDecimals(
-                              text::inSchoolDigits(engine::averageTimeCaption(state_))));
+    setCaption(c_.Label9, text::translatedWithDecimals(engine::averageTimeCaption(state_)));
     NewQuestion();
     c_.Text1->clear();
     c_.Text1->setFocus();
@@ -282,6 +281,8 @@ void Form1::Command6_Click() {
 void Form1::NewQuestion() {
     const engine::Question question = generator_.NewQuestion(state_);
     setCaption(c_.lblQst, text::questionCaption(question));
+    // The record keeps the question as written, first number first, not how it is drawn.
+    questionText_ = text::questionText(question);
     describeAnswerBox(c_.Text1, text::spokenQuestion(question));
     questionShownAt_ = clock_->now();
 }
@@ -290,7 +291,7 @@ void Form1::recordAnswer(const std::string& typed, bool correct) {
     // Before any message shows: a window closed or killed from there keeps this answer.
     if (recorder_) {
         recorder_->record({std::string(state_.itemText.at(chosenRecord_)),
-                           c_.lblQst->text().toStdString(), typed, correct,
+                           questionText_.toStdString(), typed, correct,
                            clock_->now() - questionShownAt_});
     }
 }

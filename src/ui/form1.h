@@ -83,6 +83,7 @@ private:
     AnswerRecorder* recorder_;
     const MonotonicClock* clock_;
     std::chrono::nanoseconds questionShownAt_{};
+    QString questionText_;
     int chosenRecord_ = -1;
 
     TestState state_;

@@ -275,6 +275,7 @@ void setCaption(QLabel* label, const QString& text) {
         placed.setWidth(label->sizeHint().width());
     }
     label->setGeometry(placed);
+    growToInk(label);
 }
 
 QString windowTitleText() {

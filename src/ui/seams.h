@@ -42,6 +42,9 @@ public:
     std::function<void()> onTick;
 };
 
+// How wide a message box must be for a window manager to show `title` whole in its title bar.
+int widthForTitle(const QString& title);
+
 class MessageBoxMessenger final : public Messenger {
 public:
     explicit MessageBoxMessenger(QWidget* owner, QMessageBox::Icon icon = QMessageBox::NoIcon)

@@ -251,8 +251,10 @@ void CommandLineTest::translatedOutput_data() {
             << locale << check << mixed
             << QStringList{"<dir>/index.txt", "Plus", "Too long", "A;2;1;+"} << reportEnglish << 3;
         QTest::addRow("%s: unreadable catalogue", qPrintable(name))
-            << locale << check << broken << QStringList{"<dir>/index.txt", "2", "1"} << faultEnglish
-            << 1;
+            << locale << check << broken
+            << (name == QLatin1String("ar_EG") ? QStringList{"<dir>/index.txt", "٢", "١"}
+                                               : QStringList{"<dir>/index.txt", "2", "1"})
+            << faultEnglish << 1;
         QTest::addRow("%s: help", qPrintable(name))
             << locale << QStringList{"--help"} << QByteArray()
             << QStringList{"--check", "--help", "--version", "index.txt"} << helpEnglish << 0;

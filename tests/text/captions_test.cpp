@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTranslator>
 
+#include "text/school_writing.h"
 #include "text/translation.h"
 
 using namespace calquin;
@@ -21,6 +22,8 @@ private slots:
     void question_data();
     void question();
     void phraseValuesArePutInOnce();
+    void optionsAreIsolatedInRightToLeftSentences_data();
+    void optionsAreIsolatedInRightToLeftSentences();
 };
 
 void Captions::question_data() {
@@ -48,11 +51,12 @@ void Captions::question_data() {
     row("Polish product with the raised dot", "pl", {7, 8, "*"}, "7 · 8", "7 razy 8");
     row("Brazilian quotient with the division sign", "pt_BR", {56, 7, "/"}, "56 ÷ 7",
         "56 dividido por 7");
-    // Shown as one left-to-right run: the marks around the digits are invisible.
-    row("Arabic sum in Egyptian school digits", "ar", {37, 8, "+"},
-        "\u2066\u0663\u0667 \u200e+\u200e \u200e\u0668\u2069", "\u0663\u0667 زائد \u0668");
-    row("Arabic quotient with the division sign", "ar", {56, 7, "/"},
-        "\u2066\u0665\u0666 \u200e÷\u200e \u200e\u0667\u2069", "\u0665\u0666 على \u0667");
+    // The direction marks around a right-to-left caption are the drawing's business, checked
+    // where it is drawn; here only what the pupil reads counts.
+    row("Arabic sum in Egyptian school digits", "ar", {37, 8, "+"}, "\u0663\u0667 + \u0668",
+        "\u0663\u0667 زائد \u0668");
+    row("Arabic quotient with the division sign", "ar", {56, 7, "/"}, "\u0665\u0666 ÷ \u0667",
+        "\u0665\u0666 على \u0667");
 }
 
 void Captions::question() {
@@ -65,10 +69,14 @@ void Captions::question() {
         QVERIFY(translator.load(QStringLiteral(":/translations/calquin_%1.qm").arg(language)));
         QCoreApplication::installTranslator(&translator);
     }
-    const QString caption = text::questionCaption(question);
+    QString caption = text::questionCaption(question);
+    const QString recorded = text::questionText(question);
     const QString words = text::spokenQuestion(question);
     QCoreApplication::removeTranslator(&translator);
+    caption.removeIf([](QChar c) { return c.category() == QChar::Other_Format; });
     QCOMPARE(caption, shown);
+    // The record keeps what the pupil reads, without anything that only steers the drawing.
+    QCOMPARE(recorded, shown);
     QCOMPARE(words, spoken);
 }
 
@@ -76,6 +84,42 @@ void Captions::question() {
 void Captions::phraseValuesArePutInOnce() {
     const Phrase phrase{{"Test", "%1 then %2"}, {"%2", "b"}};
     QCOMPARE(text::translated(phrase), QStringLiteral("%2 then b"));
+}
+
+void Captions::optionsAreIsolatedInRightToLeftSentences_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("sentence");
+    QTest::addColumn<QString>("shown");  // ⁦ and ⁩ stand for the isolate and its end
+    const auto row = [](const char* name, const char* language, const char* sentence,
+                        const char* shown) {
+        QTest::addRow("%s", name) << QString::fromLatin1(language) << QString::fromUtf8(sentence)
+                                  << QString::fromUtf8(shown);
+    };
+    row("an option that starts a line", "ar", "--check لا يقبل", "⁦--check⁩ لا يقبل");
+    row("an option after a word and before a colon", "ar", "مع --report: مجلد",
+        "مع ⁦--report⁩: مجلد");
+    row("an option with a dash inside, before its value", "ar", "  --results-folder <DIR>",
+        "  ⁦--results-folder⁩ <DIR>");
+    row("an option inside a name already isolated stays", "ar", "في ⁦/tmp/a --check/b⁩",
+        "في ⁦/tmp/a --check/b⁩");
+    row("an option in quotes", "ar", "«--since»", "«⁦--since⁩»");
+    row("a dash rule is no option", "ar", "١ -- ٢", "١ -- ٢");
+    row("a name that holds two dashes is no option", "ar", "الملف a--b/--c", "الملف a--b/--c");
+    row("a left-to-right language is left alone", "de", "Mit --check: die Datei",
+        "Mit --check: die Datei");
+}
+
+// Written in a right-to-left sentence, "--check" would show as "check--" unless isolated.
+void Captions::optionsAreIsolatedInRightToLeftSentences() {
+    QFETCH(QString, language);
+    QFETCH(QString, sentence);
+    QFETCH(QString, shown);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/translations/calquin_%1.qm").arg(language)));
+    QCoreApplication::installTranslator(&translator);
+    const QString written = text::withOptionsIsolated(sentence);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(written, shown);
 }
 
 QTEST_MAIN(Captions)
