@@ -459,7 +459,7 @@ File: %1
     <name>ResultsReport</name>
     <message>
         <source>%1%</source>
-        <translation>%1%</translation>
+        <translation>%1٪</translation>
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
