@@ -301,7 +301,7 @@ Bestand: %1
     </message>
     <message>
         <source>Ans</source>
-        <translation>Antw</translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>Qst</source>
@@ -309,7 +309,7 @@ Bestand: %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>Typ de uitkomst bij “Antw” en druk op Enter.</translation>
+        <translation>Typ de uitkomst in het vakje en druk op Enter.</translation>
     </message>
     <message>
         <source>Result Area</source>

@@ -302,7 +302,7 @@ Plik: %1
     </message>
     <message>
         <source>Ans</source>
-        <translation>Odp.</translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>Qst</source>
@@ -310,7 +310,7 @@ Plik: %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>Wpisz wynik w polu „Odp.” i naciśnij Enter.</translation>
+        <translation>Wpisz wynik w okienku i naciśnij Enter.</translation>
     </message>
     <message>
         <source>Result Area</source>
