@@ -5,7 +5,7 @@
     <name>Catalogue</name>
     <message>
         <source>there is no such file; the program reads its drill items from a file named &quot;index.txt&quot; in the folder it is started in</source>
-        <translation>لا يوجد ملف بهذا الاسم؛ يقرأ البرنامج تمارينه من ملف اسمه &quot;index.txt&quot; في المجلد الذي يبدأ تشغيله منه</translation>
+        <translation>لا يوجد ملف بهذا الاسم؛ يقرأ البرنامج تمارينه من ملف اسمه «index.txt» في المجلد الذي يبدأ تشغيله منه</translation>
     </message>
     <message>
         <source>the file cannot be opened</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>the file is far larger than a catalogue of at most 101 items can be (over 16 MiB); it is not a catalogue</source>
-        <translation>الملف أكبر بكثير مما يمكن أن يكون عليه فهرس يضم 101 تمرين على الأكثر (أكثر من 16 MiB)؛ فهو ليس فهرسًا</translation>
+        <translation>الملف أكبر بكثير مما يمكن أن يكون عليه فهرس يضم ١٠١ تمرين على الأكثر (أكثر من ١٦ ميغابايت)؛ فهو ليس فهرسًا</translation>
     </message>
     <message>
         <source>the file grew past the size of any catalogue while it was being read</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>the file holds NUL bytes between its letters, so it looks like it was saved as UTF-16 (&quot;Unicode&quot;) without a byte-order mark; save it as UTF-8 instead, for example in Notepad with &quot;Save as&quot; and the encoding &quot;UTF-8&quot;</source>
-        <translation>يحتوي الملف على بايتات NUL بين حروفه، فيبدو أنه حُفظ بترميز UTF-16 (&quot;Unicode&quot;) دون علامة ترتيب البايتات؛ احفظه بترميز UTF-8 بدلًا من ذلك، مثلًا في المفكرة (Notepad) باختيار &quot;حفظ باسم&quot; والترميز &quot;UTF-8&quot;</translation>
+        <translation>يحتوي الملف على بايتات NUL بين حروفه، فيبدو أنه حُفظ بترميز UTF-16 («Unicode») دون علامة ترتيب البايتات؛ احفظه بترميز UTF-8 بدلًا من ذلك، مثلًا في المفكرة (Notepad) باختيار «حفظ باسم» والترميز «UTF-8»</translation>
     </message>
     <message>
         <source>the file holds a NUL byte, so it is not a plain text file</source>
@@ -65,19 +65,19 @@
     </message>
     <message>
         <source>this is record number 102, but a catalogue holds at most 101 records</source>
-        <translation>هذا هو السجل رقم 102، لكن الفهرس يضم 101 سجل على الأكثر</translation>
+        <translation>هذا هو السجل رقم ١٠٢، لكن الفهرس يضم ١٠١ سجل على الأكثر</translation>
     </message>
     <message>
         <source>the file is saved as UTF-16 (&quot;Unicode&quot;) but ends in the middle of a character, so it was probably cut off while it was copied or saved; save it again</source>
-        <translation>الملف محفوظ بترميز UTF-16 (&quot;Unicode&quot;) لكنه ينتهي في منتصف حرف، فربما قُطع أثناء نسخه أو حفظه؛ احفظه مرة أخرى</translation>
+        <translation>الملف محفوظ بترميز UTF-16 («Unicode») لكنه ينتهي في منتصف حرف، فربما قُطع أثناء نسخه أو حفظه؛ احفظه مرة أخرى</translation>
     </message>
     <message>
         <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a first half has no second half; delete the character and type it again</source>
-        <translation>الحرف هنا تالف: الملف محفوظ بترميز UTF-16 (&quot;Unicode&quot;) الذي يحفظ بعض الحروف (مثل الرموز التعبيرية) في نصفين، وهنا نصف أول بلا نصف ثانٍ؛ احذف الحرف واكتبه مرة أخرى</translation>
+        <translation>الحرف هنا تالف: الملف محفوظ بترميز UTF-16 («Unicode») الذي يحفظ بعض الحروف (مثل الرموز التعبيرية) في نصفين، وهنا نصف أول بلا نصف ثانٍ؛ احذف الحرف واكتبه مرة أخرى</translation>
     </message>
     <message>
         <source>the character here is broken: the file is saved as UTF-16 (&quot;Unicode&quot;), which stores some characters (such as emoji) as two halves, and here a second half has no first half; delete the character and type it again</source>
-        <translation>الحرف هنا تالف: الملف محفوظ بترميز UTF-16 (&quot;Unicode&quot;) الذي يحفظ بعض الحروف (مثل الرموز التعبيرية) في نصفين، وهنا نصف ثانٍ بلا نصف أول؛ احذف الحرف واكتبه مرة أخرى</translation>
+        <translation>الحرف هنا تالف: الملف محفوظ بترميز UTF-16 («Unicode») الذي يحفظ بعض الحروف (مثل الرموز التعبيرية) في نصفين، وهنا نصف ثانٍ بلا نصف أول؛ احذف الحرف واكتبه مرة أخرى</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -126,19 +126,19 @@ File: %1
     <name>CatalogueCheck</name>
     <message>
         <source>Note: its operator is +, so it asks addition questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>ملاحظة: علامة عمليته +، فهو يطرح مسائل جمع، مع أنه مدرج تحت &quot;%1&quot;.</translation>
+        <translation>ملاحظة: علامة عمليته +، فأسئلته مسائل جمع، مع أنه مدرج تحت «%1».</translation>
     </message>
     <message>
         <source>Note: its operator is -, so it asks subtraction questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>ملاحظة: علامة عمليته -، فهو يطرح مسائل طرح، مع أنه مدرج تحت &quot;%1&quot;.</translation>
+        <translation>ملاحظة: علامة عمليته -، فأسئلته مسائل طرح، مع أنه مدرج تحت «%1».</translation>
     </message>
     <message>
         <source>Note: its operator is *, so it asks multiplication questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>ملاحظة: علامة عمليته *، فهو يطرح مسائل ضرب، مع أنه مدرج تحت &quot;%1&quot;.</translation>
+        <translation>ملاحظة: علامة عمليته *، فأسئلته مسائل ضرب، مع أنه مدرج تحت «%1».</translation>
     </message>
     <message>
         <source>Note: its operator is /, so it asks division questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>ملاحظة: علامة عمليته /، فهو يطرح مسائل قسمة، مع أنه مدرج تحت &quot;%1&quot;.</translation>
+        <translation>ملاحظة: علامة عمليته /، فأسئلته مسائل قسمة، مع أنه مدرج تحت «%1».</translation>
     </message>
     <message>
         <source>Row %1, line %2: empty.</source>
@@ -150,11 +150,11 @@ File: %1
     </message>
     <message>
         <source>Row %1, line %2: &quot;%3&quot;. %4</source>
-        <translation>الموضع %1، السطر %2: &quot;%3&quot;. %4</translation>
+        <translation>الموضع %1، السطر %2: «%3». %4</translation>
     </message>
     <message>
         <source>Row %1, line %2: &quot;%3&quot;. It can be started, for example %4.</source>
-        <translation>الموضع %1، السطر %2: &quot;%3&quot;. يمكن بدؤه، مثلًا %4.</translation>
+        <translation>الموضع %1، السطر %2: «%3». يمكن بدؤه، مثلًا %4.</translation>
     </message>
     <message>
         <source>Hint: line %1 seems to separate its fields with semicolons, but fields are separated by commas.</source>
@@ -162,7 +162,7 @@ File: %1
     </message>
     <message>
         <source>The file lists no items.</source>
-        <translation>لا يسرد الملف أي تمارين.</translation>
+        <translation>لا يحتوي الملف على أي تمرين.</translation>
     </message>
     <message>
         <source>1 item: it can be started.</source>
@@ -175,9 +175,9 @@ File: %1
     <message numerus="yes">
         <source>%n items: %1 can be started, %2 cannot.</source>
         <translation>
-            <numerusform>%n تمرين: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
-            <numerusform>%n تمرين: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
-            <numerusform>%n تمرينان: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
+            <numerusform>عدد التمارين %n: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
+            <numerusform>عدد التمارين %n: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
+            <numerusform>عدد التمارين %n: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
             <numerusform>%n تمارين: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
             <numerusform>%n تمرينًا: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
             <numerusform>%n تمرين: يمكن بدء %1، ولا يمكن بدء %2.</numerusform>
@@ -193,7 +193,7 @@ File: %1
     </message>
     <message>
         <source>Record %1, line %2: &quot;%3&quot; is stored but never shown in the list.</source>
-        <translation>السجل %1، السطر %2: &quot;%3&quot; محفوظ في الفهرس لكنه لا يظهر في القائمة أبدًا.</translation>
+        <translation>السجل %1، السطر %2: «%3» محفوظ في الفهرس لكنه لا يظهر في القائمة أبدًا.</translation>
     </message>
     <message>
         <source>The fields are separated by semicolons, as spreadsheets save them, and were read that way.</source>
@@ -230,10 +230,10 @@ File: %1
   3  --check found a listed item that cannot be started
 </source>
         <translation>حالة الخروج:
-  0  أُغلقت النافذة، أو وجد --check أن كل تمرين في القائمة يمكن بدؤه
-  1  لا يمكن قراءة الفهرس
-  2  سطر الأوامر غير صحيح
-  3  وجد --check في القائمة تمرينًا لا يمكن بدؤه
+  ٠  أُغلقت النافذة، أو وجد ⁦--check⁩ أن كل تمرين في القائمة يمكن بدؤه
+  ١  لا يمكن قراءة الفهرس
+  ٢  سطر الأوامر غير صحيح
+  ٣  وجد ⁦--check⁩ في القائمة تمرينًا لا يمكن بدؤه
 </translation>
     </message>
     <message>
@@ -254,15 +254,15 @@ File: %1
     </message>
     <message>
         <source>With --check: the catalogue to check.</source>
-        <translation>مع --check: الفهرس المراد فحصه.</translation>
+        <translation>مع ⁦--check⁩: الفهرس المراد فحصه.</translation>
     </message>
     <message>
         <source>--check takes at most one file.</source>
-        <translation>يقبل --check ملفًا واحدًا على الأكثر.</translation>
+        <translation>يقبل ⁦--check⁩ ملفًا واحدًا على الأكثر.</translation>
     </message>
     <message>
         <source>A file can only be given with --check.</source>
-        <translation>لا يمكن تحديد ملف إلا مع --check.</translation>
+        <translation>لا يمكن تحديد ملف إلا مع ⁦--check⁩.</translation>
     </message>
 </context>
 <context>
@@ -317,7 +317,7 @@ File: %1
     </message>
     <message>
         <source>Test Area</source>
-        <translation>الاختبار</translation>
+        <translation>التمرين</translation>
     </message>
     <message>
         <source>Ans</source>
@@ -329,7 +329,7 @@ File: %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>اكتب الإجابة في خانة &quot;ج&quot; ثم اضغط مفتاح Enter.</translation>
+        <translation>اكتب الإجابة في خانة «ج» ثم اضغط مفتاح Enter.</translation>
     </message>
     <message>
         <source>Result Area</source>
@@ -337,7 +337,7 @@ File: %1
     </message>
     <message>
         <source>T/Q = ... S</source>
-        <translation>ز/س = ... ث</translation>
+        <translation>معدل = ... ث</translation>
     </message>
     <message>
         <source>Wrong Ans = 0</source>
@@ -353,15 +353,15 @@ File: %1
     </message>
     <message>
         <source>Give result of each question with correct answers</source>
-        <translation>صحّح كل سؤال واعرض الإجابة الصحيحة</translation>
+        <translation>تصحيح كل سؤال مع عرض الإجابة الصحيحة</translation>
     </message>
     <message>
         <source>Show only summarized result</source>
-        <translation>اعرض النتيجة النهائية فقط</translation>
+        <translation>عرض النتيجة النهائية فقط</translation>
     </message>
     <message>
         <source>Click this button to suspend current test and go back to index</source>
-        <translation>اضغط هذا الزر لإيقاف الاختبار والرجوع إلى القائمة</translation>
+        <translation>اضغط هذا الزر لإيقاف التمرين والرجوع إلى القائمة</translation>
     </message>
     <message>
         <source>Answer</source>
@@ -381,7 +381,7 @@ File: %1
     </message>
     <message>
         <source>Choosing an item starts a test</source>
-        <translation>اختيار تمرين يبدأ الاختبار</translation>
+        <translation>عند اختيار تمرين يبدأ فورًا</translation>
     </message>
     <message>
         <source>Publisher&apos;s web page</source>
@@ -397,7 +397,7 @@ File: %1
     </message>
     <message>
         <source>Test</source>
-        <translation>الاختبار</translation>
+        <translation>التمرين</translation>
     </message>
     <message>
         <source>Number of correct answers</source>
@@ -413,7 +413,7 @@ File: %1
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
-        <translation>اختبار «Calquin» للحساب</translation>
+        <translation>التدريب على الحساب «Calquin»</translation>
     </message>
 </context>
 <context>
@@ -428,7 +428,7 @@ File: %1
     </message>
     <message>
         <source>This item cannot be started: for - and / the first number must not have fewer digits than the second.</source>
-        <translation>لا يمكن بدء هذا التمرين: في - و / يجب ألا تكون أرقام العدد الأول أقل من أرقام العدد الثاني.</translation>
+        <translation>لا يمكن بدء هذا التمرين: في الطرح (-) والقسمة (/) يجب ألا يقل عدد أرقام العدد الأول عن عدد أرقام العدد الثاني.</translation>
     </message>
     <message>
         <source>This item cannot be started: its answers could be too large to check.</source>
@@ -480,42 +480,42 @@ File: %1
     <name>ResultsReport</name>
     <message>
         <source>%1%</source>
-        <translation>%1%</translation>
+        <translation>%1٪</translation>
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>في هذا التشغيل، سجّل كل إجابة في DIR بدلًا من المجلد المحدد في calquin.conf.</translation>
+        <translation>في هذا التشغيل، يسجّل كل إجابة في DIR بدلًا من المجلد المحدد في calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
-        <translation>اطبع نتائج الفصل من مجلد النتائج FOLDER (الافتراضي: المحدد في calquin.conf)، دون فتح النافذة.</translation>
+        <translation>يعرض نتائج الفصل من مجلد النتائج FOLDER (الافتراضي: المحدد في calquin.conf)، دون فتح النافذة.</translation>
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
-        <translation>مع --report: الإجابات المعطاة في DATE (YYYY-MM-DD) أو بعده فقط.</translation>
+        <translation>مع ⁦--report⁩: الإجابات المعطاة في DATE (YYYY-MM-DD) أو بعده فقط.</translation>
     </message>
     <message>
         <source>--report and --check cannot be given together.</source>
-        <translation>لا يمكن استخدام --report و--check معًا.</translation>
+        <translation>لا يمكن استخدام ⁦--report⁩ و⁦--check⁩ معًا.</translation>
     </message>
     <message>
         <source>--report takes at most one folder.</source>
-        <translation>يقبل --report مجلدًا واحدًا على الأكثر.</translation>
+        <translation>يقبل ⁦--report⁩ مجلدًا واحدًا على الأكثر.</translation>
     </message>
     <message>
         <source>--since can only be given with --report.</source>
-        <translation>لا يمكن استخدام --since إلا مع --report.</translation>
+        <translation>لا يمكن استخدام ⁦--since⁩ إلا مع ⁦--report⁩.</translation>
     </message>
     <message>
         <source>With --report: the results folder to read.</source>
-        <translation>مع --report: مجلد النتائج المراد قراءته.</translation>
+        <translation>مع ⁦--report⁩: مجلد النتائج المراد قراءته.</translation>
     </message>
     <message>
         <source>  4  --report cannot read the results folder
 With --report, 0 means the report was printed and 2 a wrong date or option.
 </source>
-        <translation>  4  لا يستطيع --report قراءة مجلد النتائج
-مع --report، تعني 0 أن التقرير طُبع، وتعني 2 تاريخًا أو خيارًا غير صحيح.
+        <translation>  ٤  لا يستطيع ⁦--report⁩ قراءة مجلد النتائج
+مع ⁦--report⁩، تعني ٠ أن التقرير عُرض، وتعني ٢ تاريخًا أو خيارًا غير صحيح.
 </translation>
     </message>
     <message>
@@ -539,13 +539,13 @@ With --report, 0 means the report was printed and 2 a wrong date or option.
     <message>
         <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
 </source>
-        <translation>calquin: يحتاج --report إلى مجلد، ولم يُحدَّد مجلد للنتائج في calquin.conf.
+        <translation>calquin: يحتاج ⁦--report⁩ إلى مجلد، ولم يُحدَّد مجلد للنتائج في calquin.conf.
 </translation>
     </message>
     <message>
         <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
 </source>
-        <translation>calquin: يحتاج --since إلى تاريخ مكتوب بالشكل YYYY-MM-DD، مثل 2026-12-08، وليس &quot;%1&quot;.
+        <translation>calquin: يحتاج ⁦--since⁩ إلى تاريخ مكتوب بالشكل YYYY-MM-DD، مثل 2026-12-08، وليس «%1».
 </translation>
     </message>
     <message>
@@ -596,7 +596,7 @@ With --report, 0 means the report was printed and 2 a wrong date or option.
     </message>
     <message>
         <source>Asked</source>
-        <translation>مرات السؤال</translation>
+        <translation>عدد المرات</translation>
     </message>
     <message>
         <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
@@ -633,7 +633,7 @@ With --report, 0 means the report was printed and 2 a wrong date or option.
     </message>
     <message>
         <source>T/Q %1 S</source>
-        <translation>ز/س %1 ث</translation>
+        <translation>معدل %1 ث</translation>
     </message>
     <message>
         <source>Counting Amounts</source>

@@ -234,7 +234,7 @@ Datei: %1
     </message>
     <message>
         <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
-        <translation>Prüft den Testkatalog FILE (Standard: index.txt im Arbeitsverzeichnis), ohne das Fenster zu öffnen, und meldet Listenplatz für Listenplatz, welche Übungen gestartet werden können.</translation>
+        <translation>Prüft den Übungskatalog FILE (Standard: index.txt im Arbeitsverzeichnis), ohne das Fenster zu öffnen, und meldet Listenplatz für Listenplatz, welche Übungen gestartet werden können.</translation>
     </message>
     <message>
         <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
@@ -265,7 +265,7 @@ Datei: %1
     <name>Form1</name>
     <message>
         <source>Test Selection Area</source>
-        <translation>Testauswahl</translation>
+        <translation>Übung wählen</translation>
     </message>
     <message>
         <source>Division</source>
@@ -297,7 +297,7 @@ Datei: %1
     </message>
     <message>
         <source>Test Area</source>
-        <translation>Testbereich</translation>
+        <translation>Übung</translation>
     </message>
     <message>
         <source>Ans</source>
@@ -341,7 +341,7 @@ Datei: %1
     </message>
     <message>
         <source>Click this button to suspend current test and go back to index</source>
-        <translation>Hier brichst du den Test ab und gehst zurück zur Liste</translation>
+        <translation>Hier brichst du die Übung ab und gehst zurück zur Liste</translation>
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
@@ -381,7 +381,7 @@ Datei: %1
     </message>
     <message>
         <source>Choosing an item starts a test</source>
-        <translation>Wenn du eine Übung wählst, beginnt der Test</translation>
+        <translation>Wenn du eine Übung wählst, geht es gleich los</translation>
     </message>
     <message>
         <source>Publisher&apos;s web page</source>
@@ -397,7 +397,7 @@ Datei: %1
     </message>
     <message>
         <source>Test</source>
-        <translation>Test</translation>
+        <translation>Übung</translation>
     </message>
     <message>
         <source>Number of correct answers</source>
@@ -480,11 +480,11 @@ Datei: %1
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>Bei diesem Start jede Antwort in DIR aufzeichnen statt im Ordner aus calquin.conf.</translation>
+        <translation>Zeichnet bei diesem Start jede Antwort in DIR auf statt im Ordner aus calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
-        <translation>Die Ergebnisse der Klasse aus dem Ergebnisordner FOLDER ausgeben (Vorgabe: der Ordner aus calquin.conf), ohne das Fenster zu öffnen.</translation>
+        <translation>Gibt die Ergebnisse der Klasse aus dem Ergebnisordner FOLDER aus (Vorgabe: der Ordner aus calquin.conf), ohne das Fenster zu öffnen.</translation>
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
@@ -564,7 +564,7 @@ Bei --report heißt 0, dass der Bericht ausgegeben wurde, und 2 ein falsches Dat
     </message>
     <message>
         <source>Pupil and item</source>
-        <translation>Schüler und Aufgabe</translation>
+        <translation>Kind und Übung</translation>
     </message>
     <message>
         <source>Answers</source>

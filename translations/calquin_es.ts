@@ -265,7 +265,7 @@ Archivo: %1
     <name>Form1</name>
     <message>
         <source>Test Selection Area</source>
-        <translation>Selección de la prueba</translation>
+        <translation>Elección del ejercicio</translation>
     </message>
     <message>
         <source>Division</source>
@@ -297,7 +297,7 @@ Archivo: %1
     </message>
     <message>
         <source>Test Area</source>
-        <translation>Prueba</translation>
+        <translation>Ejercicio</translation>
     </message>
     <message>
         <source>Ans</source>
@@ -341,7 +341,7 @@ Archivo: %1
     </message>
     <message>
         <source>Click this button to suspend current test and go back to index</source>
-        <translation>Pulsa este botón para dejar la prueba y volver a la lista</translation>
+        <translation>Pulsa este botón para dejar el ejercicio y volver a la lista</translation>
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
@@ -381,7 +381,7 @@ Archivo: %1
     </message>
     <message>
         <source>Choosing an item starts a test</source>
-        <translation>Al elegir un ejercicio empieza la prueba</translation>
+        <translation>Al elegir un ejercicio, empiezas enseguida</translation>
     </message>
     <message>
         <source>Publisher&apos;s web page</source>
@@ -397,7 +397,7 @@ Archivo: %1
     </message>
     <message>
         <source>Test</source>
-        <translation>Prueba</translation>
+        <translation>Ejercicio</translation>
     </message>
     <message>
         <source>Number of correct answers</source>
@@ -480,11 +480,11 @@ Archivo: %1
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>En esta ejecución, registrar cada respuesta en DIR en lugar de en la carpeta indicada en calquin.conf.</translation>
+        <translation>Registra cada respuesta en DIR en esta ejecución, en lugar de en la carpeta indicada en calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
-        <translation>Mostrar los resultados de la clase a partir de la carpeta de resultados FOLDER (por defecto: la indicada en calquin.conf), sin abrir la ventana.</translation>
+        <translation>Muestra los resultados de la clase a partir de la carpeta de resultados FOLDER (por defecto: la indicada en calquin.conf), sin abrir la ventana.</translation>
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
@@ -576,7 +576,7 @@ Con --report, 0 significa que se mostró el informe y 2 una fecha o una opción 
     </message>
     <message>
         <source>Share</source>
-        <translation>Parte</translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <source>Seconds</source>
@@ -584,7 +584,7 @@ Con --report, 0 significa que se mostró el informe y 2 una fecha o una opción 
     </message>
     <message>
         <source>Most missed questions</source>
-        <translation>Preguntas más falladas</translation>
+        <translation>Operaciones más falladas</translation>
     </message>
     <message>
         <source>Wrong</source>

@@ -480,15 +480,15 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>Pour ce lancement, enregistrer chaque réponse dans DIR au lieu du dossier défini dans calquin.conf.</translation>
+        <translation>Enregistre chaque réponse dans DIR pour ce lancement, au lieu du dossier défini dans calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
-        <translation>Afficher les résultats de la classe à partir du dossier de résultats FOLDER (par défaut : celui défini dans calquin.conf), sans ouvrir la fenêtre.</translation>
+        <translation>Affiche les résultats de la classe à partir du dossier de résultats FOLDER (par défaut : celui défini dans calquin.conf), sans ouvrir la fenêtre.</translation>
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
-        <translation>Avec --report : seulement les réponses données le jour DATE (AAAA-MM-JJ) ou après.</translation>
+        <translation>Avec --report : seulement les réponses données le jour DATE (AAAA-MM-JJ) ou après.</translation>
     </message>
     <message>
         <source>--report and --check cannot be given together.</source>
@@ -504,7 +504,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>With --report: the results folder to read.</source>
-        <translation>Avec --report : le dossier de résultats à lire.</translation>
+        <translation>Avec --report : le dossier de résultats à lire.</translation>
     </message>
     <message>
         <source>  4  --report cannot read the results folder
@@ -517,37 +517,37 @@ Avec --report, 0 signifie que le rapport a été affiché et 2 une date ou une o
     <message>
         <source>Results: not recorded, since no results folder is set.
 </source>
-        <translation>Résultats : non enregistrés, car aucun dossier de résultats n&apos;est défini.
+        <translation>Résultats : non enregistrés, car aucun dossier de résultats n&apos;est défini.
 </translation>
     </message>
     <message>
         <source>Results: cannot be recorded in %1: %2.
 </source>
-        <translation>Résultats : impossible de les enregistrer dans %1 : %2.
+        <translation>Résultats : impossible de les enregistrer dans %1 : %2.
 </translation>
     </message>
     <message>
         <source>Results: every answer is recorded in %1.
 </source>
-        <translation>Résultats : chaque réponse est enregistrée dans %1.
+        <translation>Résultats : chaque réponse est enregistrée dans %1.
 </translation>
     </message>
     <message>
         <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
 </source>
-        <translation>calquin : --report a besoin d&apos;un dossier, et aucun dossier de résultats n&apos;est défini dans calquin.conf.
+        <translation>calquin : --report a besoin d&apos;un dossier, et aucun dossier de résultats n&apos;est défini dans calquin.conf.
 </translation>
     </message>
     <message>
         <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
 </source>
-        <translation>calquin : --since a besoin d&apos;une date écrite AAAA-MM-JJ, par exemple 2026-12-08, et non « %1 ».
+        <translation>calquin : --since a besoin d&apos;une date écrite AAAA-MM-JJ, par exemple 2026-12-08, et non « %1 ».
 </translation>
     </message>
     <message>
         <source>calquin: cannot read the results folder %1: %2.
 </source>
-        <translation>calquin : impossible de lire le dossier de résultats %1 : %2.
+        <translation>calquin : impossible de lire le dossier de résultats %1 : %2.
 </translation>
     </message>
     <message>
@@ -576,7 +576,7 @@ Avec --report, 0 signifie que le rapport a été affiché et 2 une date ou une o
     </message>
     <message>
         <source>Share</source>
-        <translation>Part</translation>
+        <translation>Réussite</translation>
     </message>
     <message>
         <source>Seconds</source>
@@ -584,7 +584,7 @@ Avec --report, 0 signifie que le rapport a été affiché et 2 une date ou une o
     </message>
     <message>
         <source>Most missed questions</source>
-        <translation>Questions les plus manquées</translation>
+        <translation>Questions les plus souvent ratées</translation>
     </message>
     <message>
         <source>Wrong</source>
@@ -596,16 +596,16 @@ Avec --report, 0 signifie que le rapport a été affiché et 2 une date ou une o
     </message>
     <message>
         <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
-        <translation>Lignes illisibles, ignorées : %1. La première est la ligne %2 de %3.</translation>
+        <translation>Lignes illisibles, ignorées : %1. La première est la ligne %2 de %3.</translation>
     </message>
     <message>
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
-        <translation>Fichiers illisibles, laissés de côté : %1. Le premier est %2 : %3.</translation>
+        <translation>Fichiers illisibles, laissés de côté : %1. Le premier est %2 : %3.</translation>
     </message>
     <message>
         <source>calquin: answers are not recorded in %1: %2
 </source>
-        <translation>calquin : les réponses ne sont pas enregistrées dans %1 : %2
+        <translation>calquin : les réponses ne sont pas enregistrées dans %1 : %2
 </translation>
     </message>
 </context>

@@ -90,7 +90,7 @@ File: %1
 Line %2, column %3: %4.</source>
         <translation>Il catalogo degli esercizi non si può usare.
 
-Nome del file: %1
+Percorso: %1
 Riga %2, colonna %3: %4.</translation>
     </message>
     <message>
@@ -100,7 +100,7 @@ File: %1
 Line %2: %3.</source>
         <translation>Il catalogo degli esercizi non si può usare.
 
-Nome del file: %1
+Percorso: %1
 Riga %2: %3.</translation>
     </message>
     <message>
@@ -110,7 +110,7 @@ File: %1
 %2.</source>
         <translation>Il catalogo degli esercizi non si può usare.
 
-Nome del file: %1
+Percorso: %1
 %2.</translation>
     </message>
     <message>
@@ -175,8 +175,8 @@ Nome del file: %1
     <message numerus="yes">
         <source>%n items: %1 can be started, %2 cannot.</source>
         <translation>
-            <numerusform>%n esercizio: %1 si possono iniziare, %2 no.</numerusform>
-            <numerusform>%n esercizi: %1 si possono iniziare, %2 no.</numerusform>
+            <numerusform>%n esercizio — si può iniziare: %1; non si può iniziare: %2.</numerusform>
+            <numerusform>%n esercizi — si possono iniziare: %1; non si possono iniziare: %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -246,7 +246,7 @@ Nome del file: %1
     </message>
     <message>
         <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
-        <translation>Un programma per esercitarsi a fare i calcoli, per alunni. Senza opzioni apre la finestra degli esercizi con index.txt della cartella di lavoro.</translation>
+        <translation>Un programma con cui gli alunni si esercitano nel calcolo. Senza opzioni apre la finestra degli esercizi con index.txt della cartella di lavoro.</translation>
     </message>
     <message>
         <source>With --check: the catalogue to check.</source>
@@ -333,7 +333,7 @@ Nome del file: %1
     </message>
     <message>
         <source>T/Q = ... S</source>
-        <translation>T/O = ... s</translation>
+        <translation>Media = ... s</translation>
     </message>
     <message>
         <source>Wrong Ans = 0</source>
@@ -349,11 +349,11 @@ Nome del file: %1
     </message>
     <message>
         <source>Give result of each question with correct answers</source>
-        <translation>Correggi ogni operazione e mostra la soluzione</translation>
+        <translation>Correzione dopo ogni operazione</translation>
     </message>
     <message>
         <source>Show only summarized result</source>
-        <translation>Mostra solo il risultato finale</translation>
+        <translation>Solo il risultato finale</translation>
     </message>
     <message>
         <source>Click this button to suspend current test and go back to index</source>
@@ -377,7 +377,7 @@ Nome del file: %1
     </message>
     <message>
         <source>Choosing an item starts a test</source>
-        <translation>Quando scegli un esercizio, la prova comincia</translation>
+        <translation>Quando scegli un esercizio, cominci subito</translation>
     </message>
     <message>
         <source>Publisher&apos;s web page</source>
@@ -393,7 +393,7 @@ Nome del file: %1
     </message>
     <message>
         <source>Test</source>
-        <translation>Prova</translation>
+        <translation>Esercizio</translation>
     </message>
     <message>
         <source>Number of correct answers</source>
@@ -409,7 +409,7 @@ Nome del file: %1
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
-        <translation>Prova di calcolo «Calquin»</translation>
+        <translation>Esercizi di calcolo «Calquin»</translation>
     </message>
 </context>
 <context>
@@ -432,7 +432,7 @@ Nome del file: %1
     </message>
     <message>
         <source>This row of the list holds no item.</source>
-        <translation>Questa riga dell&apos;elenco non contiene nessun esercizio.</translation>
+        <translation>In questa posizione dell&apos;elenco non c&apos;è nessun esercizio.</translation>
     </message>
 </context>
 <context>
@@ -484,7 +484,7 @@ Nome del file: %1
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
-        <translation>Stampa i risultati della classe dalla cartella dei risultati FOLDER (predefinita: quella indicata in calquin.conf), senza aprire la finestra.</translation>
+        <translation>Mostra i risultati della classe dalla cartella dei risultati FOLDER (predefinita: quella indicata in calquin.conf), senza aprire la finestra.</translation>
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
@@ -511,7 +511,7 @@ Nome del file: %1
 With --report, 0 means the report was printed and 2 a wrong date or option.
 </source>
         <translation>  4  --report non riesce a leggere la cartella dei risultati
-Con --report, 0 vuol dire che il resoconto è stato stampato e 2 una data o un&apos;opzione sbagliata.
+Con --report, 0 vuol dire che il resoconto è stato mostrato e 2 una data o un&apos;opzione sbagliata.
 </translation>
     </message>
     <message>
@@ -576,7 +576,7 @@ Con --report, 0 vuol dire che il resoconto è stato stampato e 2 una data o un&a
     </message>
     <message>
         <source>Share</source>
-        <translation>Quota</translation>
+        <translation>Percentuale</translation>
     </message>
     <message>
         <source>Seconds</source>
@@ -584,7 +584,7 @@ Con --report, 0 vuol dire che il resoconto è stato stampato e 2 una data o un&a
     </message>
     <message>
         <source>Most missed questions</source>
-        <translation>Operazioni più sbagliate</translation>
+        <translation>Operazioni sbagliate più spesso</translation>
     </message>
     <message>
         <source>Wrong</source>
@@ -629,7 +629,7 @@ Con --report, 0 vuol dire che il resoconto è stato stampato e 2 una data o un&a
     </message>
     <message>
         <source>T/Q %1 S</source>
-        <translation>T/O %1 s</translation>
+        <translation>Media %1s</translation>
     </message>
     <message>
         <source>Counting Amounts</source>

@@ -246,7 +246,7 @@ Bestand: %1
     </message>
     <message>
         <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
-        <translation>Een rekenoefenprogramma voor leerlingen. Zonder opties opent het het oefenvenster met index.txt uit de werkmap.</translation>
+        <translation>Een rekenoefenprogramma voor leerlingen. Zonder opties wordt het oefenvenster geopend met index.txt uit de werkmap.</translation>
     </message>
     <message>
         <source>With --check: the catalogue to check.</source>
@@ -317,7 +317,7 @@ Bestand: %1
     </message>
     <message>
         <source>Ans</source>
-        <translation>Antw</translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>Qst</source>
@@ -325,7 +325,7 @@ Bestand: %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>Typ de uitkomst bij ‘Antw’ en druk op Enter.</translation>
+        <translation>Typ de uitkomst in het vakje en druk op Enter.</translation>
     </message>
     <message>
         <source>Result Area</source>
@@ -333,7 +333,7 @@ Bestand: %1
     </message>
     <message>
         <source>T/Q = ... S</source>
-        <translation>T/S = ... s</translation>
+        <translation>Gem. = ... s</translation>
     </message>
     <message>
         <source>Wrong Ans = 0</source>
@@ -377,7 +377,7 @@ Bestand: %1
     </message>
     <message>
         <source>Choosing an item starts a test</source>
-        <translation>Als je een oefening kiest, begint de toets</translation>
+        <translation>Als je een oefening kiest, begin je meteen</translation>
     </message>
     <message>
         <source>Publisher&apos;s web page</source>
@@ -393,7 +393,7 @@ Bestand: %1
     </message>
     <message>
         <source>Test</source>
-        <translation>Toets</translation>
+        <translation>Oefenen</translation>
     </message>
     <message>
         <source>Number of correct answers</source>
@@ -409,7 +409,7 @@ Bestand: %1
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
-        <translation>‘Calquin’ rekentoets</translation>
+        <translation>Rekentraining “Calquin”</translation>
     </message>
 </context>
 <context>
@@ -480,7 +480,7 @@ Bestand: %1
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>Sla deze keer elk antwoord op in DIR in plaats van in de map uit calquin.conf.</translation>
+        <translation>Slaat bij deze start elk antwoord op in DIR in plaats van in de map uit calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
@@ -576,7 +576,7 @@ Bij --report betekent 0 dat het overzicht is getoond en 2 een verkeerde datum of
     </message>
     <message>
         <source>Share</source>
-        <translation>Deel</translation>
+        <translation>Percentage goed</translation>
     </message>
     <message>
         <source>Seconds</source>
@@ -629,7 +629,7 @@ Bij --report betekent 0 dat het overzicht is getoond en 2 een verkeerde datum of
     </message>
     <message>
         <source>T/Q %1 S</source>
-        <translation>T/S %1 s</translation>
+        <translation>Gem. %1 s</translation>
     </message>
     <message>
         <source>Counting Amounts</source>

@@ -251,7 +251,7 @@ Plik: %1
     </message>
     <message>
         <source>With --check: the catalogue to check.</source>
-        <translation>Z --check: katalog do sprawdzenia.</translation>
+        <translation>Przy --check: katalog do sprawdzenia.</translation>
     </message>
     <message>
         <source>--check takes at most one file.</source>
@@ -302,7 +302,7 @@ Plik: %1
     </message>
     <message>
         <source>Select details of numbers from list given below :</source>
-        <translation>Wybierz z listy poniżej, na jakich liczbach liczysz:</translation>
+        <translation>Wybierz z listy poniżej, na jakich liczbach chcesz liczyć:</translation>
     </message>
     <message>
         <source>Click on one of the options below :</source>
@@ -318,7 +318,7 @@ Plik: %1
     </message>
     <message>
         <source>Ans</source>
-        <translation>Odp.</translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>Qst</source>
@@ -326,7 +326,7 @@ Plik: %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>Wpisz wynik w polu „Odp.” i naciśnij Enter.</translation>
+        <translation>Wpisz wynik w okienku i naciśnij Enter.</translation>
     </message>
     <message>
         <source>Result Area</source>
@@ -334,7 +334,7 @@ Plik: %1
     </message>
     <message>
         <source>T/Q = ... S</source>
-        <translation>C/Z = ... s</translation>
+        <translation>Śr. = ... s</translation>
     </message>
     <message>
         <source>Wrong Ans = 0</source>
@@ -350,15 +350,15 @@ Plik: %1
     </message>
     <message>
         <source>Give result of each question with correct answers</source>
-        <translation>Sprawdzaj zadania i pokazuj poprawny wynik</translation>
+        <translation>Po każdym zadaniu pokazuj poprawny wynik</translation>
     </message>
     <message>
         <source>Show only summarized result</source>
-        <translation>Pokaż tylko wynik końcowy</translation>
+        <translation>Pokazuj tylko wynik końcowy</translation>
     </message>
     <message>
         <source>Click this button to suspend current test and go back to index</source>
-        <translation>Tym przyciskiem przerwiesz test i wrócisz do listy</translation>
+        <translation>Tym przyciskiem przerwiesz ćwiczenie i wrócisz do listy</translation>
     </message>
     <message>
         <source>Answer</source>
@@ -378,7 +378,7 @@ Plik: %1
     </message>
     <message>
         <source>Choosing an item starts a test</source>
-        <translation>Gdy wybierzesz ćwiczenie, zacznie się test</translation>
+        <translation>Gdy wybierzesz ćwiczenie, od razu zaczynasz</translation>
     </message>
     <message>
         <source>Publisher&apos;s web page</source>
@@ -394,15 +394,15 @@ Plik: %1
     </message>
     <message>
         <source>Test</source>
-        <translation>Test</translation>
+        <translation>Ćwiczenie</translation>
     </message>
     <message>
         <source>Number of correct answers</source>
-        <translation>Liczba dobrych odpowiedzi</translation>
+        <translation>Liczba poprawnych odpowiedzi</translation>
     </message>
     <message>
         <source>Number of wrong answers</source>
-        <translation>Liczba złych odpowiedzi</translation>
+        <translation>Liczba błędnych odpowiedzi</translation>
     </message>
     <message>
         <source>Average time per question in seconds</source>
@@ -410,7 +410,7 @@ Plik: %1
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
-        <translation>Test z liczenia „Calquin”</translation>
+        <translation>Ćwiczenia z liczenia „Calquin”</translation>
     </message>
 </context>
 <context>
@@ -433,7 +433,7 @@ Plik: %1
     </message>
     <message>
         <source>This row of the list holds no item.</source>
-        <translation>W tym wierszu listy nie ma żadnego ćwiczenia.</translation>
+        <translation>Na tej pozycji listy nie ma żadnego ćwiczenia.</translation>
     </message>
 </context>
 <context>
@@ -481,7 +481,7 @@ Plik: %1
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>Przy tym uruchomieniu zapisuj każdą odpowiedź w DIR zamiast w folderze ustawionym w calquin.conf.</translation>
+        <translation>Przy tym uruchomieniu zapisuje każdą odpowiedź w DIR zamiast w folderze ustawionym w calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
@@ -489,7 +489,7 @@ Plik: %1
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
-        <translation>Z --report: tylko odpowiedzi z dnia DATE (RRRR-MM-DD) lub późniejsze.</translation>
+        <translation>Przy --report: tylko odpowiedzi z dnia DATE (RRRR-MM-DD) lub późniejsze.</translation>
     </message>
     <message>
         <source>--report and --check cannot be given together.</source>
@@ -505,7 +505,7 @@ Plik: %1
     </message>
     <message>
         <source>With --report: the results folder to read.</source>
-        <translation>Z --report: folder wyników do odczytania.</translation>
+        <translation>Przy --report: folder wyników do odczytania.</translation>
     </message>
     <message>
         <source>  4  --report cannot read the results folder
@@ -577,7 +577,7 @@ Przy --report 0 oznacza, że raport został wypisany, a 2 błędną datę lub op
     </message>
     <message>
         <source>Share</source>
-        <translation>Udział</translation>
+        <translation>Procent</translation>
     </message>
     <message>
         <source>Seconds</source>
@@ -630,7 +630,7 @@ Przy --report 0 oznacza, że raport został wypisany, a 2 błędną datę lub op
     </message>
     <message>
         <source>T/Q %1 S</source>
-        <translation>C/Z %1 s</translation>
+        <translation>Śr. %1 s</translation>
     </message>
     <message>
         <source>Counting Amounts</source>

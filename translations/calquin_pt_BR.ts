@@ -126,19 +126,19 @@ Arquivo: %1
     <name>CatalogueCheck</name>
     <message>
         <source>Note: its operator is +, so it asks addition questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>Observação: o sinal dele é +, então ele pede contas de adição, embora esteja listado em “%1”.</translation>
+        <translation>Observação: o sinal é +, então este exercício traz contas de adição, embora esteja na lista “%1”.</translation>
     </message>
     <message>
         <source>Note: its operator is -, so it asks subtraction questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>Observação: o sinal dele é -, então ele pede contas de subtração, embora esteja listado em “%1”.</translation>
+        <translation>Observação: o sinal é -, então este exercício traz contas de subtração, embora esteja na lista “%1”.</translation>
     </message>
     <message>
         <source>Note: its operator is *, so it asks multiplication questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>Observação: o sinal dele é *, então ele pede contas de multiplicação, embora esteja listado em “%1”.</translation>
+        <translation>Observação: o sinal é *, então este exercício traz contas de multiplicação, embora esteja na lista “%1”.</translation>
     </message>
     <message>
         <source>Note: its operator is /, so it asks division questions, though it is listed under &quot;%1&quot;.</source>
-        <translation>Observação: o sinal dele é /, então ele pede contas de divisão, embora esteja listado em “%1”.</translation>
+        <translation>Observação: o sinal é /, então este exercício traz contas de divisão, embora esteja na lista “%1”.</translation>
     </message>
     <message>
         <source>Row %1, line %2: empty.</source>
@@ -175,8 +175,8 @@ Arquivo: %1
     <message numerus="yes">
         <source>%n items: %1 can be started, %2 cannot.</source>
         <translation>
-            <numerusform>%n exercício: %1 podem ser iniciados, %2 não.</numerusform>
-            <numerusform>%n exercícios: %1 podem ser iniciados, %2 não.</numerusform>
+            <numerusform>%n exercício — pode ser iniciado: %1; não pode: %2.</numerusform>
+            <numerusform>%n exercícios — podem ser iniciados: %1; não podem: %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -242,11 +242,11 @@ Arquivo: %1
     </message>
     <message>
         <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
-        <translation>Verifica o catálogo de exercícios FILE (padrão: index.txt no diretório de trabalho) e informa, posição por posição, quais exercícios podem ser iniciados, sem abrir a janela.</translation>
+        <translation>Verifica o catálogo de exercícios FILE (padrão: index.txt na pasta atual) e informa, posição por posição, quais exercícios podem ser iniciados, sem abrir a janela.</translation>
     </message>
     <message>
         <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
-        <translation>Um programa para alunos treinarem contas. Sem opções, abre a janela de exercícios com o index.txt do diretório de trabalho.</translation>
+        <translation>Um programa para alunos treinarem contas. Sem opções, abre a janela de exercícios com o index.txt da pasta atual.</translation>
     </message>
     <message>
         <source>With --check: the catalogue to check.</source>
@@ -333,7 +333,7 @@ Arquivo: %1
     </message>
     <message>
         <source>T/Q = ... S</source>
-        <translation>T/C = ... s</translation>
+        <translation>Média = ... s</translation>
     </message>
     <message>
         <source>Wrong Ans = 0</source>
@@ -377,7 +377,7 @@ Arquivo: %1
     </message>
     <message>
         <source>Choosing an item starts a test</source>
-        <translation>Quando você escolhe um exercício, o teste começa</translation>
+        <translation>Quando você escolhe um exercício, ele começa na hora</translation>
     </message>
     <message>
         <source>Publisher&apos;s web page</source>
@@ -393,7 +393,7 @@ Arquivo: %1
     </message>
     <message>
         <source>Test</source>
-        <translation>Teste</translation>
+        <translation>Exercício</translation>
     </message>
     <message>
         <source>Number of correct answers</source>
@@ -409,7 +409,7 @@ Arquivo: %1
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
-        <translation>Teste de cálculo “Calquin”</translation>
+        <translation>Treino de contas “Calquin”</translation>
     </message>
 </context>
 <context>
@@ -432,7 +432,7 @@ Arquivo: %1
     </message>
     <message>
         <source>This row of the list holds no item.</source>
-        <translation>Esta linha da lista não tem nenhum exercício.</translation>
+        <translation>Nesta posição da lista não há nenhum exercício.</translation>
     </message>
 </context>
 <context>
@@ -480,11 +480,11 @@ Arquivo: %1
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>Nesta execução, registrar cada resposta em DIR em vez da pasta definida em calquin.conf.</translation>
+        <translation>Registra cada resposta em DIR nesta execução, em vez de na pasta definida em calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
-        <translation>Mostrar os resultados da turma a partir da pasta de resultados FOLDER (padrão: a definida em calquin.conf), sem abrir a janela.</translation>
+        <translation>Mostra os resultados da turma a partir da pasta de resultados FOLDER (padrão: a definida em calquin.conf), sem abrir a janela.</translation>
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
@@ -576,7 +576,7 @@ Com --report, 0 significa que o relatório foi mostrado e 2 uma data ou opção 
     </message>
     <message>
         <source>Share</source>
-        <translation>Parcela</translation>
+        <translation>Aproveitamento</translation>
     </message>
     <message>
         <source>Seconds</source>
@@ -592,7 +592,7 @@ Com --report, 0 significa que o relatório foi mostrado e 2 uma data ou opção 
     </message>
     <message>
         <source>Asked</source>
-        <translation>Feitas</translation>
+        <translation>Vezes</translation>
     </message>
     <message>
         <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
@@ -629,7 +629,7 @@ Com --report, 0 significa que o relatório foi mostrado e 2 uma data ou opção 
     </message>
     <message>
         <source>T/Q %1 S</source>
-        <translation>T/C %1 s</translation>
+        <translation>Média %1s</translation>
     </message>
     <message>
         <source>Counting Amounts</source>

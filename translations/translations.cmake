@@ -4,7 +4,8 @@
 # The window's translations: one Qt Linguist file per language, compiled by lrelease into the
 # program's resources under :/translations. To add a language, add its code to this list and put
 # translations/calquin_<code>.ts beside this file (`cmake --build build/default --target
-# update-translations` writes a new one with every text to translate).
+# update-translations` writes a new one with every text to translate), and the bundled catalogue
+# in that language as data/<code>/index.txt, which the package installs beside the English one.
 set(CALQUIN_LANGUAGES ar de es fr it nl pl pt_BR)
 
 find_program(CALQUIN_LRELEASE NAMES lrelease lrelease-qt6

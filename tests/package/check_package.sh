@@ -66,7 +66,8 @@ settle=3
 # running (its error box waits for a click), so stderr is what tells the two apart.
 stays_up_in() {
     local folder=$1 program=$2 log=$3 status
-    (cd "$folder" && QT_QPA_PLATFORM=offscreen timeout -k 2 "$settle" "$program") >"$log" 2>&1
+    # shellcheck disable=SC2086  # a desktop entry's Exec= is words: the starter and its arguments
+    (cd "$folder" && QT_QPA_PLATFORM=offscreen timeout -k 2 "$settle" $program) >"$log" 2>&1
     status=$?
     [ "$status" -eq 124 ] && ! grep -q 'index.txt' "$log"
 }
@@ -150,7 +151,16 @@ fi
 expected_files=(
     ./usr/bin/calquin
     ./usr/share/applications/calquin.desktop
+    ./usr/libexec/calquin/start-calquin
     ./usr/share/calquin/index.txt
+    ./usr/share/calquin/ar/index.txt
+    ./usr/share/calquin/de/index.txt
+    ./usr/share/calquin/es/index.txt
+    ./usr/share/calquin/fr/index.txt
+    ./usr/share/calquin/it/index.txt
+    ./usr/share/calquin/nl/index.txt
+    ./usr/share/calquin/pl/index.txt
+    ./usr/share/calquin/pt_BR/index.txt
     ./usr/share/doc/calquin/changelog.Debian.gz
     ./usr/share/doc/calquin/changelog.gz
     ./usr/share/doc/calquin/copyright
@@ -282,7 +292,9 @@ fi
 
 path=$(entry_value "$entry" Path)
 if [ "$path" = /usr/share/calquin ] && [ -f "$unpacked$path/index.txt" ] &&
-    [ "$(entry_value "$entry" Exec)" = calquin ] && [ -x "$unpacked/usr/bin/calquin" ] &&
+    [ "$(entry_value "$entry" Exec)" = \
+        "/usr/libexec/calquin/start-calquin /usr/share/calquin /usr/bin/calquin" ] &&
+    [ -x "$unpacked/usr/bin/calquin" ] && [ -x "$unpacked/usr/libexec/calquin/start-calquin" ] &&
     [ "$(entry_value "$entry" Icon)" = calquin ]; then
     pass "the desktop entry starts calquin in $path, where the catalogue is packaged"
 else
