@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -117,6 +120,7 @@ private slots:
     void screenReaderMeetsTheGridAsATable();
     void refreshShowsRowsWrittenMeanwhile();
     void folderThatCannotBeReadIsNamed();
+    void drillProgramBecomesTheTeachersWindow();
 };
 
 void ClassResults::tableHasAPupilALineAndTheClassOnTop() {
@@ -142,6 +146,13 @@ void ClassResults::tableHasAPupilALineAndTheClassOnTop() {
         QCOMPARE(w.cell(1, ClassModel::Pupil),
                  QString::fromLatin1(order == Qt::DescendingOrder ? "anna" : "carl"));
     }
+
+    // Everything has no period before it to compare with.
+    w.window->findChild<QComboBox*>("period")->setCurrentIndex(int(PeriodChoice::Everything));
+    QVERIFY(w.read());
+    QCOMPARE(w.cell(w.rowOf(QStringLiteral("carl")), ClassModel::Answers), QStringLiteral("1"));
+    QCOMPARE(w.cell(w.rowOf(QStringLiteral("anna")), ClassModel::Answers), QStringLiteral("24"));
+    QCOMPARE(w.cell(w.rowOf(QStringLiteral("anna")), ClassModel::ShareChange), QString());
 }
 
 void ClassResults::factGridTellsEachStateInSymbolAndWords() {
@@ -224,6 +235,23 @@ void ClassResults::folderThatCannotBeReadIsNamed() {
                  status.contains(QStringLiteral("cannot be read")),
              qPrintable(status));
     QCOMPARE(w.table()->model()->rowCount(), 0);
+}
+
+void ClassResults::drillProgramBecomesTheTeachersWindow() {
+    QTemporaryDir dir;
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CALQUIN_PROGRAM),
+                  {QStringLiteral("--results-window"), dir.path()});
+    QVERIFY(program.waitForStarted());
+    // The same process, now running the teacher's program: the drill is not left waiting.
+    const QString image = QStringLiteral("/proc/%1/exe").arg(program.processId());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QFile::symLinkTarget(image).endsWith(QStringLiteral("/calquin-class-results")), 10000);
+    program.kill();
+    program.waitForFinished();
 }
 
 QTEST_MAIN(ClassResults)
