@@ -59,6 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         QuestionCase{"words", "seven times eight", std::nullopt},
         QuestionCase{"negative_first", "-7 + 8", std::nullopt},
         QuestionCase{"nineteen_digits", "1234567890123456789 + 1", std::nullopt},
+        QuestionCase{"overlong_digit", "7 * \xC0\xB8", std::nullopt},
         QuestionCase{"cut_utf8", std::string("7 \xC3", 3) + " 8", std::nullopt},
         QuestionCase{"mark_between_digits_kept_apart", "1\u200E2 + 3",
                      QuestionParts{12, Operation::Addition, 3}}));

@@ -35,6 +35,11 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& at) {
         }
         point = point << 6 | (next & 0x3Fu);
     }
+    // An overlong form (a digit written in two bytes) or a surrogate is no UTF-8 either.
+    if ((length == 2 && point < 0x80) ||
+        (length == 3 && (point < 0x800 || (point >= 0xD800 && point <= 0xDFFF)))) {
+        return std::nullopt;
+    }
     at += length;
     return point;
 }
