@@ -434,6 +434,14 @@ File: %1
         <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
         <translation>calquin: يجب أن تكون قيمة report/fluent-seconds في %1 عددًا من الثواني بين 0.5 و60، لا &quot;%2&quot;؛ تُستخدم 3.</translation>
     </message>
+    <message>
+        <source>Items</source>
+        <translation>التمارين</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>التمرين</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -414,6 +414,14 @@ Datei: %1
         <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
         <translation>calquin: report/fluent-seconds in %1 muss eine Zahl von Sekunden zwischen 0,5 und 60 sein, nicht „%2“; es wird 3 verwendet.</translation>
     </message>
+    <message>
+        <source>Items</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Übung</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -414,6 +414,14 @@ Archivo: %1
         <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
         <translation>calquin: report/fluent-seconds en %1 debe ser un número de segundos entre 0,5 y 60, no «%2»; se usa 3.</translation>
     </message>
+    <message>
+        <source>Items</source>
+        <translation>Ejercicios</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Ejercicio</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

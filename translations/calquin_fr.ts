@@ -300,7 +300,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>&amp;Period:</source>
-        <translation>&amp;Période :</translation>
+        <translation>&amp;Période&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
@@ -308,7 +308,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>&amp;Fluent within:</source>
-        <translation>&amp;Fluide jusqu&apos;à :</translation>
+        <translation>&amp;Fluide jusqu&apos;à&#xa0;:</translation>
     </message>
     <message>
         <source> s</source>
@@ -320,19 +320,19 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>Facts: %1</source>
-        <translation>Calculs : %1</translation>
+        <translation>Calculs&#xa0;: %1</translation>
     </message>
     <message>
         <source>Rows: the first number. Columns: the second number.</source>
-        <translation>Lignes : le premier nombre. Colonnes : le second nombre.</translation>
+        <translation>Lignes&#xa0;: le premier nombre. Colonnes&#xa0;: le second nombre.</translation>
     </message>
     <message>
         <source>Rows: the number taken away. Columns: the result.</source>
-        <translation>Lignes : le nombre soustrait. Colonnes : le résultat.</translation>
+        <translation>Lignes&#xa0;: le nombre soustrait. Colonnes&#xa0;: le résultat.</translation>
     </message>
     <message>
         <source>Rows: the number divided by. Columns: the result.</source>
-        <translation>Lignes : le diviseur. Colonnes : le résultat.</translation>
+        <translation>Lignes&#xa0;: le diviseur. Colonnes&#xa0;: le résultat.</translation>
     </message>
     <message numerus="yes">
         <source>%n results files read.</source>
@@ -344,24 +344,24 @@ Fichier&#xa0;: %1
     <message numerus="yes">
         <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
         <translation>
-            <numerusform>%n ligne illisible a été laissée de côté ; la première est la ligne %1 de %2.</numerusform>
-            <numerusform>%n lignes illisibles ont été laissées de côté ; la première est la ligne %1 de %2.</numerusform>
+            <numerusform>%n ligne illisible a été laissée de côté&#xa0;; la première est la ligne %1 de %2.</numerusform>
+            <numerusform>%n lignes illisibles ont été laissées de côté&#xa0;; la première est la ligne %1 de %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files could not be read; the first is %1: %2.</source>
         <translation>
-            <numerusform>%n fichier n&apos;a pas pu être lu ; le premier est %1 : %2.</numerusform>
-            <numerusform>%n fichiers n&apos;ont pas pu être lus ; le premier est %1 : %2.</numerusform>
+            <numerusform>%n fichier n&apos;a pas pu être lu&#xa0;; le premier est %1&#xa0;: %2.</numerusform>
+            <numerusform>%n fichiers n&apos;ont pas pu être lus&#xa0;; le premier est %1&#xa0;: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>The results folder %1 cannot be read: %2.</source>
-        <translation>Le dossier de résultats %1 ne peut pas être lu : %2.</translation>
+        <translation>Le dossier de résultats %1 ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Reading was cancelled; the figures shown are the earlier ones.</source>
-        <translation>Lecture annulée ; les chiffres affichés sont les précédents.</translation>
+        <translation>Lecture annulée&#xa0;; les chiffres affichés sont les précédents.</translation>
     </message>
     <message>
         <source>fluent</source>
@@ -381,7 +381,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>%1: %2, %3 correct, median %4 seconds, %5</source>
-        <translation>%1 : %2, %3 justes, médiane %4 secondes, %5</translation>
+        <translation>%1&#xa0;: %2, %3 justes, médiane %4 secondes, %5</translation>
     </message>
     <message numerus="yes">
         <source>%n answers</source>
@@ -392,11 +392,11 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
-        <translation>Montre comment la classe a réussi dans le dossier de résultats FOLDER (par défaut : celui défini dans calquin.conf), élève par élève et calcul par calcul. Le dossier est seulement lu.</translation>
+        <translation>Montre comment la classe a réussi dans le dossier de résultats FOLDER (par défaut&#xa0;: celui défini dans calquin.conf), élève par élève et calcul par calcul. Le dossier est seulement lu.</translation>
     </message>
     <message>
         <source>The results folder to show.</source>
@@ -412,7 +412,15 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
-        <translation>calquin : report/fluent-seconds dans %1 doit être un nombre de secondes entre 0,5 et 60, et non « %2 » ; 3 est utilisé.</translation>
+        <translation>calquin&#xa0;: report/fluent-seconds dans %1 doit être un nombre de secondes entre 0,5 et 60, et non «&#xa0;%2&#xa0;»&#xa0;; 3 est utilisé.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Exercice</translation>
     </message>
 </context>
 <context>

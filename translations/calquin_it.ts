@@ -414,6 +414,14 @@ Nome del file: %1
         <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
         <translation>calquin: report/fluent-seconds in %1 deve essere un numero di secondi da 0,5 a 60, non «%2»; si usa 3.</translation>
     </message>
+    <message>
+        <source>Items</source>
+        <translation>Esercizi</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Esercizio</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -414,6 +414,14 @@ Bestand: %1
         <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
         <translation>calquin: report/fluent-seconds in %1 moet een aantal seconden van 0,5 tot 60 zijn, niet &quot;%2&quot;; 3 wordt gebruikt.</translation>
     </message>
+    <message>
+        <source>Items</source>
+        <translation>Oefeningen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Oefening</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

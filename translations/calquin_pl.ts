@@ -419,6 +419,14 @@ Plik: %1
         <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
         <translation>calquin: report/fluent-seconds w %1 musi być liczbą sekund od 0,5 do 60, a nie „%2”; używane jest 3.</translation>
     </message>
+    <message>
+        <source>Items</source>
+        <translation>Ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Ćwiczenie</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

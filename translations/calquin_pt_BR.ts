@@ -414,6 +414,14 @@ Arquivo: %1
         <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
         <translation>calquin: report/fluent-seconds em %1 deve ser um número de segundos de 0,5 a 60, não &quot;%2&quot;; usa-se 3.</translation>
     </message>
+    <message>
+        <source>Items</source>
+        <translation>Exercícios</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Exercício</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

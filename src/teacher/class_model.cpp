@@ -71,6 +71,11 @@ QVariant sortValue(const results::PupilOverview& pupil, int column, const QStrin
 
 }  // namespace
 
+QString shareText(const results::Counts& counts) {
+    return counts.answers > 0 ? translated(kPercent).arg(QLocale().toString(wholePercent(counts)))
+                              : QString();
+}
+
 QString shareChange(const results::Counts& previous, const results::Counts& current) {
     if (previous.answers == 0 || current.answers == 0) {
         return {};
@@ -152,8 +157,7 @@ QVariant ClassModel::data(const QModelIndex& index, int role) const {
         case Answers:
             return locale.toString(now.answers);
         case Share:
-            return now.answers > 0 ? translated(kPercent).arg(locale.toString(wholePercent(now)))
-                                   : QString();
+            return shareText(now);
         case Median:
             return now.answers > 0 ? tenthsOfSeconds(now.medianCentiseconds) : QString();
         case LastDay:

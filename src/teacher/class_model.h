@@ -46,6 +46,9 @@ protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 };
 
+// The share correct as the table shows it, "96%"; empty without answers.
+QString shareText(const results::Counts& counts);
+
 // The change of a share and of a median from one period to the next, in words and with an arrow
 // pointing the way the figure went: "▲ 12 points", "▼ 0.8 s faster". Empty without both figures.
 QString shareChange(const results::Counts& previous, const results::Counts& current);

@@ -33,6 +33,7 @@ constexpr Text kPeriod = translatable("ClassResults", "&Period:");
 constexpr Text kRefresh = translatable("ClassResults", "&Refresh");
 constexpr Text kFluentWithin = translatable("ClassResults", "&Fluent within:");
 constexpr Text kSecondsSuffix = translatable("ClassResults", " s");
+constexpr Text kItems = translatable("ClassResults", "Items");
 constexpr Text kCancel = translatable("ClassResults", "Cancel");
 constexpr Text kFactsOf = translatable("ClassResults", "Facts: %1");
 constexpr Text kRowsAreFirst =
@@ -262,6 +263,19 @@ void ClassResultsWindow::buildControls() {
         pageLayout->addStretch();
         operations_->addTab(page, translated(op.checkHeading));
     }
+    sortedItems_.setSourceModel(&items_);
+    sortedItems_.setSortRole(ItemModel::kSortRole);
+    sortedItems_.setSortLocaleAware(true);
+    auto* items = new QTableView;
+    items->setObjectName(QStringLiteral("items"));
+    items->setModel(&sortedItems_);
+    items->setSortingEnabled(true);
+    items->sortByColumn(ItemModel::Item, Qt::AscendingOrder);
+    items->setTabKeyNavigation(false);
+    items->verticalHeader()->hide();
+    items->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    items->setAccessibleName(translated(kItems));
+    operations_->addTab(items, translated(kItems));
     factsLayout->addWidget(gridHeading_);
     factsLayout->addWidget(operations_);
     factsLayout->addWidget(legend());
@@ -355,6 +369,7 @@ void ClassResultsWindow::showGrids() {
         grids_[type].setGrid(figures_, overview ? &overview->facts[type] : nullptr,
                              engine::operatorOfType(static_cast<int>(type)).operation);
     }
+    items_.setItems(figures_, overview ? &overview->items : nullptr);
 }
 
 void ClassResultsWindow::setFluentSeconds(double seconds) {

@@ -15,6 +15,7 @@
 #include "results/class_figures.h"
 #include "teacher/class_model.h"
 #include "teacher/fact_grid_model.h"
+#include "teacher/item_model.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -75,6 +76,8 @@ private:
     ClassModel classModel_;
     ClassSortModel sorted_;
     std::array<FactGridModel, 4> grids_;
+    ItemModel items_;
+    QSortFilterProxyModel sortedItems_;
 
     QComboBox* period_ = nullptr;
     QPushButton* refresh_ = nullptr;

@@ -123,9 +123,10 @@ INSTANTIATE_TEST_SUITE_P(
         StateCase{"all_wrong_but_quick", {3, 0, 50}, FactState::NotYet}));
 
 std::string row(const std::string& pupil, const std::string& question, bool correct,
-                std::int64_t centiseconds, const std::string& day = "2026-12-08") {
+                std::int64_t centiseconds, const std::string& day = "2026-12-08",
+                const std::string& item = "Item") {
     return formatRow(
-        {day + "T09:15:02+01:00", pupil, "pc", "Item", question, "1", correct, centiseconds});
+        {day + "T09:15:02+01:00", pupil, "pc", item, question, "1", correct, centiseconds});
 }
 
 const std::string kTop = std::string(kHeader) + "\r\n";
@@ -138,9 +139,9 @@ TEST(ClassFiguresBuilder, SumsThePeriodAndThePeriodBeforeApart) {
                         row("anna", "7 · 8", true, 900, "2026-11-30") +
                         row("anna", "2 + 2", true, 50, "2026-10-01"),
                     "anna@pc.csv");
-    builder.addFile(
-        kTop + row("ben", "3 + 4", true, 300) + row("ben", "3 + 4", true, 500) + "damaged line\r\n",
-        "ben@pc.csv");
+    builder.addFile(kTop + row("ben", "3 + 4", true, 300) +
+                        row("ben", "3 + 4", true, 500, "2026-12-08", "Tens") + "damaged line\r\n",
+                    "ben@pc.csv");
     builder.addFile("name,score\r\n", "notes.csv");
     const ClassFigures figures = builder.finish();
 
@@ -161,6 +162,11 @@ TEST(ClassFiguresBuilder, SumsThePeriodAndThePeriodBeforeApart) {
               0);
 
     EXPECT_EQ(figures.wholeClass.current.answers, 5);
+    // Items are summed whatever their questions, and only in the period.
+    ASSERT_EQ(figures.wholeClass.items.size(), 2u);
+    EXPECT_EQ(figures.wholeClass.items.at("Item").answers, 4);
+    EXPECT_EQ(figures.wholeClass.items.at("Item").medianCentiseconds, 250);
+    EXPECT_EQ(figures.pupils.at("ben").items.at("Tens").medianCentiseconds, 500);
     EXPECT_EQ(figures.wholeClass.current.medianCentiseconds, 300);
     EXPECT_EQ(figures.wholeClass.facts[0][cellIndex({3, 4})].answers, 2);
     EXPECT_EQ(figures.filesRead, 2);

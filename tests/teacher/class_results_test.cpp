@@ -180,6 +180,12 @@ void ClassResults::factGridTellsEachStateInSymbolAndWords() {
         sixSixes.data(Qt::ToolTipRole).toString().endsWith(QStringLiteral("accurate but slow")));
     QCOMPARE(w.fact(Operation::Multiplication, 7, 3).data().toString(), QString());
 
+    // Every item, one-digit facts or not, summed up beside the grids.
+    const auto* items = w.window->findChild<QTableView*>("items")->model();
+    QCOMPARE(items->rowCount(), 1);
+    QCOMPARE(items->index(0, ItemModel::Answers).data().toString(), QStringLiteral("19"));
+    QCOMPARE(items->index(0, ItemModel::Median).data().toString(), QStringLiteral("3.0"));
+
     w.choose(QStringLiteral("Whole class"));
     // Anna's one wrong answer a month ago is out of the period; ben's wrong one is in.
     QCOMPARE(w.fact(Operation::Multiplication, 7, 8).data(Qt::ToolTipRole).toString(),

@@ -140,9 +140,21 @@ struct PupilTally {
     Tally previous;
     std::string lastDay;
     std::array<std::array<Tally, kGridSize * kGridSize>, 4> facts;
+    std::map<std::string, Tally, std::less<>> items;
+
+    Tally& item(std::string_view name) {
+        auto found = items.find(name);
+        if (found == items.end()) {
+            found = items.emplace(std::string(name), Tally{}).first;
+        }
+        return found->second;
+    }
 
     PupilOverview overview() {
-        PupilOverview out{current.counts(), previous.counts(), lastDay, {}};
+        PupilOverview out{current.counts(), previous.counts(), lastDay, {}, {}};
+        for (auto& [name, tally] : items) {
+            out.items.emplace(name, tally.counts());
+        }
         for (std::size_t op = 0; op < facts.size(); ++op) {
             for (std::size_t cell = 0; cell < facts[op].size(); ++cell) {
                 out.facts[op][cell] = facts[op][cell].counts();
@@ -302,6 +314,8 @@ void ClassFiguresBuilder::addFile(std::string_view bytes, const std::string& fil
         }
         pupil->current.add(row.correct, row.centiseconds);
         tallies_->wholeClass.current.add(row.correct, row.centiseconds);
+        pupil->item(row.item).add(row.correct, row.centiseconds);
+        tallies_->wholeClass.item(row.item).add(row.correct, row.centiseconds);
         const auto question = parseQuestion(row.question);
         if (!question) {
             return;

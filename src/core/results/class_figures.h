@@ -77,6 +77,9 @@ struct PupilOverview {
     Counts previous;      // the period of the same length just before it
     std::string lastDay;  // YYYY-MM-DD of the latest answer ever recorded, in or out of the period
     std::array<FactGrid, 4> facts;  // of the period chosen, in the order of the test types
+    // Every item of the period chosen by its name, one-digit facts or not, so that items with
+    // more digits than a grid holds are summed up too.
+    std::map<std::string, Counts, std::less<>> items;
 };
 
 // Local dates YYYY-MM-DD as recorded, both ends included; an empty end is open.
