@@ -442,6 +442,18 @@ File: %1
         <source>Item</source>
         <translation>التمرين</translation>
     </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>تواريخ مختارة</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;من:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;إلى:</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -422,6 +422,18 @@ Datei: %1
         <source>Item</source>
         <translation>Übung</translation>
     </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>Eigener Zeitraum</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -422,6 +422,18 @@ Archivo: %1
         <source>Item</source>
         <translation>Ejercicio</translation>
     </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>Fechas elegidas</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -422,6 +422,18 @@ Fichier&#xa0;: %1
         <source>Item</source>
         <translation>Exercice</translation>
     </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>Dates choisies</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;Du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>A&amp;u&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

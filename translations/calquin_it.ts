@@ -422,6 +422,18 @@ Nome del file: %1
         <source>Item</source>
         <translation>Esercizio</translation>
     </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>Date scelte</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;Dal:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>A&amp;l:</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -422,6 +422,18 @@ Bestand: %1
         <source>Item</source>
         <translation>Oefening</translation>
     </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>Gekozen data</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>Va&amp;n:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Tot:</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

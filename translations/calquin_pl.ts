@@ -427,6 +427,18 @@ Plik: %1
         <source>Item</source>
         <translation>Ćwiczenie</translation>
     </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>Wybrane daty</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>Od d&amp;nia:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Do dnia:</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

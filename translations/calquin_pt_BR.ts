@@ -422,6 +422,18 @@ Arquivo: %1
         <source>Item</source>
         <translation>Exercício</translation>
     </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>Datas escolhidas</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;De:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>A&amp;té:</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -4,6 +4,7 @@
 #include "teacher/class_results_window.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,7 +30,10 @@ constexpr Text kLastFourWeeks = translatable("ClassResults", "Last four weeks");
 constexpr Text kThisWeek = translatable("ClassResults", "This week");
 constexpr Text kToday = translatable("ClassResults", "Today");
 constexpr Text kEverything = translatable("ClassResults", "Everything");
+constexpr Text kChosenDates = translatable("ClassResults", "Chosen dates");
 constexpr Text kPeriod = translatable("ClassResults", "&Period:");
+constexpr Text kFrom = translatable("ClassResults", "Fr&om:");
+constexpr Text kTo = translatable("ClassResults", "&To:");
 constexpr Text kRefresh = translatable("ClassResults", "&Refresh");
 constexpr Text kFluentWithin = translatable("ClassResults", "&Fluent within:");
 constexpr Text kSecondsSuffix = translatable("ClassResults", " s");
@@ -161,6 +165,14 @@ results::Periods periodsFor(PeriodChoice choice, QDate today) {
     }
 }
 
+results::Periods periodsBetween(QDate first, QDate last) {
+    if (last < first) {
+        std::swap(first, last);
+    }
+    const qint64 days = first.daysTo(last) + 1;
+    return {range(first, last), range(first.addDays(-days), first.addDays(-1))};
+}
+
 ClassResultsWindow::ClassResultsWindow(std::filesystem::path folder, double fluentSeconds,
                                        ClassResultsSeams seams)
     : folder_(std::move(folder)),
@@ -196,11 +208,23 @@ void ClassResultsWindow::buildControls() {
     folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     period_ = new QComboBox;
     period_->setObjectName(QStringLiteral("period"));
-    for (const Text& choice : {kLastFourWeeks, kThisWeek, kToday, kEverything}) {
+    for (const Text& choice : {kLastFourWeeks, kThisWeek, kToday, kEverything, kChosenDates}) {
         period_->addItem(translated(choice));
     }
     auto* periodLabel = new QLabel(translated(kPeriod));
     periodLabel->setBuddy(period_);
+    from_ = new QDateEdit;
+    from_->setObjectName(QStringLiteral("from"));
+    to_ = new QDateEdit;
+    to_->setObjectName(QStringLiteral("to"));
+    auto* fromLabel = new QLabel(translated(kFrom));
+    fromLabel->setBuddy(from_);
+    auto* toLabel = new QLabel(translated(kTo));
+    toLabel->setBuddy(to_);
+    for (QDateEdit* edit : {from_, to_}) {
+        edit->setCalendarPopup(true);
+        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    }
     refresh_ = new QPushButton(translated(kRefresh));
     refresh_->setObjectName(QStringLiteral("refresh"));
     fluentSeconds_ = new QDoubleSpinBox;
@@ -212,12 +236,17 @@ void ClassResultsWindow::buildControls() {
     fluentSeconds_->setValue(static_cast<double>(limitCentiseconds_) / 100.0);
     auto* fluentLabel = new QLabel(translated(kFluentWithin));
     fluentLabel->setBuddy(fluentSeconds_);
-    bar->addWidget(folderLabel, 1);
     bar->addWidget(periodLabel);
     bar->addWidget(period_);
+    bar->addWidget(fromLabel);
+    bar->addWidget(from_);
+    bar->addWidget(toLabel);
+    bar->addWidget(to_);
     bar->addWidget(fluentLabel);
     bar->addWidget(fluentSeconds_);
+    bar->addStretch();
     bar->addWidget(refresh_);
+    layout->addWidget(folderLabel);
     layout->addLayout(bar);
 
     auto* busy = new QHBoxLayout;
@@ -291,15 +320,10 @@ void ClassResultsWindow::buildControls() {
     layout->addWidget(status_);
     setCentralWidget(central);
 
-    // Figures of another period are wanted at once, so a reading under way gives way.
-    connect(period_, &QComboBox::currentIndexChanged, this, [this] {
-        if (busy_) {
-            readAgain_ = true;
-            reading_.cancel();
-        } else {
-            refresh();
-        }
-    });
+    showPresetDates();
+    connect(period_, &QComboBox::currentIndexChanged, this, [this] { presetChosen(); });
+    connect(from_, &QDateEdit::userDateChanged, this, [this] { datesChosen(); });
+    connect(to_, &QDateEdit::userDateChanged, this, [this] { datesChosen(); });
     connect(refresh_, &QPushButton::clicked, this, [this] { refresh(); });
     connect(cancel_, &QPushButton::clicked, &reading_, &QFutureWatcherBase::cancel);
     connect(fluentSeconds_, &QDoubleSpinBox::valueChanged, this,
@@ -313,8 +337,7 @@ void ClassResultsWindow::refresh() {
         return;
     }
     busy_ = true;
-    const results::Periods periods =
-        periodsFor(static_cast<PeriodChoice>(period_->currentIndex()), seams_.today());
+    const results::Periods periods = chosenPeriods();
     progress_->setRange(0, 0);
     progress_->show();
     cancel_->show();
@@ -370,6 +393,49 @@ void ClassResultsWindow::showGrids() {
                              engine::operatorOfType(static_cast<int>(type)).operation);
     }
     items_.setItems(figures_, overview ? &overview->items : nullptr);
+}
+
+results::Periods ClassResultsWindow::chosenPeriods() const {
+    const auto choice = static_cast<PeriodChoice>(period_->currentIndex());
+    return choice == PeriodChoice::ChosenDates ? periodsBetween(from_->date(), to_->date())
+                                               : periodsFor(choice, seams_.today());
+}
+
+void ClassResultsWindow::presetChosen() {
+    showPresetDates();
+    readForNewPeriod();
+}
+
+void ClassResultsWindow::showPresetDates() {
+    const auto choice = static_cast<PeriodChoice>(period_->currentIndex());
+    // Everything has no ends to show; the dates keep the last ones for a teacher to start from.
+    from_->setEnabled(choice != PeriodChoice::Everything);
+    to_->setEnabled(choice != PeriodChoice::Everything);
+    if (choice != PeriodChoice::ChosenDates && choice != PeriodChoice::Everything) {
+        const results::Periods periods = periodsFor(choice, seams_.today());
+        const QSignalBlocker fromQuiet(from_);
+        const QSignalBlocker toQuiet(to_);
+        from_->setDate(
+            QDate::fromString(QString::fromStdString(periods.current.first), Qt::ISODate));
+        to_->setDate(QDate::fromString(QString::fromStdString(periods.current.last), Qt::ISODate));
+    }
+}
+
+void ClassResultsWindow::datesChosen() {
+    {
+        const QSignalBlocker quiet(period_);
+        period_->setCurrentIndex(static_cast<int>(PeriodChoice::ChosenDates));
+    }
+    readForNewPeriod();
+}
+
+void ClassResultsWindow::readForNewPeriod() {
+    if (busy_) {
+        readAgain_ = true;
+        reading_.cancel();
+    } else {
+        refresh();
+    }
 }
 
 void ClassResultsWindow::setFluentSeconds(double seconds) {

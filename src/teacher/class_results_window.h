@@ -18,6 +18,7 @@
 #include "teacher/item_model.h"
 
 class QComboBox;
+class QDateEdit;
 class QDoubleSpinBox;
 class QLabel;
 class QProgressBar;
@@ -27,9 +28,11 @@ class QTabWidget;
 
 namespace calquin::teacher {
 
-// The periods the window offers, each compared with the one of the same length before it.
-enum class PeriodChoice { LastFourWeeks, ThisWeek, Today, Everything };
+// The periods the window offers, each compared with the one of the same length before it: this
+// week with the same days of last week, dates the teacher chose with as many days just before.
+enum class PeriodChoice { LastFourWeeks, ThisWeek, Today, Everything, ChosenDates };
 results::Periods periodsFor(PeriodChoice choice, QDate today);
+results::Periods periodsBetween(QDate first, QDate last);
 
 // What the window takes from outside: the day it is, and where the fluency limit a teacher sets
 // is kept.
@@ -63,6 +66,12 @@ private:
     void readingFinished();
     void showGrids();
     void setFluentSeconds(double seconds);
+    results::Periods chosenPeriods() const;
+    void presetChosen();
+    void showPresetDates();
+    void datesChosen();
+    // Figures of another period are wanted at once, so a reading under way gives way.
+    void readForNewPeriod();
 
     std::filesystem::path folder_;
     ClassResultsSeams seams_;
@@ -80,6 +89,8 @@ private:
     QSortFilterProxyModel sortedItems_;
 
     QComboBox* period_ = nullptr;
+    QDateEdit* from_ = nullptr;
+    QDateEdit* to_ = nullptr;
     QPushButton* refresh_ = nullptr;
     QDoubleSpinBox* fluentSeconds_ = nullptr;
     QProgressBar* progress_ = nullptr;

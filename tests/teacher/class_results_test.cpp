@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
@@ -146,6 +147,19 @@ void ClassResults::tableHasAPupilALineAndTheClassOnTop() {
         QCOMPARE(w.cell(1, ClassModel::Pupil),
                  QString::fromLatin1(order == Qt::DescendingOrder ? "anna" : "carl"));
     }
+
+    // Dates of the teacher's own, compared with as many days just before them.
+    auto* from = w.window->findChild<QDateEdit*>("from");
+    auto* to = w.window->findChild<QDateEdit*>("to");
+    QCOMPARE(from->date(), QDate(2026, 11, 11));
+    QCOMPARE(to->date(), kToday);
+    from->setDate(QDate(2026, 12, 1));
+    to->setDate(QDate(2026, 12, 3));
+    QVERIFY(w.read());
+    QCOMPARE(w.window->findChild<QComboBox*>("period")->currentIndex(),
+             int(PeriodChoice::ChosenDates));
+    QCOMPARE(w.cell(w.rowOf(QStringLiteral("anna")), ClassModel::Answers), QStringLiteral("11"));
+    QCOMPARE(w.cell(w.rowOf(QStringLiteral("ben")), ClassModel::Answers), QStringLiteral("0"));
 
     // Everything has no period before it to compare with.
     w.window->findChild<QComboBox*>("period")->setCurrentIndex(int(PeriodChoice::Everything));
