@@ -20,6 +20,8 @@
 using namespace calquin;
 using namespace calquin::teacher;
 
+Q_DECLARE_METATYPE(calquin::results::Periods)
+
 namespace {
 
 const QDate kToday(2026, 12, 8);
@@ -115,6 +117,8 @@ class ClassResults : public QObject {
     Q_OBJECT
 
 private slots:
+    void periodsAndThePeriodsBefore_data();
+    void periodsAndThePeriodsBefore();
     void tableHasAPupilALineAndTheClassOnTop();
     void factGridTellsEachStateInSymbolAndWords();
     void limitSetInTheWindowChangesTheStatesAndIsKept();
@@ -123,6 +127,36 @@ private slots:
     void folderThatCannotBeReadIsNamed();
     void drillProgramBecomesTheTeachersWindow();
 };
+
+void ClassResults::periodsAndThePeriodsBefore_data() {
+    QTest::addColumn<results::Periods>("periods");
+    QTest::addColumn<QString>("expected");
+    const QDate wednesday(2026, 12, 9);
+    QTest::addRow("today, against yesterday") << periodsFor(PeriodChoice::Today, wednesday)
+                                              << "2026-12-09 2026-12-09 2026-12-08 2026-12-08";
+    QTest::addRow("this week, against the same days of last week")
+        << periodsFor(PeriodChoice::ThisWeek, wednesday)
+        << "2026-12-07 2026-12-09 2026-11-30 2026-12-02";
+    QTest::addRow("last four weeks, against the four before")
+        << periodsFor(PeriodChoice::LastFourWeeks, wednesday)
+        << "2026-11-12 2026-12-09 2026-10-15 2026-11-11";
+    QTest::addRow("everything, against nothing")
+        << periodsFor(PeriodChoice::Everything, wednesday) << "  none";
+    QTest::addRow("chosen dates in either order, against as many days before")
+        << periodsBetween(QDate(2026, 3, 2), QDate(2026, 2, 27))
+        << "2026-02-27 2026-03-02 2026-02-23 2026-02-26";
+}
+
+void ClassResults::periodsAndThePeriodsBefore() {
+    QFETCH(results::Periods, periods);
+    QFETCH(QString, expected);
+    const std::string before = periods.previous
+                                   ? periods.previous->first + " " + periods.previous->last
+                                   : std::string("none");
+    QCOMPARE(
+        QString::fromStdString(periods.current.first + " " + periods.current.last + " " + before),
+        expected);
+}
 
 void ClassResults::tableHasAPupilALineAndTheClassOnTop() {
     Window w;
