@@ -10,6 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -51,31 +52,33 @@ std::string question(int first, int second, int language) {
     }
 }
 
-const fs::path& millionFacts() {
-    static const fs::path folder = [] {
-        const fs::path made = fs::path(CALQUIN_BENCH_DIR) / "class-figures-million";
-        if (fs::exists(made / "done")) {
-            return made;
-        }
-        fs::remove_all(made);
-        fs::create_directories(made);
-        for (int p = 0; p < kPupils; ++p) {
-            const std::string pupil = "pupil" + std::to_string(p);
-            std::ofstream out(made / calquin::results::resultsFileName(pupil, "pc"),
-                              std::ios::binary);
-            out << calquin::results::kHeader << "\r\n";
-            for (int r = 0; r < kRowsEach; ++r) {
-                char time[32];
-                std::snprintf(time, sizeof time, "2026-%02d-%02dT09:15:02+01:00", 1 + r / 2500,
-                              1 + r / 1000 % 28);
-                out << calquin::results::formatRow({time, pupil, "pc", "Times tables",
-                                                    question(1 + r % 9, 1 + r / 9 % 9, p % 3), "1",
-                                                    r % 4 != 0, 100 + r % 900});
-            }
-        }
-        std::ofstream(made / "done") << "";
+// `files` pupils' files of `rowsEach` rows, made once under `name` beside this program.
+fs::path factsFolder(const char* name, int files, int rowsEach) {
+    const fs::path made = fs::path(CALQUIN_BENCH_DIR) / name;
+    if (fs::exists(made / "done")) {
         return made;
-    }();
+    }
+    fs::remove_all(made);
+    fs::create_directories(made);
+    for (int p = 0; p < files; ++p) {
+        const std::string pupil = "pupil" + std::to_string(p);
+        std::ofstream out(made / calquin::results::resultsFileName(pupil, "pc"), std::ios::binary);
+        out << calquin::results::kHeader << "\r\n";
+        for (int r = 0; r < rowsEach; ++r) {
+            char time[32];
+            std::snprintf(time, sizeof time, "2026-%02d-%02dT09:15:02+01:00", 1 + r / 2500,
+                          1 + r / 1000 % 28);
+            out << calquin::results::formatRow({time, pupil, "pc", "Times tables",
+                                                question(1 + r % 9, 1 + r / 9 % 9, p % 3), "1",
+                                                r % 4 != 0, 100 + r % 900});
+        }
+    }
+    std::ofstream(made / "done") << "";
+    return made;
+}
+
+const fs::path& millionFacts() {
+    static const fs::path folder = factsFolder("class-figures-million", kPupils, kRowsEach);
     return folder;
 }
 
@@ -95,6 +98,28 @@ void classFiguresOverAMillionRows(benchmark::State& state) {
     state.counters["rows"] = double{kPupils} * kRowsEach;
 }
 BENCHMARK(classFiguresOverAMillionRows)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A year of a whole school: 1,200 files, 5 million rows (340 MB). Made and read only when
+// CALQUIN_BENCH_SCHOOL_YEAR is set, since making it takes a minute and the disk space.
+void classFiguresOverASchoolYear(benchmark::State& state) {
+    if (std::getenv("CALQUIN_BENCH_SCHOOL_YEAR") == nullptr) {
+        state.SkipWithError("set CALQUIN_BENCH_SCHOOL_YEAR=1 to make and read the school's year");
+        for (auto _ : state) {
+        }
+        return;
+    }
+    constexpr int kFiles = 1200;
+    constexpr int kRows = 4167;
+    static const fs::path folder = factsFolder("class-figures-school-year", kFiles, kRows);
+    const calquin::results::Periods everything{{}, std::nullopt};
+    for (auto _ : state) {
+        const auto read = calquin::results::readClassFolder(
+            folder, everything, [](std::size_t, std::size_t) { return true; });
+        benchmark::DoNotOptimize(std::get<calquin::results::ClassFigures>(read).pupils.size());
+    }
+    state.counters["rows"] = double{kFiles} * kRows;
+}
+BENCHMARK(classFiguresOverASchoolYear)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 
