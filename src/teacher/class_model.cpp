@@ -7,15 +7,13 @@
 #include <cmath>
 
 #include "teacher/fact_grid_model.h"
+#include "teacher/headings.h"
 #include "text/translation.h"
 
 namespace calquin::teacher {
 namespace {
 
 constexpr Text kPupil = translatable("ClassResults", "Pupil");
-constexpr Text kAnswers = translatable("ClassResults", "Answers");
-constexpr Text kShare = translatable("ClassResults", "Share correct");
-constexpr Text kMedian = translatable("ClassResults", "Median seconds");
 constexpr Text kLastDay = translatable("ClassResults", "Last day active");
 constexpr Text kShareChange = translatable("ClassResults", "Change in share");
 constexpr Text kSpeedChange = translatable("ClassResults", "Change in speed");
@@ -179,8 +177,9 @@ QVariant ClassModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static constexpr Text kHeadings[ColumnCount] = {kPupil,   kAnswers,     kShare,      kMedian,
-                                                    kLastDay, kShareChange, kSpeedChange};
+    static constexpr Text kHeadings[ColumnCount] = {kPupil,         kAnswersHeading, kShareHeading,
+                                                    kMedianHeading, kLastDay,        kShareChange,
+                                                    kSpeedChange};
     return section >= 0 && section < ColumnCount ? translated(kHeadings[section]) : QVariant();
 }
 

@@ -7,15 +7,13 @@
 
 #include "teacher/class_model.h"
 #include "teacher/fact_grid_model.h"
+#include "teacher/headings.h"
 #include "text/translation.h"
 
 namespace calquin::teacher {
 namespace {
 
 constexpr Text kItem = translatable("ClassResults", "Item");
-constexpr Text kAnswers = translatable("ClassResults", "Answers");
-constexpr Text kShare = translatable("ClassResults", "Share correct");
-constexpr Text kMedian = translatable("ClassResults", "Median seconds");
 
 }  // namespace
 
@@ -81,7 +79,8 @@ QVariant ItemModel::headerData(int section, Qt::Orientation orientation, int rol
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static constexpr Text kHeadings[ColumnCount] = {kItem, kAnswers, kShare, kMedian};
+    static constexpr Text kHeadings[ColumnCount] = {kItem, kAnswersHeading, kShareHeading,
+                                                    kMedianHeading};
     return section >= 0 && section < ColumnCount ? text::translated(kHeadings[section])
                                                  : QVariant();
 }
