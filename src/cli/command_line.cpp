@@ -175,7 +175,9 @@ int openResultsWindow(int argc, char** argv) {
     print(stderr,
           translated(kResultsWindowMissing)
               .arg(QFile::decodeName(program), QString::fromLocal8Bit(std::strerror(errno))));
-    return kCatalogueUnreadable;
+    // As env and the shell say that a program they were to run could not be started.
+    constexpr int kProgramNotStarted = 127;
+    return kProgramNotStarted;
 }
 
 }  // namespace
