@@ -454,6 +454,18 @@ File: %1
         <source>&amp;To:</source>
         <translation>&amp;إلى:</translation>
     </message>
+    <message>
+        <source>Most missed</source>
+        <translation>الأكثر خطأً</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (%2 خطأ)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>، </translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -434,6 +434,18 @@ Datei: %1
         <source>&amp;To:</source>
         <translation>&amp;Bis:</translation>
     </message>
+    <message>
+        <source>Most missed</source>
+        <translation>Am häufigsten falsch</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (%2-mal falsch)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

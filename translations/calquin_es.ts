@@ -434,6 +434,18 @@ Archivo: %1
         <source>&amp;To:</source>
         <translation>&amp;Hasta:</translation>
     </message>
+    <message>
+        <source>Most missed</source>
+        <translation>Más falladas</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (%2 mal)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

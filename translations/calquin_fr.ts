@@ -434,6 +434,18 @@ Fichier&#xa0;: %1
         <source>&amp;To:</source>
         <translation>A&amp;u&#xa0;:</translation>
     </message>
+    <message>
+        <source>Most missed</source>
+        <translation>Les plus ratées</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (%2 fausses)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

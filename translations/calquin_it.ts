@@ -434,6 +434,18 @@ Nome del file: %1
         <source>&amp;To:</source>
         <translation>A&amp;l:</translation>
     </message>
+    <message>
+        <source>Most missed</source>
+        <translation>Più sbagliate</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (%2 errate)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -434,6 +434,18 @@ Bestand: %1
         <source>&amp;To:</source>
         <translation>&amp;Tot:</translation>
     </message>
+    <message>
+        <source>Most missed</source>
+        <translation>Vaakst fout</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (%2 keer fout)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

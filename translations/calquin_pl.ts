@@ -439,6 +439,18 @@ Plik: %1
         <source>&amp;To:</source>
         <translation>&amp;Do dnia:</translation>
     </message>
+    <message>
+        <source>Most missed</source>
+        <translation>Najczęściej błędne</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (błędnie: %2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

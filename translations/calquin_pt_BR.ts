@@ -434,6 +434,18 @@ Arquivo: %1
         <source>&amp;To:</source>
         <translation>A&amp;té:</translation>
     </message>
+    <message>
+        <source>Most missed</source>
+        <translation>Mais erradas</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (%2 erros)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

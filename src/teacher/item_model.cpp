@@ -8,17 +8,36 @@
 #include "teacher/class_model.h"
 #include "teacher/fact_grid_model.h"
 #include "teacher/headings.h"
+#include "text/captions.h"
 #include "text/translation.h"
 
 namespace calquin::teacher {
 namespace {
 
 constexpr Text kItem = translatable("ClassResults", "Item");
+constexpr Text kMostMissed = translatable("ClassResults", "Most missed");
+constexpr Text kMissedTimes = translatable("ClassResults", "%1 (%2 wrong)");
+constexpr Text kListSeparator = translatable("ClassResults", ", ");
+
+// "7 × 8 (3 wrong), 6 × 7 (2 wrong)": each question as the window's language writes it.
+QString mostMissed(const std::vector<results::MissedQuestion>& questions) {
+    QStringList parts;
+    for (const results::MissedQuestion& question : questions) {
+        QString caption = QString::fromStdString(question.recorded);
+        if (question.parts) {
+            const auto type = static_cast<int>(question.parts->operation);
+            caption = text::questionCaption({question.parts->first, question.parts->second,
+                                             std::string(engine::operatorOfType(type).sign)});
+        }
+        parts << text::translated(kMissedTimes).arg(caption, QLocale().toString(question.wrong));
+    }
+    return parts.join(text::translated(kListSeparator));
+}
 
 }  // namespace
 
 void ItemModel::setItems(std::shared_ptr<const results::ClassFigures> owner,
-                         const std::map<std::string, results::Counts, std::less<>>* items) {
+                         const std::map<std::string, results::ItemFigures, std::less<>>* items) {
     beginResetModel();
     owner_ = std::move(owner);
     items_.clear();
@@ -42,8 +61,9 @@ QVariant ItemModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= static_cast<int>(items_.size())) {
         return {};
     }
-    const auto& [name, counts] = *items_[static_cast<std::size_t>(index.row())];
-    if (role == Qt::TextAlignmentRole && index.column() != Item) {
+    const auto& [name, item] = *items_[static_cast<std::size_t>(index.row())];
+    const results::Counts& counts = item.counts;
+    if (role == Qt::TextAlignmentRole && index.column() != Item && index.column() != MostMissed) {
         return QVariant::fromValue(Qt::AlignTrailing | Qt::AlignVCenter);
     }
     if (role == kSortRole) {
@@ -54,6 +74,8 @@ QVariant ItemModel::data(const QModelIndex& index, int role) const {
                 return qint64(counts.answers);
             case Share:
                 return counts.answers > 0 ? double(counts.correct) / double(counts.answers) : -1.0;
+            case MostMissed:
+                return item.mostMissed.empty() ? qint64(0) : qint64(item.mostMissed.front().wrong);
             default:
                 return counts.answers > 0 ? qint64(counts.medianCentiseconds) : qint64(-1);
         }
@@ -70,6 +92,8 @@ QVariant ItemModel::data(const QModelIndex& index, int role) const {
             return shareText(counts);
         case Median:
             return counts.answers > 0 ? tenthsOfSeconds(counts.medianCentiseconds) : QString();
+        case MostMissed:
+            return mostMissed(item.mostMissed);
         default:
             return {};
     }
@@ -80,7 +104,7 @@ QVariant ItemModel::headerData(int section, Qt::Orientation orientation, int rol
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     static constexpr Text kHeadings[ColumnCount] = {kItem, kAnswersHeading, kShareHeading,
-                                                    kMedianHeading};
+                                                    kMedianHeading, kMostMissed};
     return section >= 0 && section < ColumnCount ? text::translated(kHeadings[section])
                                                  : QVariant();
 }

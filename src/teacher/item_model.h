@@ -11,18 +11,18 @@
 
 namespace calquin::teacher {
 
-// The items a pupil or the class answered in the period, each summed up: what the fact grids
-// cannot show of items with more digits.
+// The items a pupil or the class answered in the period, each summed up with its most missed
+// questions: what the fact grids cannot show of items with more digits.
 class ItemModel : public QAbstractTableModel {
 public:
-    enum Column { Item, Answers, Share, Median, ColumnCount };
+    enum Column { Item, Answers, Share, Median, MostMissed, ColumnCount };
     static constexpr int kSortRole = Qt::UserRole;
 
     using QAbstractTableModel::QAbstractTableModel;
 
     // `items` lives as long as `owner` does.
     void setItems(std::shared_ptr<const results::ClassFigures> owner,
-                  const std::map<std::string, results::Counts, std::less<>>* items);
+                  const std::map<std::string, results::ItemFigures, std::less<>>* items);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -31,7 +31,7 @@ public:
 
 private:
     std::shared_ptr<const results::ClassFigures> owner_;
-    std::vector<const std::pair<const std::string, results::Counts>*> items_;
+    std::vector<const std::pair<const std::string, results::ItemFigures>*> items_;
 };
 
 }  // namespace calquin::teacher

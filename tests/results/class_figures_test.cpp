@@ -164,15 +164,32 @@ TEST(ClassFiguresBuilder, SumsThePeriodAndThePeriodBeforeApart) {
     EXPECT_EQ(figures.wholeClass.current.answers, 5);
     // Items are summed whatever their questions, and only in the period.
     ASSERT_EQ(figures.wholeClass.items.size(), 2u);
-    EXPECT_EQ(figures.wholeClass.items.at("Item").answers, 4);
-    EXPECT_EQ(figures.wholeClass.items.at("Item").medianCentiseconds, 250);
-    EXPECT_EQ(figures.pupils.at("ben").items.at("Tens").medianCentiseconds, 500);
+    EXPECT_EQ(figures.wholeClass.items.at("Item").counts.answers, 4);
+    EXPECT_EQ(figures.wholeClass.items.at("Item").counts.medianCentiseconds, 250);
+    EXPECT_EQ(figures.pupils.at("ben").items.at("Tens").counts.medianCentiseconds, 500);
     EXPECT_EQ(figures.wholeClass.current.medianCentiseconds, 300);
     EXPECT_EQ(figures.wholeClass.facts[0][cellIndex({3, 4})].answers, 2);
     EXPECT_EQ(figures.filesRead, 2);
     EXPECT_EQ(figures.skipped, 1);
     EXPECT_EQ(figures.firstSkippedFile, "ben@pc.csv");
     EXPECT_EQ(figures.firstSkippedLine, 4);
+}
+
+TEST(ClassFiguresBuilder, CountsAMissedQuestionOnceWhateverLanguageRecordedIt) {
+    ClassFiguresBuilder builder({{}, std::nullopt});
+    builder.addFile(kTop + row("anna", "7 * 8", false, 100) + row("anna", "banana", false, 100) +
+                        row("anna", "6 * 7", false, 100) + row("anna", "9 + 9", false, 100) +
+                        row("anna", "3 * 3", true, 100) + row("anna", "7 × 8", false, 100) +
+                        row("anna", "6 × 7", false, 100) + row("anna", "7 · 8", false, 100),
+                    "anna@pc.csv");
+    const ClassFigures figures = builder.finish();
+    const std::vector<MissedQuestion>& missed = figures.wholeClass.items.at("Item").mostMissed;
+    ASSERT_EQ(missed.size(), kMostMissedPerItem);
+    EXPECT_EQ(missed[0].recorded, "7 * 8");
+    EXPECT_EQ(missed[0].wrong, 3);
+    EXPECT_EQ(missed[1].parts, (QuestionParts{6, Operation::Multiplication, 7}));
+    EXPECT_EQ(missed[1].wrong, 2);
+    EXPECT_EQ(missed[2].parts, (QuestionParts{9, Operation::Addition, 9}));
 }
 
 TEST(ClassFolder, StopsWhenAskedAndSaysWhyAFolderCannotBeRead) {

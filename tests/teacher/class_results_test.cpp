@@ -233,6 +233,8 @@ void ClassResults::factGridTellsEachStateInSymbolAndWords() {
     QCOMPARE(items->rowCount(), 1);
     QCOMPARE(items->index(0, ItemModel::Answers).data().toString(), QStringLiteral("19"));
     QCOMPARE(items->index(0, ItemModel::Median).data().toString(), QStringLiteral("3.0"));
+    QCOMPARE(items->index(0, ItemModel::MostMissed).data().toString(),
+             QStringLiteral("7 * 8 (1 wrong)"));
 
     w.choose(QStringLiteral("Whole class"));
     // Anna's one wrong answer a month ago is out of the period; ben's wrong one is in.

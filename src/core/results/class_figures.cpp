@@ -135,17 +135,61 @@ struct Tally {
     }
 };
 
+struct ItemTally {
+    Tally tally;
+    // Only wrong answers are kept, keyed by the question read back, so that "7 × 8" and
+    // "7 · 8" are one question; what does not read back is kept apart as recorded.
+    std::map<std::string, MissedQuestion, std::less<>> missed;
+
+    void add(const RowView& row, const std::optional<QuestionParts>& parts) {
+        tally.add(row.correct, row.centiseconds);
+        if (row.correct) {
+            return;
+        }
+        std::string key;
+        if (parts) {
+            key = std::to_string(parts->first) + ' ' +
+                  std::string(engine::operatorOfType(static_cast<int>(parts->operation)).sign) +
+                  ' ' + std::to_string(parts->second);
+        } else {
+            key = "\x7F" + std::string(row.question);  // after every question that reads back
+        }
+        auto found = missed.find(key);
+        if (found == missed.end()) {
+            found =
+                missed.emplace(std::move(key), MissedQuestion{std::string(row.question), parts, 0})
+                    .first;
+        }
+        ++found->second.wrong;
+    }
+
+    ItemFigures figures() {
+        ItemFigures out{tally.counts(), {}};
+        for (auto& [key, question] : missed) {
+            out.mostMissed.push_back(std::move(question));
+        }
+        const std::size_t kept = std::min(kMostMissedPerItem, out.mostMissed.size());
+        // Stable after the sort by key, so equal counts keep the map's order of the questions.
+        std::stable_sort(
+            out.mostMissed.begin(), out.mostMissed.end(),
+            [](const MissedQuestion& a, const MissedQuestion& b) { return a.wrong > b.wrong; });
+        out.mostMissed.resize(kept);
+        missed = {};
+        return out;
+    }
+};
+
 struct PupilTally {
     Tally current;
     Tally previous;
     std::string lastDay;
     std::array<std::array<Tally, kGridSize * kGridSize>, 4> facts;
-    std::map<std::string, Tally, std::less<>> items;
+    std::map<std::string, ItemTally, std::less<>> items;
 
-    Tally& item(std::string_view name) {
+    ItemTally& item(std::string_view name) {
         auto found = items.find(name);
         if (found == items.end()) {
-            found = items.emplace(std::string(name), Tally{}).first;
+            found = items.emplace(std::string(name), ItemTally{}).first;
         }
         return found->second;
     }
@@ -153,7 +197,7 @@ struct PupilTally {
     PupilOverview overview() {
         PupilOverview out{current.counts(), previous.counts(), lastDay, {}, {}};
         for (auto& [name, tally] : items) {
-            out.items.emplace(name, tally.counts());
+            out.items.emplace(name, tally.figures());
         }
         for (std::size_t op = 0; op < facts.size(); ++op) {
             for (std::size_t cell = 0; cell < facts[op].size(); ++cell) {
@@ -314,9 +358,9 @@ void ClassFiguresBuilder::addFile(std::string_view bytes, const std::string& fil
         }
         pupil->current.add(row.correct, row.centiseconds);
         tallies_->wholeClass.current.add(row.correct, row.centiseconds);
-        pupil->item(row.item).add(row.correct, row.centiseconds);
-        tallies_->wholeClass.item(row.item).add(row.correct, row.centiseconds);
         const auto question = parseQuestion(row.question);
+        pupil->item(row.item).add(row, question);
+        tallies_->wholeClass.item(row.item).add(row, question);
         if (!question) {
             return;
         }

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "engine/operators.h"
 
@@ -72,6 +73,22 @@ constexpr std::size_t cellIndex(GridCell cell) {
     return static_cast<std::size_t>(cell.row * kGridSize + cell.column);
 }
 
+// A question of an item answered wrong, with every language's recording of it counted as one.
+struct MissedQuestion {
+    std::string recorded;                // as the first row that missed it has it
+    std::optional<QuestionParts> parts;  // read back, when it reads as a question
+    std::int64_t wrong = 0;
+};
+
+inline constexpr std::size_t kMostMissedPerItem = 3;
+
+struct ItemFigures {
+    Counts counts;
+    // At most kMostMissedPerItem, the most often wrong first; among equals the questions that
+    // read back before those that do not.
+    std::vector<MissedQuestion> mostMissed;
+};
+
 struct PupilOverview {
     Counts current;       // the period chosen
     Counts previous;      // the period of the same length just before it
@@ -79,7 +96,7 @@ struct PupilOverview {
     std::array<FactGrid, 4> facts;  // of the period chosen, in the order of the test types
     // Every item of the period chosen by its name, one-digit facts or not, so that items with
     // more digits than a grid holds are summed up too.
-    std::map<std::string, Counts, std::less<>> items;
+    std::map<std::string, ItemFigures, std::less<>> items;
 };
 
 // Local dates YYYY-MM-DD as recorded, both ends included; an empty end is open.
