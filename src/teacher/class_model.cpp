@@ -8,6 +8,7 @@
 
 #include "teacher/fact_grid_model.h"
 #include "teacher/headings.h"
+#include "text/school_writing.h"
 #include "text/translation.h"
 
 namespace calquin::teacher {
@@ -65,6 +66,17 @@ QVariant sortValue(const results::PupilOverview& pupil, int column, const QStrin
         default:
             return {};
     }
+}
+
+}  // namespace
+
+namespace {
+
+// In the school's digits and, in a right-to-left window, kept year first as the date fields
+// beside the table write it; bidirectional text would otherwise turn the date around.
+QString lastDayText(const std::string& day) {
+    const QString digits = text::schoolDigits(QString::fromStdString(day));
+    return text::layoutDirection() == Qt::RightToLeft ? text::leftToRightRun(digits) : digits;
 }
 
 }  // namespace
@@ -159,7 +171,7 @@ QVariant ClassModel::data(const QModelIndex& index, int role) const {
         case Median:
             return now.answers > 0 ? tenthsOfSeconds(now.medianCentiseconds) : QString();
         case LastDay:
-            return QString::fromStdString(pupil->lastDay);
+            return lastDayText(pupil->lastDay);
         case ShareChange:
             return shareChange(pupil->previous, now);
         case SpeedChange:
