@@ -221,6 +221,253 @@ File: %1
     </message>
 </context>
 <context>
+    <name>ClassResults</name>
+    <message>
+        <source>Pupil</source>
+        <translation>التلميذ</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>الإجابات</translation>
+    </message>
+    <message>
+        <source>Share correct</source>
+        <translation>نسبة الصحيح</translation>
+    </message>
+    <message>
+        <source>Median seconds</source>
+        <translation>الوسيط (ث)</translation>
+    </message>
+    <message>
+        <source>Last day active</source>
+        <translation>آخر يوم نشاط</translation>
+    </message>
+    <message>
+        <source>Change in share</source>
+        <translation>التغير في النسبة</translation>
+    </message>
+    <message>
+        <source>Change in speed</source>
+        <translation>التغير في السرعة</translation>
+    </message>
+    <message>
+        <source>Against the period of the same length just before</source>
+        <translation>مقارنةً بالفترة السابقة مباشرةً بالطول نفسه</translation>
+    </message>
+    <message>
+        <source>Whole class</source>
+        <translation>الصف كله</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>▲ %1 points</source>
+        <translation>▲ %1 نقاط</translation>
+    </message>
+    <message>
+        <source>▼ %1 points</source>
+        <translation>▼ %1 نقاط</translation>
+    </message>
+    <message>
+        <source>▼ %1 s faster</source>
+        <translation>▼ أسرع بـ %1 ث</translation>
+    </message>
+    <message>
+        <source>▲ %1 s slower</source>
+        <translation>▲ أبطأ بـ %1 ث</translation>
+    </message>
+    <message>
+        <source>= the same</source>
+        <translation>= كما هو</translation>
+    </message>
+    <message>
+        <source>Calquin class results</source>
+        <translation>نتائج الصف في Calquin</translation>
+    </message>
+    <message>
+        <source>Last four weeks</source>
+        <translation>آخر أربعة أسابيع</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>هذا الأسبوع</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>اليوم</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>ال&amp;فترة:</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;تحديث</translation>
+    </message>
+    <message>
+        <source>&amp;Fluent within:</source>
+        <translation>&amp;طلاقة خلال:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> ث</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Facts: %1</source>
+        <translation>العمليات: %1</translation>
+    </message>
+    <message>
+        <source>Rows: the first number. Columns: the second number.</source>
+        <translation>الصفوف: العدد الأول. الأعمدة: العدد الثاني.</translation>
+    </message>
+    <message>
+        <source>Rows: the number taken away. Columns: the result.</source>
+        <translation>الصفوف: العدد المطروح. الأعمدة: الناتج.</translation>
+    </message>
+    <message>
+        <source>Rows: the number divided by. Columns: the result.</source>
+        <translation>الصفوف: المقسوم عليه. الأعمدة: الناتج.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results files read.</source>
+        <translation>
+            <numerusform>ملفات النتائج المقروءة: %n.</numerusform>
+            <numerusform>ملفات النتائج المقروءة: %n.</numerusform>
+            <numerusform>ملفات النتائج المقروءة: %n.</numerusform>
+            <numerusform>ملفات النتائج المقروءة: %n.</numerusform>
+            <numerusform>ملفات النتائج المقروءة: %n.</numerusform>
+            <numerusform>ملفات النتائج المقروءة: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
+        <translation>
+            <numerusform>صفوف تعذرت قراءتها فتُركت: %n؛ أولها السطر %1 من %2.</numerusform>
+            <numerusform>صفوف تعذرت قراءتها فتُركت: %n؛ أولها السطر %1 من %2.</numerusform>
+            <numerusform>صفوف تعذرت قراءتها فتُركت: %n؛ أولها السطر %1 من %2.</numerusform>
+            <numerusform>صفوف تعذرت قراءتها فتُركت: %n؛ أولها السطر %1 من %2.</numerusform>
+            <numerusform>صفوف تعذرت قراءتها فتُركت: %n؛ أولها السطر %1 من %2.</numerusform>
+            <numerusform>صفوف تعذرت قراءتها فتُركت: %n؛ أولها السطر %1 من %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be read; the first is %1: %2.</source>
+        <translation>
+            <numerusform>ملفات تعذرت قراءتها: %n؛ أولها %1: %2.</numerusform>
+            <numerusform>ملفات تعذرت قراءتها: %n؛ أولها %1: %2.</numerusform>
+            <numerusform>ملفات تعذرت قراءتها: %n؛ أولها %1: %2.</numerusform>
+            <numerusform>ملفات تعذرت قراءتها: %n؛ أولها %1: %2.</numerusform>
+            <numerusform>ملفات تعذرت قراءتها: %n؛ أولها %1: %2.</numerusform>
+            <numerusform>ملفات تعذرت قراءتها: %n؛ أولها %1: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The results folder %1 cannot be read: %2.</source>
+        <translation>تعذرت قراءة مجلد النتائج %1: %2.</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled; the figures shown are the earlier ones.</source>
+        <translation>أُلغيت القراءة؛ الأرقام المعروضة هي السابقة.</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>بطلاقة</translation>
+    </message>
+    <message>
+        <source>accurate but slow</source>
+        <translation>صحيح لكن بطيء</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <translation>ليس بعد</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>لم يُسأل</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 correct, median %4 seconds, %5</source>
+        <translation>%1: %2، %3 صحيحة، الوسيط %4 ثانية، %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation>
+            <numerusform>%n إجابة</numerusform>
+            <numerusform>%n إجابة</numerusform>
+            <numerusform>%n إجابتان</numerusform>
+            <numerusform>%n إجابات</numerusform>
+            <numerusform>%n إجابةً</numerusform>
+            <numerusform>%n إجابة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
+        <translation>يعرض نتائج الصف في مجلد النتائج FOLDER (الافتراضي: المحدد في calquin.conf)، تلميذًا تلميذًا وعمليةً عملية. وهو يقرأ المجلد فقط.</translation>
+    </message>
+    <message>
+        <source>The results folder to show.</source>
+        <translation>مجلد النتائج المراد عرضه.</translation>
+    </message>
+    <message>
+        <source>Only one folder can be shown.</source>
+        <translation>لا يمكن عرض أكثر من مجلد واحد.</translation>
+    </message>
+    <message>
+        <source>Choose the results folder</source>
+        <translation>اختر مجلد النتائج</translation>
+    </message>
+    <message>
+        <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
+        <translation>calquin: يجب أن تكون قيمة report/fluent-seconds في %1 عددًا من الثواني بين 0.5 و60، لا &quot;%2&quot;؛ تُستخدم 3.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>التمارين</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>التمرين</translation>
+    </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>تواريخ مختارة</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;من:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;إلى:</translation>
+    </message>
+    <message>
+        <source>Most missed</source>
+        <translation>الأكثر خطأً</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (%2 خطأ)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>، </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Exit status:
@@ -263,6 +510,20 @@ File: %1
     <message>
         <source>A file can only be given with --check.</source>
         <translation>لا يمكن تحديد ملف إلا مع ⁦--check⁩.</translation>
+    </message>
+    <message>
+        <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
+        <translation>يفتح نافذة المعلم على مجلد النتائج FOLDER (الافتراضي: المحدد في calquin.conf).</translation>
+    </message>
+    <message>
+        <source>--results-window takes at most one folder and no other mode.</source>
+        <translation>يقبل --results-window مجلدًا واحدًا على الأكثر ولا يُجمع مع وضع آخر.</translation>
+    </message>
+    <message>
+        <source>calquin: cannot start the teacher&apos;s window %1: %2
+</source>
+        <translation>calquin: تعذر تشغيل نافذة المعلم %1: %2
+</translation>
     </message>
 </context>
 <context>

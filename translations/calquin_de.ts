@@ -217,6 +217,237 @@ Datei: %1
     </message>
 </context>
 <context>
+    <name>ClassResults</name>
+    <message>
+        <source>Pupil</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Share correct</source>
+        <translation>Anteil richtig</translation>
+    </message>
+    <message>
+        <source>Median seconds</source>
+        <translation>Median Sekunden</translation>
+    </message>
+    <message>
+        <source>Last day active</source>
+        <translation>Zuletzt aktiv</translation>
+    </message>
+    <message>
+        <source>Change in share</source>
+        <translation>Änderung Anteil</translation>
+    </message>
+    <message>
+        <source>Change in speed</source>
+        <translation>Änderung Tempo</translation>
+    </message>
+    <message>
+        <source>Against the period of the same length just before</source>
+        <translation>Verglichen mit dem gleich langen Zeitraum davor</translation>
+    </message>
+    <message>
+        <source>Whole class</source>
+        <translation>Ganze Klasse</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>▲ %1 points</source>
+        <translation>▲ %1 Punkte</translation>
+    </message>
+    <message>
+        <source>▼ %1 points</source>
+        <translation>▼ %1 Punkte</translation>
+    </message>
+    <message>
+        <source>▼ %1 s faster</source>
+        <translation>▼ %1 s schneller</translation>
+    </message>
+    <message>
+        <source>▲ %1 s slower</source>
+        <translation>▲ %1 s langsamer</translation>
+    </message>
+    <message>
+        <source>= the same</source>
+        <translation>= gleich</translation>
+    </message>
+    <message>
+        <source>Calquin class results</source>
+        <translation>Calquin-Klassenergebnisse</translation>
+    </message>
+    <message>
+        <source>Last four weeks</source>
+        <translation>Letzte vier Wochen</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Fluent within:</source>
+        <translation>&amp;Flüssig innerhalb:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Facts: %1</source>
+        <translation>Aufgaben: %1</translation>
+    </message>
+    <message>
+        <source>Rows: the first number. Columns: the second number.</source>
+        <translation>Zeilen: die erste Zahl. Spalten: die zweite Zahl.</translation>
+    </message>
+    <message>
+        <source>Rows: the number taken away. Columns: the result.</source>
+        <translation>Zeilen: die abgezogene Zahl. Spalten: das Ergebnis.</translation>
+    </message>
+    <message>
+        <source>Rows: the number divided by. Columns: the result.</source>
+        <translation>Zeilen: die Zahl, durch die geteilt wird. Spalten: das Ergebnis.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results files read.</source>
+        <translation>
+            <numerusform>%n Ergebnisdatei gelesen.</numerusform>
+            <numerusform>%n Ergebnisdateien gelesen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
+        <translation>
+            <numerusform>%n Zeile konnte nicht gelesen werden und wurde ausgelassen; die erste ist Zeile %1 von %2.</numerusform>
+            <numerusform>%n Zeilen konnten nicht gelesen werden und wurden ausgelassen; die erste ist Zeile %1 von %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be read; the first is %1: %2.</source>
+        <translation>
+            <numerusform>%n Datei konnte nicht gelesen werden; die erste ist %1: %2.</numerusform>
+            <numerusform>%n Dateien konnten nicht gelesen werden; die erste ist %1: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The results folder %1 cannot be read: %2.</source>
+        <translation>Der Ergebnisordner %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled; the figures shown are the earlier ones.</source>
+        <translation>Das Lesen wurde abgebrochen; die angezeigten Zahlen sind die früheren.</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>flüssig</translation>
+    </message>
+    <message>
+        <source>accurate but slow</source>
+        <translation>richtig, aber langsam</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <translation>noch nicht</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>nicht gefragt</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 correct, median %4 seconds, %5</source>
+        <translation>%1: %2, %3 richtig, Median %4 Sekunden, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation>
+            <numerusform>%n Antwort</numerusform>
+            <numerusform>%n Antworten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
+        <translation>Zeigt, wie die Klasse im Ergebnisordner FOLDER (Vorgabe: der in calquin.conf eingestellte) abgeschnitten hat, Kind für Kind und Aufgabe für Aufgabe. Der Ordner wird nur gelesen.</translation>
+    </message>
+    <message>
+        <source>The results folder to show.</source>
+        <translation>Der anzuzeigende Ergebnisordner.</translation>
+    </message>
+    <message>
+        <source>Only one folder can be shown.</source>
+        <translation>Es kann nur ein Ordner angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Choose the results folder</source>
+        <translation>Ergebnisordner wählen</translation>
+    </message>
+    <message>
+        <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
+        <translation>calquin: report/fluent-seconds in %1 muss eine Zahl von Sekunden zwischen 0,5 und 60 sein, nicht „%2“; es wird 3 verwendet.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>Eigener Zeitraum</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>Most missed</source>
+        <translation>Am häufigsten falsch</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (%2-mal falsch)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Exit status:
@@ -259,6 +490,20 @@ Datei: %1
     <message>
         <source>Displays version information.</source>
         <translation>Zeigt die Versionsinformation an.</translation>
+    </message>
+    <message>
+        <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
+        <translation>Das Lehrerfenster für den Ergebnisordner FOLDER öffnen (Vorgabe: der in calquin.conf eingestellte).</translation>
+    </message>
+    <message>
+        <source>--results-window takes at most one folder and no other mode.</source>
+        <translation>--results-window nimmt höchstens einen Ordner und keine andere Betriebsart.</translation>
+    </message>
+    <message>
+        <source>calquin: cannot start the teacher&apos;s window %1: %2
+</source>
+        <translation>calquin: Das Lehrerfenster %1 kann nicht gestartet werden: %2
+</translation>
     </message>
 </context>
 <context>

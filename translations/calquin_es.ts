@@ -217,6 +217,237 @@ Archivo: %1
     </message>
 </context>
 <context>
+    <name>ClassResults</name>
+    <message>
+        <source>Pupil</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Share correct</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>Median seconds</source>
+        <translation>Mediana (s)</translation>
+    </message>
+    <message>
+        <source>Last day active</source>
+        <translation>Último día activo</translation>
+    </message>
+    <message>
+        <source>Change in share</source>
+        <translation>Cambio en aciertos</translation>
+    </message>
+    <message>
+        <source>Change in speed</source>
+        <translation>Cambio en rapidez</translation>
+    </message>
+    <message>
+        <source>Against the period of the same length just before</source>
+        <translation>Frente al periodo de la misma duración justo anterior</translation>
+    </message>
+    <message>
+        <source>Whole class</source>
+        <translation>Toda la clase</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>▲ %1 points</source>
+        <translation>▲ %1 puntos</translation>
+    </message>
+    <message>
+        <source>▼ %1 points</source>
+        <translation>▼ %1 puntos</translation>
+    </message>
+    <message>
+        <source>▼ %1 s faster</source>
+        <translation>▼ %1 s más rápido</translation>
+    </message>
+    <message>
+        <source>▲ %1 s slower</source>
+        <translation>▲ %1 s más lento</translation>
+    </message>
+    <message>
+        <source>= the same</source>
+        <translation>= igual</translation>
+    </message>
+    <message>
+        <source>Calquin class results</source>
+        <translation>Resultados de la clase en Calquin</translation>
+    </message>
+    <message>
+        <source>Last four weeks</source>
+        <translation>Últimas cuatro semanas</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Periodo:</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualizar</translation>
+    </message>
+    <message>
+        <source>&amp;Fluent within:</source>
+        <translation>&amp;Fluido hasta:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Facts: %1</source>
+        <translation>Operaciones: %1</translation>
+    </message>
+    <message>
+        <source>Rows: the first number. Columns: the second number.</source>
+        <translation>Filas: el primer número. Columnas: el segundo número.</translation>
+    </message>
+    <message>
+        <source>Rows: the number taken away. Columns: the result.</source>
+        <translation>Filas: el número que se resta. Columnas: el resultado.</translation>
+    </message>
+    <message>
+        <source>Rows: the number divided by. Columns: the result.</source>
+        <translation>Filas: el divisor. Columnas: el resultado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results files read.</source>
+        <translation>
+            <numerusform>%n archivo de resultados leído.</numerusform>
+            <numerusform>%n archivos de resultados leídos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
+        <translation>
+            <numerusform>%n fila no se pudo leer y se omitió; la primera es la línea %1 de %2.</numerusform>
+            <numerusform>%n filas no se pudieron leer y se omitieron; la primera es la línea %1 de %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be read; the first is %1: %2.</source>
+        <translation>
+            <numerusform>%n archivo no se pudo leer; el primero es %1: %2.</numerusform>
+            <numerusform>%n archivos no se pudieron leer; el primero es %1: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The results folder %1 cannot be read: %2.</source>
+        <translation>La carpeta de resultados %1 no se puede leer: %2.</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled; the figures shown are the earlier ones.</source>
+        <translation>Se canceló la lectura; las cifras mostradas son las anteriores.</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>fluido</translation>
+    </message>
+    <message>
+        <source>accurate but slow</source>
+        <translation>correcto pero lento</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <translation>todavía no</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>no preguntado</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 correct, median %4 seconds, %5</source>
+        <translation>%1: %2, %3 correctas, mediana %4 segundos, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation>
+            <numerusform>%n respuesta</numerusform>
+            <numerusform>%n respuestas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
+        <translation>Muestra cómo le fue a la clase en la carpeta de resultados FOLDER (por defecto: la indicada en calquin.conf), alumno por alumno y operación por operación. Solo lee la carpeta.</translation>
+    </message>
+    <message>
+        <source>The results folder to show.</source>
+        <translation>La carpeta de resultados que se muestra.</translation>
+    </message>
+    <message>
+        <source>Only one folder can be shown.</source>
+        <translation>Solo se puede mostrar una carpeta.</translation>
+    </message>
+    <message>
+        <source>Choose the results folder</source>
+        <translation>Elige la carpeta de resultados</translation>
+    </message>
+    <message>
+        <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
+        <translation>calquin: report/fluent-seconds en %1 debe ser un número de segundos entre 0,5 y 60, no «%2»; se usa 3.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Ejercicios</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>Fechas elegidas</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>Most missed</source>
+        <translation>Más falladas</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (%2 mal)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Exit status:
@@ -259,6 +490,20 @@ Archivo: %1
     <message>
         <source>Displays version information.</source>
         <translation>Muestra la información de versión.</translation>
+    </message>
+    <message>
+        <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
+        <translation>Abre la ventana del profesor con la carpeta de resultados FOLDER (por defecto: la indicada en calquin.conf).</translation>
+    </message>
+    <message>
+        <source>--results-window takes at most one folder and no other mode.</source>
+        <translation>--results-window admite como máximo una carpeta y ningún otro modo.</translation>
+    </message>
+    <message>
+        <source>calquin: cannot start the teacher&apos;s window %1: %2
+</source>
+        <translation>calquin: no se puede iniciar la ventana del profesor %1: %2
+</translation>
     </message>
 </context>
 <context>

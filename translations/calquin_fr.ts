@@ -217,6 +217,237 @@ Fichier&#xa0;: %1
     </message>
 </context>
 <context>
+    <name>ClassResults</name>
+    <message>
+        <source>Pupil</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>Share correct</source>
+        <translation>Part juste</translation>
+    </message>
+    <message>
+        <source>Median seconds</source>
+        <translation>Médiane (s)</translation>
+    </message>
+    <message>
+        <source>Last day active</source>
+        <translation>Dernier jour actif</translation>
+    </message>
+    <message>
+        <source>Change in share</source>
+        <translation>Évolution de la part</translation>
+    </message>
+    <message>
+        <source>Change in speed</source>
+        <translation>Évolution de la vitesse</translation>
+    </message>
+    <message>
+        <source>Against the period of the same length just before</source>
+        <translation>Par rapport à la période de même durée juste avant</translation>
+    </message>
+    <message>
+        <source>Whole class</source>
+        <translation>Toute la classe</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>▲ %1 points</source>
+        <translation>▲ %1 points</translation>
+    </message>
+    <message>
+        <source>▼ %1 points</source>
+        <translation>▼ %1 points</translation>
+    </message>
+    <message>
+        <source>▼ %1 s faster</source>
+        <translation>▼ %1 s plus rapide</translation>
+    </message>
+    <message>
+        <source>▲ %1 s slower</source>
+        <translation>▲ %1 s plus lent</translation>
+    </message>
+    <message>
+        <source>= the same</source>
+        <translation>= pareil</translation>
+    </message>
+    <message>
+        <source>Calquin class results</source>
+        <translation>Résultats de la classe dans Calquin</translation>
+    </message>
+    <message>
+        <source>Last four weeks</source>
+        <translation>Quatre dernières semaines</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Période&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <source>&amp;Fluent within:</source>
+        <translation>&amp;Fluide jusqu&apos;à&#xa0;:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Facts: %1</source>
+        <translation>Calculs&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Rows: the first number. Columns: the second number.</source>
+        <translation>Lignes&#xa0;: le premier nombre. Colonnes&#xa0;: le second nombre.</translation>
+    </message>
+    <message>
+        <source>Rows: the number taken away. Columns: the result.</source>
+        <translation>Lignes&#xa0;: le nombre soustrait. Colonnes&#xa0;: le résultat.</translation>
+    </message>
+    <message>
+        <source>Rows: the number divided by. Columns: the result.</source>
+        <translation>Lignes&#xa0;: le diviseur. Colonnes&#xa0;: le résultat.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results files read.</source>
+        <translation>
+            <numerusform>%n fichier de résultats lu.</numerusform>
+            <numerusform>%n fichiers de résultats lus.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
+        <translation>
+            <numerusform>%n ligne illisible a été laissée de côté&#xa0;; la première est la ligne %1 de %2.</numerusform>
+            <numerusform>%n lignes illisibles ont été laissées de côté&#xa0;; la première est la ligne %1 de %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be read; the first is %1: %2.</source>
+        <translation>
+            <numerusform>%n fichier n&apos;a pas pu être lu&#xa0;; le premier est %1&#xa0;: %2.</numerusform>
+            <numerusform>%n fichiers n&apos;ont pas pu être lus&#xa0;; le premier est %1&#xa0;: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The results folder %1 cannot be read: %2.</source>
+        <translation>Le dossier de résultats %1 ne peut pas être lu&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled; the figures shown are the earlier ones.</source>
+        <translation>Lecture annulée&#xa0;; les chiffres affichés sont les précédents.</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>fluide</translation>
+    </message>
+    <message>
+        <source>accurate but slow</source>
+        <translation>juste mais lent</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <translation>pas encore</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>pas demandé</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 correct, median %4 seconds, %5</source>
+        <translation>%1&#xa0;: %2, %3 justes, médiane %4 secondes, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation>
+            <numerusform>%n réponse</numerusform>
+            <numerusform>%n réponses</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
+        <translation>Montre comment la classe a réussi dans le dossier de résultats FOLDER (par défaut&#xa0;: celui défini dans calquin.conf), élève par élève et calcul par calcul. Le dossier est seulement lu.</translation>
+    </message>
+    <message>
+        <source>The results folder to show.</source>
+        <translation>Le dossier de résultats à afficher.</translation>
+    </message>
+    <message>
+        <source>Only one folder can be shown.</source>
+        <translation>Un seul dossier peut être affiché.</translation>
+    </message>
+    <message>
+        <source>Choose the results folder</source>
+        <translation>Choisir le dossier de résultats</translation>
+    </message>
+    <message>
+        <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
+        <translation>calquin&#xa0;: report/fluent-seconds dans %1 doit être un nombre de secondes entre 0,5 et 60, et non «&#xa0;%2&#xa0;»&#xa0;; 3 est utilisé.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>Dates choisies</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;Du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>A&amp;u&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Most missed</source>
+        <translation>Les plus ratées</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (%2 fausses)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Exit status:
@@ -259,6 +490,20 @@ Fichier&#xa0;: %1
     <message>
         <source>Displays version information.</source>
         <translation>Affiche la version du programme.</translation>
+    </message>
+    <message>
+        <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
+        <translation>Ouvrir la fenêtre de l&apos;enseignant sur le dossier de résultats FOLDER (par défaut : celui défini dans calquin.conf).</translation>
+    </message>
+    <message>
+        <source>--results-window takes at most one folder and no other mode.</source>
+        <translation>--results-window accepte au plus un dossier et aucun autre mode.</translation>
+    </message>
+    <message>
+        <source>calquin: cannot start the teacher&apos;s window %1: %2
+</source>
+        <translation>calquin : impossible de démarrer la fenêtre de l&apos;enseignant %1 : %2
+</translation>
     </message>
 </context>
 <context>

@@ -217,6 +217,237 @@ Percorso: %1
     </message>
 </context>
 <context>
+    <name>ClassResults</name>
+    <message>
+        <source>Pupil</source>
+        <translation>Alunno</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Risposte</translation>
+    </message>
+    <message>
+        <source>Share correct</source>
+        <translation>Quota corrette</translation>
+    </message>
+    <message>
+        <source>Median seconds</source>
+        <translation>Mediana (s)</translation>
+    </message>
+    <message>
+        <source>Last day active</source>
+        <translation>Ultimo giorno attivo</translation>
+    </message>
+    <message>
+        <source>Change in share</source>
+        <translation>Variazione quota</translation>
+    </message>
+    <message>
+        <source>Change in speed</source>
+        <translation>Variazione velocità</translation>
+    </message>
+    <message>
+        <source>Against the period of the same length just before</source>
+        <translation>Rispetto al periodo di pari durata appena precedente</translation>
+    </message>
+    <message>
+        <source>Whole class</source>
+        <translation>Tutta la classe</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>▲ %1 points</source>
+        <translation>▲ %1 punti</translation>
+    </message>
+    <message>
+        <source>▼ %1 points</source>
+        <translation>▼ %1 punti</translation>
+    </message>
+    <message>
+        <source>▼ %1 s faster</source>
+        <translation>▼ %1 s più veloce</translation>
+    </message>
+    <message>
+        <source>▲ %1 s slower</source>
+        <translation>▲ %1 s più lento</translation>
+    </message>
+    <message>
+        <source>= the same</source>
+        <translation>= uguale</translation>
+    </message>
+    <message>
+        <source>Calquin class results</source>
+        <translation>Risultati della classe in Calquin</translation>
+    </message>
+    <message>
+        <source>Last four weeks</source>
+        <translation>Ultime quattro settimane</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Questa settimana</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Tutto</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Periodo:</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aggiorna</translation>
+    </message>
+    <message>
+        <source>&amp;Fluent within:</source>
+        <translation>&amp;Fluente entro:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Facts: %1</source>
+        <translation>Calcoli: %1</translation>
+    </message>
+    <message>
+        <source>Rows: the first number. Columns: the second number.</source>
+        <translation>Righe: il primo numero. Colonne: il secondo numero.</translation>
+    </message>
+    <message>
+        <source>Rows: the number taken away. Columns: the result.</source>
+        <translation>Righe: il numero sottratto. Colonne: il risultato.</translation>
+    </message>
+    <message>
+        <source>Rows: the number divided by. Columns: the result.</source>
+        <translation>Righe: il divisore. Colonne: il risultato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results files read.</source>
+        <translation>
+            <numerusform>%n file di risultati letto.</numerusform>
+            <numerusform>%n file di risultati letti.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
+        <translation>
+            <numerusform>%n riga non è stata letta ed è stata esclusa; la prima è la riga %1 di %2.</numerusform>
+            <numerusform>%n righe non sono state lette e sono state escluse; la prima è la riga %1 di %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be read; the first is %1: %2.</source>
+        <translation>
+            <numerusform>%n file non è stato letto; il primo è %1: %2.</numerusform>
+            <numerusform>%n file non sono stati letti; il primo è %1: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The results folder %1 cannot be read: %2.</source>
+        <translation>La cartella dei risultati %1 non può essere letta: %2.</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled; the figures shown are the earlier ones.</source>
+        <translation>Lettura annullata; i dati mostrati sono quelli precedenti.</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>fluente</translation>
+    </message>
+    <message>
+        <source>accurate but slow</source>
+        <translation>corretto ma lento</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <translation>non ancora</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>non chiesto</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 correct, median %4 seconds, %5</source>
+        <translation>%1: %2, %3 corrette, mediana %4 secondi, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation>
+            <numerusform>%n risposta</numerusform>
+            <numerusform>%n risposte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
+        <translation>Mostra come è andata la classe nella cartella dei risultati FOLDER (predefinita: quella impostata in calquin.conf), alunno per alunno e calcolo per calcolo. La cartella viene solo letta.</translation>
+    </message>
+    <message>
+        <source>The results folder to show.</source>
+        <translation>La cartella dei risultati da mostrare.</translation>
+    </message>
+    <message>
+        <source>Only one folder can be shown.</source>
+        <translation>Si può mostrare una sola cartella.</translation>
+    </message>
+    <message>
+        <source>Choose the results folder</source>
+        <translation>Scegli la cartella dei risultati</translation>
+    </message>
+    <message>
+        <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
+        <translation>calquin: report/fluent-seconds in %1 deve essere un numero di secondi da 0,5 a 60, non «%2»; si usa 3.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Esercizi</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Esercizio</translation>
+    </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>Date scelte</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;Dal:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>A&amp;l:</translation>
+    </message>
+    <message>
+        <source>Most missed</source>
+        <translation>Più sbagliate</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (%2 errate)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Exit status:
@@ -259,6 +490,20 @@ Percorso: %1
     <message>
         <source>A file can only be given with --check.</source>
         <translation>Un file si può indicare solo insieme a --check.</translation>
+    </message>
+    <message>
+        <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
+        <translation>Apre la finestra dell&apos;insegnante sulla cartella dei risultati FOLDER (predefinita: quella impostata in calquin.conf).</translation>
+    </message>
+    <message>
+        <source>--results-window takes at most one folder and no other mode.</source>
+        <translation>--results-window accetta al massimo una cartella e nessun&apos;altra modalità.</translation>
+    </message>
+    <message>
+        <source>calquin: cannot start the teacher&apos;s window %1: %2
+</source>
+        <translation>calquin: impossibile avviare la finestra dell&apos;insegnante %1: %2
+</translation>
     </message>
 </context>
 <context>

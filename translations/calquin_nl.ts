@@ -217,6 +217,237 @@ Bestand: %1
     </message>
 </context>
 <context>
+    <name>ClassResults</name>
+    <message>
+        <source>Pupil</source>
+        <translation>Leerling</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antwoorden</translation>
+    </message>
+    <message>
+        <source>Share correct</source>
+        <translation>Aandeel goed</translation>
+    </message>
+    <message>
+        <source>Median seconds</source>
+        <translation>Mediaan (s)</translation>
+    </message>
+    <message>
+        <source>Last day active</source>
+        <translation>Laatst actief</translation>
+    </message>
+    <message>
+        <source>Change in share</source>
+        <translation>Verandering aandeel</translation>
+    </message>
+    <message>
+        <source>Change in speed</source>
+        <translation>Verandering tempo</translation>
+    </message>
+    <message>
+        <source>Against the period of the same length just before</source>
+        <translation>Vergeleken met de even lange periode ervoor</translation>
+    </message>
+    <message>
+        <source>Whole class</source>
+        <translation>Hele klas</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>▲ %1 points</source>
+        <translation>▲ %1 punten</translation>
+    </message>
+    <message>
+        <source>▼ %1 points</source>
+        <translation>▼ %1 punten</translation>
+    </message>
+    <message>
+        <source>▼ %1 s faster</source>
+        <translation>▼ %1 s sneller</translation>
+    </message>
+    <message>
+        <source>▲ %1 s slower</source>
+        <translation>▲ %1 s langzamer</translation>
+    </message>
+    <message>
+        <source>= the same</source>
+        <translation>= gelijk</translation>
+    </message>
+    <message>
+        <source>Calquin class results</source>
+        <translation>Calquin-klasresultaten</translation>
+    </message>
+    <message>
+        <source>Last four weeks</source>
+        <translation>Laatste vier weken</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Deze week</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Vandaag</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Periode:</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Vernieuwen</translation>
+    </message>
+    <message>
+        <source>&amp;Fluent within:</source>
+        <translation>&amp;Vlot binnen:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Facts: %1</source>
+        <translation>Sommen: %1</translation>
+    </message>
+    <message>
+        <source>Rows: the first number. Columns: the second number.</source>
+        <translation>Rijen: het eerste getal. Kolommen: het tweede getal.</translation>
+    </message>
+    <message>
+        <source>Rows: the number taken away. Columns: the result.</source>
+        <translation>Rijen: het getal dat eraf gaat. Kolommen: de uitkomst.</translation>
+    </message>
+    <message>
+        <source>Rows: the number divided by. Columns: the result.</source>
+        <translation>Rijen: het getal waardoor gedeeld wordt. Kolommen: de uitkomst.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results files read.</source>
+        <translation>
+            <numerusform>%n resultatenbestand gelezen.</numerusform>
+            <numerusform>%n resultatenbestanden gelezen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
+        <translation>
+            <numerusform>%n regel kon niet worden gelezen en is weggelaten; de eerste is regel %1 van %2.</numerusform>
+            <numerusform>%n regels konden niet worden gelezen en zijn weggelaten; de eerste is regel %1 van %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be read; the first is %1: %2.</source>
+        <translation>
+            <numerusform>%n bestand kon niet worden gelezen; het eerste is %1: %2.</numerusform>
+            <numerusform>%n bestanden konden niet worden gelezen; het eerste is %1: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The results folder %1 cannot be read: %2.</source>
+        <translation>De resultatenmap %1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled; the figures shown are the earlier ones.</source>
+        <translation>Het lezen is geannuleerd; de getoonde cijfers zijn de eerdere.</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>vlot</translation>
+    </message>
+    <message>
+        <source>accurate but slow</source>
+        <translation>goed maar traag</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <translation>nog niet</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>niet gevraagd</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 correct, median %4 seconds, %5</source>
+        <translation>%1: %2, %3 goed, mediaan %4 seconden, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation>
+            <numerusform>%n antwoord</numerusform>
+            <numerusform>%n antwoorden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
+        <translation>Toont hoe de klas het deed in de resultatenmap FOLDER (standaard: die in calquin.conf), per leerling en per som. De map wordt alleen gelezen.</translation>
+    </message>
+    <message>
+        <source>The results folder to show.</source>
+        <translation>De resultatenmap die getoond wordt.</translation>
+    </message>
+    <message>
+        <source>Only one folder can be shown.</source>
+        <translation>Er kan maar één map getoond worden.</translation>
+    </message>
+    <message>
+        <source>Choose the results folder</source>
+        <translation>Kies de resultatenmap</translation>
+    </message>
+    <message>
+        <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
+        <translation>calquin: report/fluent-seconds in %1 moet een aantal seconden van 0,5 tot 60 zijn, niet &quot;%2&quot;; 3 wordt gebruikt.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Oefeningen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Oefening</translation>
+    </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>Gekozen data</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>Va&amp;n:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Tot:</translation>
+    </message>
+    <message>
+        <source>Most missed</source>
+        <translation>Vaakst fout</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (%2 keer fout)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Exit status:
@@ -259,6 +490,20 @@ Bestand: %1
     <message>
         <source>A file can only be given with --check.</source>
         <translation>Een bestand kan alleen met --check worden opgegeven.</translation>
+    </message>
+    <message>
+        <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
+        <translation>Het venster van de leraar openen op de resultatenmap FOLDER (standaard: die in calquin.conf).</translation>
+    </message>
+    <message>
+        <source>--results-window takes at most one folder and no other mode.</source>
+        <translation>--results-window neemt hoogstens één map en geen andere modus.</translation>
+    </message>
+    <message>
+        <source>calquin: cannot start the teacher&apos;s window %1: %2
+</source>
+        <translation>calquin: het venster van de leraar %1 kan niet worden gestart: %2
+</translation>
     </message>
 </context>
 <context>

@@ -218,6 +218,241 @@ Plik: %1
     </message>
 </context>
 <context>
+    <name>ClassResults</name>
+    <message>
+        <source>Pupil</source>
+        <translation>Uczeń</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Share correct</source>
+        <translation>Odsetek poprawnych</translation>
+    </message>
+    <message>
+        <source>Median seconds</source>
+        <translation>Mediana (s)</translation>
+    </message>
+    <message>
+        <source>Last day active</source>
+        <translation>Ostatnio aktywny</translation>
+    </message>
+    <message>
+        <source>Change in share</source>
+        <translation>Zmiana odsetka</translation>
+    </message>
+    <message>
+        <source>Change in speed</source>
+        <translation>Zmiana tempa</translation>
+    </message>
+    <message>
+        <source>Against the period of the same length just before</source>
+        <translation>W porównaniu z równie długim okresem tuż przed</translation>
+    </message>
+    <message>
+        <source>Whole class</source>
+        <translation>Cała klasa</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>▲ %1 points</source>
+        <translation>▲ %1 pkt</translation>
+    </message>
+    <message>
+        <source>▼ %1 points</source>
+        <translation>▼ %1 pkt</translation>
+    </message>
+    <message>
+        <source>▼ %1 s faster</source>
+        <translation>▼ %1 s szybciej</translation>
+    </message>
+    <message>
+        <source>▲ %1 s slower</source>
+        <translation>▲ %1 s wolniej</translation>
+    </message>
+    <message>
+        <source>= the same</source>
+        <translation>= bez zmian</translation>
+    </message>
+    <message>
+        <source>Calquin class results</source>
+        <translation>Wyniki klasy w Calquin</translation>
+    </message>
+    <message>
+        <source>Last four weeks</source>
+        <translation>Ostatnie cztery tygodnie</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Ten tydzień</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Dziś</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Wszystko</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Okres:</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Odśwież</translation>
+    </message>
+    <message>
+        <source>&amp;Fluent within:</source>
+        <translation>&amp;Płynnie w ciągu:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Facts: %1</source>
+        <translation>Działania: %1</translation>
+    </message>
+    <message>
+        <source>Rows: the first number. Columns: the second number.</source>
+        <translation>Wiersze: pierwsza liczba. Kolumny: druga liczba.</translation>
+    </message>
+    <message>
+        <source>Rows: the number taken away. Columns: the result.</source>
+        <translation>Wiersze: liczba odejmowana. Kolumny: wynik.</translation>
+    </message>
+    <message>
+        <source>Rows: the number divided by. Columns: the result.</source>
+        <translation>Wiersze: dzielnik. Kolumny: wynik.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results files read.</source>
+        <translation>
+            <numerusform>Odczytano %n plik wyników.</numerusform>
+            <numerusform>Odczytano %n pliki wyników.</numerusform>
+            <numerusform>Odczytano %n plików wyników.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
+        <translation>
+            <numerusform>Pominięto %n wiersz, którego nie udało się odczytać; pierwszy to wiersz %1 w %2.</numerusform>
+            <numerusform>Pominięto %n wiersze, których nie udało się odczytać; pierwszy to wiersz %1 w %2.</numerusform>
+            <numerusform>Pominięto %n wierszy, których nie udało się odczytać; pierwszy to wiersz %1 w %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be read; the first is %1: %2.</source>
+        <translation>
+            <numerusform>Nie udało się odczytać %n pliku; pierwszy to %1: %2.</numerusform>
+            <numerusform>Nie udało się odczytać %n plików; pierwszy to %1: %2.</numerusform>
+            <numerusform>Nie udało się odczytać %n plików; pierwszy to %1: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The results folder %1 cannot be read: %2.</source>
+        <translation>Nie można odczytać folderu wyników %1: %2.</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled; the figures shown are the earlier ones.</source>
+        <translation>Odczyt anulowano; pokazane liczby są wcześniejsze.</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>płynnie</translation>
+    </message>
+    <message>
+        <source>accurate but slow</source>
+        <translation>poprawnie, ale wolno</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <translation>jeszcze nie</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>nie pytano</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 correct, median %4 seconds, %5</source>
+        <translation>%1: %2, %3 poprawnie, mediana %4 s, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation>
+            <numerusform>%n odpowiedź</numerusform>
+            <numerusform>%n odpowiedzi</numerusform>
+            <numerusform>%n odpowiedzi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
+        <translation>Pokazuje wyniki klasy z folderu wyników FOLDER (domyślnie: ustawionego w calquin.conf), uczeń po uczniu i działanie po działaniu. Folder jest tylko odczytywany.</translation>
+    </message>
+    <message>
+        <source>The results folder to show.</source>
+        <translation>Folder wyników do pokazania.</translation>
+    </message>
+    <message>
+        <source>Only one folder can be shown.</source>
+        <translation>Można pokazać tylko jeden folder.</translation>
+    </message>
+    <message>
+        <source>Choose the results folder</source>
+        <translation>Wybierz folder wyników</translation>
+    </message>
+    <message>
+        <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
+        <translation>calquin: report/fluent-seconds w %1 musi być liczbą sekund od 0,5 do 60, a nie „%2”; używane jest 3.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>Wybrane daty</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>Od d&amp;nia:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Do dnia:</translation>
+    </message>
+    <message>
+        <source>Most missed</source>
+        <translation>Najczęściej błędne</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (błędnie: %2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Exit status:
@@ -260,6 +495,20 @@ Plik: %1
     <message>
         <source>A file can only be given with --check.</source>
         <translation>Plik można podać tylko razem z --check.</translation>
+    </message>
+    <message>
+        <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
+        <translation>Otwiera okno nauczyciela dla folderu wyników FOLDER (domyślnie: ustawionego w calquin.conf).</translation>
+    </message>
+    <message>
+        <source>--results-window takes at most one folder and no other mode.</source>
+        <translation>--results-window przyjmuje najwyżej jeden folder i żadnego innego trybu.</translation>
+    </message>
+    <message>
+        <source>calquin: cannot start the teacher&apos;s window %1: %2
+</source>
+        <translation>calquin: nie można uruchomić okna nauczyciela %1: %2
+</translation>
     </message>
 </context>
 <context>

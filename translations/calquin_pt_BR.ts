@@ -217,6 +217,237 @@ Arquivo: %1
     </message>
 </context>
 <context>
+    <name>ClassResults</name>
+    <message>
+        <source>Pupil</source>
+        <translation>Aluno</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respostas</translation>
+    </message>
+    <message>
+        <source>Share correct</source>
+        <translation>Acertos</translation>
+    </message>
+    <message>
+        <source>Median seconds</source>
+        <translation>Mediana (s)</translation>
+    </message>
+    <message>
+        <source>Last day active</source>
+        <translation>Último dia ativo</translation>
+    </message>
+    <message>
+        <source>Change in share</source>
+        <translation>Mudança nos acertos</translation>
+    </message>
+    <message>
+        <source>Change in speed</source>
+        <translation>Mudança na rapidez</translation>
+    </message>
+    <message>
+        <source>Against the period of the same length just before</source>
+        <translation>Em relação ao período de mesma duração logo antes</translation>
+    </message>
+    <message>
+        <source>Whole class</source>
+        <translation>Turma toda</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>▲ %1 points</source>
+        <translation>▲ %1 pontos</translation>
+    </message>
+    <message>
+        <source>▼ %1 points</source>
+        <translation>▼ %1 pontos</translation>
+    </message>
+    <message>
+        <source>▼ %1 s faster</source>
+        <translation>▼ %1 s mais rápido</translation>
+    </message>
+    <message>
+        <source>▲ %1 s slower</source>
+        <translation>▲ %1 s mais lento</translation>
+    </message>
+    <message>
+        <source>= the same</source>
+        <translation>= igual</translation>
+    </message>
+    <message>
+        <source>Calquin class results</source>
+        <translation>Resultados da turma no Calquin</translation>
+    </message>
+    <message>
+        <source>Last four weeks</source>
+        <translation>Últimas quatro semanas</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoje</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Tudo</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Período:</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Atualizar</translation>
+    </message>
+    <message>
+        <source>&amp;Fluent within:</source>
+        <translation>&amp;Fluente em até:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Facts: %1</source>
+        <translation>Contas: %1</translation>
+    </message>
+    <message>
+        <source>Rows: the first number. Columns: the second number.</source>
+        <translation>Linhas: o primeiro número. Colunas: o segundo número.</translation>
+    </message>
+    <message>
+        <source>Rows: the number taken away. Columns: the result.</source>
+        <translation>Linhas: o número subtraído. Colunas: o resultado.</translation>
+    </message>
+    <message>
+        <source>Rows: the number divided by. Columns: the result.</source>
+        <translation>Linhas: o divisor. Colunas: o resultado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results files read.</source>
+        <translation>
+            <numerusform>%n arquivo de resultados lido.</numerusform>
+            <numerusform>%n arquivos de resultados lidos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
+        <translation>
+            <numerusform>%n linha não pôde ser lida e foi deixada de fora; a primeira é a linha %1 de %2.</numerusform>
+            <numerusform>%n linhas não puderam ser lidas e foram deixadas de fora; a primeira é a linha %1 de %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be read; the first is %1: %2.</source>
+        <translation>
+            <numerusform>%n arquivo não pôde ser lido; o primeiro é %1: %2.</numerusform>
+            <numerusform>%n arquivos não puderam ser lidos; o primeiro é %1: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The results folder %1 cannot be read: %2.</source>
+        <translation>A pasta de resultados %1 não pode ser lida: %2.</translation>
+    </message>
+    <message>
+        <source>Reading was cancelled; the figures shown are the earlier ones.</source>
+        <translation>A leitura foi cancelada; os números mostrados são os anteriores.</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>fluente</translation>
+    </message>
+    <message>
+        <source>accurate but slow</source>
+        <translation>correto, mas lento</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <translation>ainda não</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>não perguntado</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 correct, median %4 seconds, %5</source>
+        <translation>%1: %2, %3 corretas, mediana %4 segundos, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation>
+            <numerusform>%n resposta</numerusform>
+            <numerusform>%n respostas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
+        <translation>Mostra como a turma foi na pasta de resultados FOLDER (padrão: a definida em calquin.conf), aluno por aluno e conta por conta. Apenas lê a pasta.</translation>
+    </message>
+    <message>
+        <source>The results folder to show.</source>
+        <translation>A pasta de resultados a mostrar.</translation>
+    </message>
+    <message>
+        <source>Only one folder can be shown.</source>
+        <translation>Só é possível mostrar uma pasta.</translation>
+    </message>
+    <message>
+        <source>Choose the results folder</source>
+        <translation>Escolha a pasta de resultados</translation>
+    </message>
+    <message>
+        <source>calquin: report/fluent-seconds in %1 must be a number of seconds from 0.5 to 60, not &quot;%2&quot;; 3 is used.</source>
+        <translation>calquin: report/fluent-seconds em %1 deve ser um número de segundos de 0,5 a 60, não &quot;%2&quot;; usa-se 3.</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Exercícios</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Exercício</translation>
+    </message>
+    <message>
+        <source>Chosen dates</source>
+        <translation>Datas escolhidas</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;De:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>A&amp;té:</translation>
+    </message>
+    <message>
+        <source>Most missed</source>
+        <translation>Mais erradas</translation>
+    </message>
+    <message>
+        <source>%1 (%2 wrong)</source>
+        <translation>%1 (%2 erros)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Exit status:
@@ -259,6 +490,20 @@ Arquivo: %1
     <message>
         <source>A file can only be given with --check.</source>
         <translation>Um arquivo só pode ser informado junto com --check.</translation>
+    </message>
+    <message>
+        <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
+        <translation>Abre a janela do professor na pasta de resultados FOLDER (padrão: a definida em calquin.conf).</translation>
+    </message>
+    <message>
+        <source>--results-window takes at most one folder and no other mode.</source>
+        <translation>--results-window aceita no máximo uma pasta e nenhum outro modo.</translation>
+    </message>
+    <message>
+        <source>calquin: cannot start the teacher&apos;s window %1: %2
+</source>
+        <translation>calquin: não é possível iniciar a janela do professor %1: %2
+</translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,15 @@
 
 #include "cli/command_line.h"
 
+#include <unistd.h>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "catalogue/catalogue_file.h"
 #include "cli/catalogue_report.h"
@@ -40,6 +45,14 @@ constexpr Text kExitStatuses =
                  "  2  the command line is wrong\n"
                  "  3  --check found a listed item that cannot be started\n");
 constexpr Text kCheckTakesOneFile = translatable("CommandLine", "--check takes at most one file.");
+constexpr Text kResultsWindowDescription =
+    translatable("CommandLine",
+                 "Open the teacher's window on the results folder FOLDER (default: the one set in "
+                 "calquin.conf).");
+constexpr Text kResultsWindowAlone =
+    translatable("CommandLine", "--results-window takes at most one folder and no other mode.");
+constexpr Text kResultsWindowMissing =
+    translatable("CommandLine", "calquin: cannot start the teacher's window %1: %2\n");
 constexpr Text kFileOnlyWithCheck =
     translatable("CommandLine", "A file can only be given with --check.");
 
@@ -81,6 +94,7 @@ struct Options {
     QCommandLineOption help;
     QCommandLineOption version;
     QCommandLineOption check;
+    QCommandLineOption resultsWindow;
     ResultsOptions results;
 };
 
@@ -99,9 +113,12 @@ Options describeOptions(QCommandLineParser& parser) {
     parser.addOption(version);
     const QCommandLineOption check(QStringLiteral("check"), translated(kCheckDescription));
     parser.addOption(check);
+    const QCommandLineOption resultsWindow(QStringLiteral("results-window"),
+                                           translated(kResultsWindowDescription));
+    parser.addOption(resultsWindow);
     const ResultsOptions results = describeResultsOptions(parser);
     acceptQtOptions(parser);
-    return {help, version, check, results};
+    return {help, version, check, resultsWindow, results};
 }
 
 QStringList argumentList(int argc, char** argv) {
@@ -117,6 +134,9 @@ std::optional<QString> usageError(const QCommandLineParser& parser, const Option
     const bool report = parser.isSet(options.results.report);
     const bool check = parser.isSet(options.check);
     const qsizetype given = parser.positionalArguments().size();
+    if (parser.isSet(options.resultsWindow) && (report || check || given > 1)) {
+        return translated(kResultsWindowAlone);
+    }
     if (report && check) {
         return reportUsageError(ReportUsage::WithCheck);
     }
@@ -129,7 +149,7 @@ std::optional<QString> usageError(const QCommandLineParser& parser, const Option
     if (check && given > 1) {
         return translated(kCheckTakesOneFile);
     }
-    if (!check && !report && given > 0) {
+    if (!check && !report && !parser.isSet(options.resultsWindow) && given > 0) {
         return translated(kFileOnlyWithCheck);
     }
     return std::nullopt;
@@ -137,6 +157,28 @@ std::optional<QString> usageError(const QCommandLineParser& parser, const Option
 
 std::filesystem::path localPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// The teacher's window is a program of its own beside this one, so that the pupil's start never
+// loads it. It gets the same arguments but the option that asked for it.
+int openResultsWindow(int argc, char** argv) {
+    const QByteArray program = QFile::encodeName(QCoreApplication::applicationDirPath() +
+                                                 QStringLiteral("/calquin-class-results"));
+    std::vector<char*> arguments{const_cast<char*>(program.constData())};
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument != "--results-window" && argument != "-results-window") {
+            arguments.push_back(argv[i]);
+        }
+    }
+    arguments.push_back(nullptr);
+    ::execv(program.constData(), arguments.data());
+    print(stderr,
+          translated(kResultsWindowMissing)
+              .arg(QFile::decodeName(program), QString::fromLocal8Bit(std::strerror(errno))));
+    // As env and the shell say that a program they were to run could not be started.
+    constexpr int kProgramNotStarted = 127;
+    return kProgramNotStarted;
 }
 
 }  // namespace
@@ -149,7 +191,7 @@ std::optional<WindowStart> windowStart(int argc, char** argv) {
                         !parser.isSet(options.results.report) &&
                         !parser.isSet(options.results.since) &&
                         parser.positionalArguments().isEmpty();
-    if (!window) {
+    if (!window || parser.isSet(options.resultsWindow)) {
         return std::nullopt;
     }
     WindowStart start;
@@ -188,6 +230,9 @@ int run(int argc, char** argv) {
     if (parser.isSet(options.version)) {
         print(stdout, QStringLiteral("calquin %1\n").arg(QCoreApplication::applicationVersion()));
         return kSuccess;
+    }
+    if (parser.isSet(options.resultsWindow)) {
+        return openResultsWindow(argc, argv);
     }
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(options.results.report)) {

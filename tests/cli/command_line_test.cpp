@@ -143,6 +143,12 @@ void CommandLineTest::reportsAndExitStatus_data() {
                                     << QStringLiteral("Unknown option 'frobnicate'") << 2;
     QTest::addRow("a file without --check") << QStringList{"<file>"} << QByteArray("A,1,1,+\n")
                                             << QStringList{} << QStringLiteral("Usage: ") << 2;
+    QTest::addRow("the teacher's window shows one folder")
+        << QStringList{"--results-window", "a", "b"} << QByteArray() << QStringList{}
+        << QStringLiteral("--results-window takes at most one folder") << 2;
+    QTest::addRow("the teacher's window is no report")
+        << QStringList{"--results-window", "--report"} << QByteArray() << QStringList{}
+        << QStringLiteral("--results-window takes at most one folder") << 2;
     QTest::addRow("--help")
         << QStringList{"--help"} << QByteArray()
         << QStringList{"  --check                 Check the test catalogue FILE (default: index.txt in",

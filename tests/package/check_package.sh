@@ -150,6 +150,8 @@ fi
 
 expected_files=(
     ./usr/bin/calquin
+    ./usr/bin/calquin-class-results
+    ./usr/share/applications/calquin-class-results.desktop
     ./usr/share/applications/calquin.desktop
     ./usr/libexec/calquin/start-calquin
     ./usr/share/calquin/index.txt
@@ -172,6 +174,7 @@ expected_files=(
     ./usr/share/icons/hicolor/64x64/apps/calquin.png
     ./usr/share/icons/hicolor/scalable/apps/calquin.svg
     ./usr/share/lintian/overrides/calquin
+    ./usr/share/man/man1/calquin-class-results.1.gz
     ./usr/share/man/man1/calquin.1.gz
     ./usr/share/metainfo/com.example.Calquin.metainfo.xml
 )

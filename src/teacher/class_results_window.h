@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QDate>
+#include <QFutureWatcher>
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "results/class_figures.h"
+#include "teacher/class_model.h"
+#include "teacher/fact_grid_model.h"
+#include "teacher/item_model.h"
+
+class QComboBox;
+class QDateEdit;
+class QDoubleSpinBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+class QTabWidget;
+
+namespace calquin::teacher {
+
+// The periods the window offers, each compared with the one of the same length before it: this
+// week with the same days of last week, dates the teacher chose with as many days just before.
+enum class PeriodChoice { LastFourWeeks, ThisWeek, Today, Everything, ChosenDates };
+results::Periods periodsFor(PeriodChoice choice, QDate today);
+results::Periods periodsBetween(QDate first, QDate last);
+
+// What the window takes from outside: the day it is, and where the fluency limit a teacher sets
+// is kept.
+struct ClassResultsSeams {
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
+    std::function<void(double seconds)> keepFluentSeconds = [](double) {};
+};
+
+// A finished reading of the folder, handed from the worker thread to the window whole.
+struct FolderReading {
+    std::shared_ptr<const results::ClassFigures> figures;
+    QString problem;  // why the folder could not be read, when it could not
+};
+
+// The teacher's window: the class's table and, for the line chosen in it, the fact grids of the
+// four operations. It only ever reads the folder, on a worker thread, and reads it again on
+// Refresh and every minute.
+class ClassResultsWindow : public QMainWindow {
+public:
+    ClassResultsWindow(std::filesystem::path folder, double fluentSeconds,
+                       ClassResultsSeams seams = {});
+    ~ClassResultsWindow() override;
+
+    // Starts reading the folder unless a reading is under way.
+    void refresh();
+    // From the start of a reading until the window shows what it read.
+    bool isReading() const { return busy_; }
+
+private:
+    void buildControls();
+    void readingFinished();
+    void showGrids();
+    void setFluentSeconds(double seconds);
+    results::Periods chosenPeriods() const;
+    void presetChosen();
+    void showPresetDates();
+    void datesChosen();
+    // Figures of another period are wanted at once, so a reading under way gives way.
+    void readForNewPeriod();
+
+    std::filesystem::path folder_;
+    ClassResultsSeams seams_;
+    std::int64_t limitCentiseconds_;
+    std::shared_ptr<const results::ClassFigures> figures_;
+    QFutureWatcher<FolderReading> reading_;
+    QTimer everyMinute_;
+    bool readAgain_ = false;
+    bool busy_ = false;
+
+    ClassModel classModel_;
+    ClassSortModel sorted_;
+    std::array<FactGridModel, 4> grids_;
+    ItemModel items_;
+    QSortFilterProxyModel sortedItems_;
+
+    QComboBox* period_ = nullptr;
+    QDateEdit* from_ = nullptr;
+    QDateEdit* to_ = nullptr;
+    QPushButton* refresh_ = nullptr;
+    QDoubleSpinBox* fluentSeconds_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QTableView* classTable_ = nullptr;
+    QLabel* gridHeading_ = nullptr;
+    QTabWidget* operations_ = nullptr;
+    QLabel* status_ = nullptr;
+};
+
+}  // namespace calquin::teacher

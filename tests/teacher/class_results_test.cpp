@@ -1,0 +1,314 @@
+// SPDX-FileCopyrightText: 2026 The Calquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "results/results_row.h"
+#include "teacher/class_results_window.h"
+
+using namespace calquin;
+using namespace calquin::teacher;
+
+Q_DECLARE_METATYPE(calquin::results::Periods)
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+
+std::string row(const char* pupil, const char* day, const char* question, bool correct,
+                std::int64_t centiseconds) {
+    return results::formatRow({std::string(day) + "T10:00:00+01:00", pupil, "pc", "Item", question,
+                               "1", correct, centiseconds});
+}
+
+void write(const QTemporaryDir& dir, const char* file, const std::string& rows,
+           std::ios::openmode mode = std::ios::trunc) {
+    std::ofstream out(dir.filePath(QString::fromLatin1(file)).toStdString(),
+                      std::ios::binary | std::ios::out | mode);
+    if (mode == std::ios::trunc) {
+        out << results::kHeader << "\r\n";
+    }
+    out << rows;
+}
+
+// Anna knows the sevens, in the signs of two languages; she got half right a month before. Ben
+// knows 7 × 8 at exactly 90 % and exactly the limit, and 6 × 6 slowly. Carl answered nothing in
+// the last four weeks.
+void writeClass(const QTemporaryDir& dir) {
+    std::string anna;
+    for (int second = 1; second <= 9; ++second) {
+        const std::string times = "7 * " + std::to_string(second);
+        const std::string german = "7 · " + std::to_string(second);
+        anna += row("anna", "2026-12-07", times.c_str(), true, 150);
+        anna += row("anna", "2026-12-01", german.c_str(), true, 140);
+    }
+    const char* arabicDivision = "\u2066\u0665\u0666 \u200E\u00F7\u200E \u200E\u0667\u2069";
+    anna += row("anna", "2026-12-02", arabicDivision, true, 200);
+    anna += row("anna", "2026-12-03", "56 : 7", true, 220);
+    for (int i = 0; i < 4; ++i) {
+        anna += row("anna", "2026-11-01", "7 * 3", i % 2 == 0, 300);
+    }
+    write(dir, "anna@pc.csv", anna);
+
+    std::string ben;
+    for (int i = 0; i < 10; ++i) {
+        ben += row("ben", "2026-12-05", "7 * 8", i != 0, 300);
+    }
+    for (int i = 0; i < 9; ++i) {
+        ben += row("ben", "2026-12-05", "6 * 6", true, 500);
+    }
+    write(dir, "ben@pc.csv", ben);
+    write(dir, "carl@pc.csv", row("carl", "2026-09-01", "2 + 2", true, 100));
+}
+
+struct Window {
+    QTemporaryDir dir;
+    std::vector<double> kept;
+    std::unique_ptr<ClassResultsWindow> window;
+
+    explicit Window(bool withClass = true) {
+        if (withClass) {
+            writeClass(dir);
+        }
+        window = std::make_unique<ClassResultsWindow>(
+            std::filesystem::path(dir.path().toStdString()) / (withClass ? "" : "missing"), 3.0,
+            ClassResultsSeams{[] { return kToday; }, [this](double s) { kept.push_back(s); }});
+        window->show();
+    }
+    bool read() {
+        return QTest::qWaitFor([this] { return !window->isReading(); }, 10000);
+    }
+    QTableView* table() { return window->findChild<QTableView*>("classTable"); }
+    QString cell(int row, int column) {
+        return table()->model()->index(row, column).data().toString();
+    }
+    int rowOf(const QString& name) {
+        for (int row = 0; row < table()->model()->rowCount(); ++row) {
+            if (cell(row, ClassModel::Pupil) == name) {
+                return row;
+            }
+        }
+        return -1;
+    }
+    void choose(const QString& name) {
+        table()->setCurrentIndex(table()->model()->index(rowOf(name), 0));
+    }
+    QModelIndex fact(engine::Operation operation, int row, int column) {
+        const auto* grid =
+            window->findChild<QTableView*>(QStringLiteral("grid%1").arg(int(operation)));
+        return grid->model()->index(row, column);
+    }
+};
+
+}  // namespace
+
+class ClassResults : public QObject {
+    Q_OBJECT
+
+private slots:
+    void periodsAndThePeriodsBefore_data();
+    void periodsAndThePeriodsBefore();
+    void tableHasAPupilALineAndTheClassOnTop();
+    void factGridTellsEachStateInSymbolAndWords();
+    void limitSetInTheWindowChangesTheStatesAndIsKept();
+    void screenReaderMeetsTheGridAsATable();
+    void refreshShowsRowsWrittenMeanwhile();
+    void folderThatCannotBeReadIsNamed();
+    void drillProgramBecomesTheTeachersWindow();
+};
+
+void ClassResults::periodsAndThePeriodsBefore_data() {
+    QTest::addColumn<results::Periods>("periods");
+    QTest::addColumn<QString>("expected");
+    const QDate wednesday(2026, 12, 9);
+    QTest::addRow("today, against yesterday") << periodsFor(PeriodChoice::Today, wednesday)
+                                              << "2026-12-09 2026-12-09 2026-12-08 2026-12-08";
+    QTest::addRow("this week, against the same days of last week")
+        << periodsFor(PeriodChoice::ThisWeek, wednesday)
+        << "2026-12-07 2026-12-09 2026-11-30 2026-12-02";
+    QTest::addRow("last four weeks, against the four before")
+        << periodsFor(PeriodChoice::LastFourWeeks, wednesday)
+        << "2026-11-12 2026-12-09 2026-10-15 2026-11-11";
+    QTest::addRow("everything, against nothing")
+        << periodsFor(PeriodChoice::Everything, wednesday) << "  none";
+    QTest::addRow("chosen dates in either order, against as many days before")
+        << periodsBetween(QDate(2026, 3, 2), QDate(2026, 2, 27))
+        << "2026-02-27 2026-03-02 2026-02-23 2026-02-26";
+}
+
+void ClassResults::periodsAndThePeriodsBefore() {
+    QFETCH(results::Periods, periods);
+    QFETCH(QString, expected);
+    const std::string before = periods.previous
+                                   ? periods.previous->first + " " + periods.previous->last
+                                   : std::string("none");
+    QCOMPARE(
+        QString::fromStdString(periods.current.first + " " + periods.current.last + " " + before),
+        expected);
+}
+
+void ClassResults::tableHasAPupilALineAndTheClassOnTop() {
+    Window w;
+    QVERIFY(w.read());
+    QCOMPARE(w.cell(0, ClassModel::Pupil), QStringLiteral("Whole class"));
+    const int anna = w.rowOf(QStringLiteral("anna"));
+    QCOMPARE(w.cell(anna, ClassModel::Answers), QStringLiteral("20"));
+    QCOMPARE(w.cell(anna, ClassModel::Share), QStringLiteral("100%"));
+    QCOMPARE(w.cell(anna, ClassModel::Median), QStringLiteral("1.5"));
+    QCOMPARE(w.cell(anna, ClassModel::ShareChange), QStringLiteral("▲ 50 points"));
+    QCOMPARE(w.cell(anna, ClassModel::SpeedChange), QStringLiteral("▼ 1.5 s faster"));
+    const int carl = w.rowOf(QStringLiteral("carl"));
+    QCOMPARE(w.cell(carl, ClassModel::Answers), QStringLiteral("0"));
+    QCOMPARE(w.cell(carl, ClassModel::Share), QString());
+    QCOMPARE(w.cell(carl, ClassModel::LastDay), QStringLiteral("2026-09-01"));
+    QCOMPARE(w.cell(0, ClassModel::Answers), QStringLiteral("39"));
+    QCOMPARE(w.cell(0, ClassModel::LastDay), QStringLiteral("2026-12-07"));
+
+    for (const Qt::SortOrder order : {Qt::DescendingOrder, Qt::AscendingOrder}) {
+        w.table()->sortByColumn(ClassModel::Answers, order);
+        QCOMPARE(w.cell(0, ClassModel::Pupil), QStringLiteral("Whole class"));
+        QCOMPARE(w.cell(1, ClassModel::Pupil),
+                 QString::fromLatin1(order == Qt::DescendingOrder ? "anna" : "carl"));
+    }
+
+    // Dates of the teacher's own, compared with as many days just before them.
+    auto* from = w.window->findChild<QDateEdit*>("from");
+    auto* to = w.window->findChild<QDateEdit*>("to");
+    QCOMPARE(from->date(), QDate(2026, 11, 11));
+    QCOMPARE(to->date(), kToday);
+    from->setDate(QDate(2026, 12, 1));
+    to->setDate(QDate(2026, 12, 3));
+    QVERIFY(w.read());
+    QCOMPARE(w.window->findChild<QComboBox*>("period")->currentIndex(),
+             int(PeriodChoice::ChosenDates));
+    QCOMPARE(w.cell(w.rowOf(QStringLiteral("anna")), ClassModel::Answers), QStringLiteral("11"));
+    QCOMPARE(w.cell(w.rowOf(QStringLiteral("ben")), ClassModel::Answers), QStringLiteral("0"));
+
+    // Everything has no period before it to compare with.
+    w.window->findChild<QComboBox*>("period")->setCurrentIndex(int(PeriodChoice::Everything));
+    QVERIFY(w.read());
+    QCOMPARE(w.cell(w.rowOf(QStringLiteral("carl")), ClassModel::Answers), QStringLiteral("1"));
+    QCOMPARE(w.cell(w.rowOf(QStringLiteral("anna")), ClassModel::Answers), QStringLiteral("24"));
+    QCOMPARE(w.cell(w.rowOf(QStringLiteral("anna")), ClassModel::ShareChange), QString());
+}
+
+void ClassResults::factGridTellsEachStateInSymbolAndWords() {
+    Window w;
+    QVERIFY(w.read());
+    using engine::Operation;
+    w.choose(QStringLiteral("anna"));
+    QCOMPARE(w.window->findChild<QLabel*>("gridHeading")->text(), QStringLiteral("Facts: anna"));
+    const QModelIndex sevenEights = w.fact(Operation::Multiplication, 7, 8);
+    QCOMPARE(sevenEights.data().toString(), QStringLiteral("●"));
+    QCOMPARE(sevenEights.data(Qt::AccessibleTextRole).toString(),
+             QStringLiteral("7 times 8: 2 answers, 2 correct, median 1.5 seconds, fluent"));
+    QCOMPARE(w.fact(Operation::Multiplication, 8, 7).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("8 times 7: not asked"));
+    // Both divisions of 56 by 7, the Arabic and the German one, in row 7, column 8.
+    QCOMPARE(w.fact(Operation::Division, 7, 8).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("56 divided by 7: 2 answers, 2 correct, median 2.1 seconds, fluent"));
+
+    w.choose(QStringLiteral("ben"));
+    QCOMPARE(w.fact(Operation::Multiplication, 7, 8).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("7 times 8: 10 answers, 9 correct, median 3.0 seconds, fluent"));
+    const QModelIndex sixSixes = w.fact(Operation::Multiplication, 6, 6);
+    QCOMPARE(sixSixes.data().toString(), QStringLiteral("◐"));
+    QVERIFY(
+        sixSixes.data(Qt::ToolTipRole).toString().endsWith(QStringLiteral("accurate but slow")));
+    QCOMPARE(w.fact(Operation::Multiplication, 7, 3).data().toString(), QString());
+
+    // Every item, one-digit facts or not, summed up beside the grids.
+    const auto* items = w.window->findChild<QTableView*>("items")->model();
+    QCOMPARE(items->rowCount(), 1);
+    QCOMPARE(items->index(0, ItemModel::Answers).data().toString(), QStringLiteral("19"));
+    QCOMPARE(items->index(0, ItemModel::Median).data().toString(), QStringLiteral("3.0"));
+    QCOMPARE(items->index(0, ItemModel::MostMissed).data().toString(),
+             QStringLiteral("7 * 8 (1 wrong)"));
+
+    w.choose(QStringLiteral("Whole class"));
+    // Anna's one wrong answer a month ago is out of the period; ben's wrong one is in.
+    QCOMPARE(w.fact(Operation::Multiplication, 7, 8).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("7 times 8: 12 answers, 11 correct, median 3.0 seconds, fluent"));
+}
+
+void ClassResults::limitSetInTheWindowChangesTheStatesAndIsKept() {
+    Window w;
+    QVERIFY(w.read());
+    w.choose(QStringLiteral("ben"));
+    auto* limit = w.window->findChild<QDoubleSpinBox*>("fluentSeconds");
+    QCOMPARE(limit->value(), 3.0);
+    limit->setValue(2.5);
+    const QModelIndex sevenEights = w.fact(engine::Operation::Multiplication, 7, 8);
+    QCOMPARE(sevenEights.data().toString(), QStringLiteral("◐"));
+    QVERIFY(
+        sevenEights.data(Qt::ToolTipRole).toString().endsWith(QStringLiteral("accurate but slow")));
+    QCOMPARE(w.kept, std::vector<double>{2.5});
+}
+
+void ClassResults::screenReaderMeetsTheGridAsATable() {
+    Window w;
+    QVERIFY(w.read());
+    w.choose(QStringLiteral("ben"));
+    auto* grid = w.window->findChild<QTableView*>("grid2");
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(grid);
+    QVERIFY(view && view->tableInterface());
+    QCOMPARE(view->tableInterface()->rowCount(), 10);
+    QAccessibleInterface* cell = view->tableInterface()->cellAt(6, 6);
+    QVERIFY(cell);
+    QCOMPARE(
+        cell->text(QAccessible::Name),
+        QStringLiteral("6 times 6: 9 answers, 9 correct, median 5.0 seconds, accurate but slow"));
+}
+
+void ClassResults::refreshShowsRowsWrittenMeanwhile() {
+    Window w;
+    QVERIFY(w.read());
+    write(w.dir, "carl@pc.csv", row("carl", "2026-12-08", "3 + 4", false, 400), std::ios::app);
+    QTest::mouseClick(w.window->findChild<QPushButton*>("refresh"), Qt::LeftButton);
+    QVERIFY(w.read());
+    const int carl = w.rowOf(QStringLiteral("carl"));
+    QCOMPARE(w.cell(carl, ClassModel::Answers), QStringLiteral("1"));
+    QCOMPARE(w.cell(carl, ClassModel::Share), QStringLiteral("0%"));
+    QCOMPARE(w.cell(carl, ClassModel::LastDay), QStringLiteral("2026-12-08"));
+}
+
+void ClassResults::folderThatCannotBeReadIsNamed() {
+    Window w(false);
+    QVERIFY(w.read());
+    const QString status = w.window->findChild<QLabel*>("status")->text();
+    QVERIFY2(status.startsWith(QStringLiteral("The results folder ") + w.dir.path()) &&
+                 status.contains(QStringLiteral("cannot be read")),
+             qPrintable(status));
+    QCOMPARE(w.table()->model()->rowCount(), 0);
+}
+
+void ClassResults::drillProgramBecomesTheTeachersWindow() {
+    QTemporaryDir dir;
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CALQUIN_PROGRAM),
+                  {QStringLiteral("--results-window"), dir.path()});
+    QVERIFY(program.waitForStarted());
+    // The same process, now running the teacher's program: the drill is not left waiting.
+    const QString image = QStringLiteral("/proc/%1/exe").arg(program.processId());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QFile::symLinkTarget(image).endsWith(QStringLiteral("/calquin-class-results")), 10000);
+    program.kill();
+    program.waitForFinished();
+}
+
+QTEST_MAIN(ClassResults)
+#include "class_results_test.moc"
