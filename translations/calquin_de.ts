@@ -584,7 +584,7 @@ Bei --report heißt 0, dass der Bericht ausgegeben wurde, und 2 ein falsches Dat
     </message>
     <message>
         <source>Most missed questions</source>
-        <translation>Am häufigsten falsch</translation>
+        <translation>Am häufigsten falsch gelöste Aufgaben</translation>
     </message>
     <message>
         <source>Wrong</source>
