@@ -68,7 +68,7 @@
 
 File: %1
 Line %2, column %3: %4.</source>
-        <translation>Der Testkatalog kann nicht verwendet werden.
+        <translation>Der Übungskatalog kann nicht verwendet werden.
 
 Datei: %1
 Zeile %2, Spalte %3: %4.</translation>
@@ -78,7 +78,7 @@ Zeile %2, Spalte %3: %4.</translation>
 
 File: %1
 Line %2: %3.</source>
-        <translation>Der Testkatalog kann nicht verwendet werden.
+        <translation>Der Übungskatalog kann nicht verwendet werden.
 
 Datei: %1
 Zeile %2: %3.</translation>
@@ -88,7 +88,7 @@ Zeile %2: %3.</translation>
 
 File: %1
 %2.</source>
-        <translation>Der Testkatalog kann nicht verwendet werden.
+        <translation>Der Übungskatalog kann nicht verwendet werden.
 
 Datei: %1
 %2.</translation>
@@ -554,7 +554,7 @@ Datei: %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>Tippe das Ergebnis in „Erg.“ und drücke „Enter“.</translation>
+        <translation>Tippe das Ergebnis bei „Erg.“ ein und drücke Enter.</translation>
     </message>
     <message>
         <source>Result Area</source>
@@ -590,7 +590,7 @@ Datei: %1
     </message>
     <message>
         <source>&apos;Calquin&apos; Competency Test</source>
-        <translation>„Calquin“ Rechentraining</translation>
+        <translation>Rechentraining „Calquin“</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
@@ -665,7 +665,7 @@ Datei: %1
     </message>
     <message>
         <source>This item cannot be started: both digit counts must be from 1 to 9.</source>
-        <translation>Diese Übung kann nicht gestartet werden: Beide Stellenzahlen müssen von 1 bis 9 sein.</translation>
+        <translation>Diese Übung kann nicht gestartet werden: Beide Zahlen müssen 1 bis 9 Stellen haben.</translation>
     </message>
     <message>
         <source>This item cannot be started: for - and / the first number must not have fewer digits than the second.</source>
@@ -673,7 +673,7 @@ Datei: %1
     </message>
     <message>
         <source>This item cannot be started: its answers could be too large to check.</source>
-        <translation>Diese Übung kann nicht gestartet werden: Die Ergebnisse könnten zu groß zum Prüfen sein.</translation>
+        <translation>Diese Übung kann nicht gestartet werden: Die Ergebnisse könnten zu groß werden, um sie zu prüfen.</translation>
     </message>
     <message>
         <source>This row of the list holds no item.</source>
@@ -741,7 +741,7 @@ Datei: %1
     </message>
     <message>
         <source>--report takes at most one folder.</source>
-        <translation>--report nimmt höchstens einen Ordner.</translation>
+        <translation>--report akzeptiert höchstens einen Ordner.</translation>
     </message>
     <message>
         <source>--since can only be given with --report.</source>
@@ -829,7 +829,7 @@ Bei --report heißt 0, dass der Bericht ausgegeben wurde, und 2 ein falsches Dat
     </message>
     <message>
         <source>Most missed questions</source>
-        <translation>Am häufigsten falsch</translation>
+        <translation>Am häufigsten falsch gelöste Aufgaben</translation>
     </message>
     <message>
         <source>Wrong</source>

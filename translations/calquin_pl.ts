@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>the file grew past the size of any catalogue while it was being read</source>
-        <translation>plik urósł w trakcie wczytywania ponad rozmiar każdego katalogu</translation>
+        <translation>podczas wczytywania plik urósł ponad rozmiar jakiegokolwiek katalogu</translation>
     </message>
     <message>
         <source>the file cannot be read to its end</source>

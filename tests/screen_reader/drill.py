@@ -42,8 +42,8 @@ WORDS = {
         "*": "{} mal {}",
         "correct": "Richtig!",
         "wrong": "Leider falsch! Die Lösung ist {}",
-        "back hint": "Hier brichst du den Test ab und gehst zurück zur Liste",
-        "answer hint": "Tippe das Ergebnis in „Erg.“ und drücke „Enter“.",
+        "back hint": "Hier brichst du die Übung ab und gehst zurück zur Liste",
+        "answer hint": "Tippe das Ergebnis bei „Erg.“ ein und drücke Enter.",
     },
 }
 ANSWERS = 3

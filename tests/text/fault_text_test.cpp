@@ -43,7 +43,7 @@ void FaultText::namesFileLineAndFault_data() {
                "Line 3, column 14: text follows the closing quote of a field; put the "
                "whole text inside the quotes or add a comma.")
         << QStringLiteral(
-               "Der Testkatalog kann nicht verwendet werden.\n\nDatei: /school/index.txt\n"
+               "Der Übungskatalog kann nicht verwendet werden.\n\nDatei: /school/index.txt\n"
                "Zeile 3, Spalte 14: nach dem schließenden Anführungszeichen eines Feldes steht "
                "noch Text; setzen Sie den ganzen Text in die Anführungszeichen oder fügen Sie ein "
                "Komma ein.");
@@ -61,7 +61,7 @@ void FaultText::namesFileLineAndFault_data() {
                "line: the operator sign is missing (a record is four fields: item "
                "text, first digit count, second digit count, operator sign).")
         << QStringLiteral(
-               "Der Testkatalog kann nicht verwendet werden.\n\nDatei: /school/index.txt\n"
+               "Der Übungskatalog kann nicht verwendet werden.\n\nDatei: /school/index.txt\n"
                "Zeile 7: die Datei endet mitten im Datensatz, der in dieser Zeile beginnt: das "
                "Rechenzeichen fehlt (ein Datensatz hat vier Felder: Text der Übung, Stellenzahl "
                "der ersten Zahl, Stellenzahl der zweiten Zahl, Rechenzeichen).");
@@ -72,7 +72,7 @@ void FaultText::namesFileLineAndFault_data() {
                "The test catalogue cannot be used.\n\nFile: /school/index.txt\n"
                "This is a folder, not a text file.")
         << QStringLiteral(
-               "Der Testkatalog kann nicht verwendet werden.\n\nDatei: /school/index.txt\n"
+               "Der Übungskatalog kann nicht verwendet werden.\n\nDatei: /school/index.txt\n"
                "Dies ist ein Ordner, keine Textdatei.");
     QTest::addRow("with the system's words")
         << CatalogueFault{kFile,
@@ -82,7 +82,7 @@ void FaultText::namesFileLineAndFault_data() {
                "The test catalogue cannot be used.\n\nFile: /school/index.txt\n"
                "The file cannot be opened: Permission denied.")
         << QStringLiteral(
-               "Der Testkatalog kann nicht verwendet werden.\n\nDatei: /school/index.txt\n"
+               "Der Übungskatalog kann nicht verwendet werden.\n\nDatei: /school/index.txt\n"
                "Die Datei lässt sich nicht öffnen: Permission denied.");
     // A path is the teacher's own text: a %1 in it must come out as written.
     QTest::addRow("path with a percent sign")
@@ -96,7 +96,7 @@ void FaultText::namesFileLineAndFault_data() {
                "%2/index.txt\nLine 2: the file holds a NUL byte, so it is not a plain "
                "text file.")
         << QStringLiteral(
-               "Der Testkatalog kann nicht verwendet werden.\n\nDatei: /school/100%1 "
+               "Der Übungskatalog kann nicht verwendet werden.\n\nDatei: /school/100%1 "
                "%2/index.txt\nZeile 2: die Datei enthält ein NUL-Byte und ist daher keine reine "
                "Textdatei.");
 }
