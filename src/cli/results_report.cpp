@@ -13,9 +13,9 @@
 #include <variant>
 #include <vector>
 
+#include "common/exit_status.h"
 #include "results/results_file.h"
 #include "results/results_row.h"
-#include "common/exit_status.h"
 #include "text/translation.h"
 
 namespace calquin::cli {
@@ -149,7 +149,9 @@ QString resultsCheckText(const std::optional<QString>& folder) {
     if (!folder) {
         return ResultsReport::tr("Results: not recorded, since no results folder is set.\n");
     }
-    if (const auto problem = results::folderProblem(localPath(*folder))) {
+    // What the pupil's first answer would meet: this account's own file, not just the folder.
+    if (const auto problem = results::recordingProblem(localPath(*folder), results::loginName(),
+                                                       results::hostName())) {
         return ResultsReport::tr("Results: cannot be recorded in %1: %2.\n")
             .arg(*folder, QString::fromLocal8Bit(problem->c_str()));
     }

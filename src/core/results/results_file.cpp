@@ -3,19 +3,15 @@
 
 #include "results/results_file.h"
 
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <algorithm>
 #include <condition_variable>
-#include <cstdlib>
-#include <cstring>
+#include <cstdint>
 #include <deque>
 #include <mutex>
+#include <stop_token>
 #include <thread>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "results/results_row.h"
@@ -23,16 +19,23 @@
 namespace calquin::results {
 namespace {
 
-std::string systemReason(int error) {
-    return std::strerror(error);
-}
+// Room a file system gives a name (NAME_MAX on Linux, 255 UTF-16 units on SMB) is 255 bytes;
+// a name kept whole stays well below it, so that the '+' hash and the '~' of a name made
+// instead always fit.
+constexpr std::size_t kWholeName = 200;
+constexpr std::size_t kPupilPart = 120;
+constexpr std::size_t kComputerPart = 60;
+constexpr std::string_view kExtension = ".csv";
 
-void appendSafe(std::string& out, std::string_view name) {
+void appendSafe(std::string& out, std::string_view name, std::size_t room) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto c = static_cast<unsigned char>(name[i]);
         const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
                            (c >= '0' && c <= '9') || c == '_' || c == '-' || (c == '.' && i > 0);
+        if (out.size() + (plain ? 1 : 3) > room) {
+            return;
+        }
         if (plain) {
             out += static_cast<char>(c);
         } else {
@@ -43,191 +46,405 @@ void appendSafe(std::string& out, std::string_view name) {
     }
 }
 
-// A file descriptor that is closed however the append ends.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
+std::string hex(std::uint64_t value, int digits) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string text(static_cast<std::size_t>(digits), '0');
+    for (int i = digits - 1; i >= 0; --i, value >>= 4) {
+        text[static_cast<std::size_t>(i)] = kHex[value & 0xF];
     }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
+    return text;
+}
 
-private:
-    int fd_;
-};
-
-// Holds the whole file against other writers that ask for it too, so that two windows of one
-// pupil on one computer (and, where the share passes locks on, two computers) take turns. A
-// record lock, since network file systems pass those on and not flock's; one that belongs to
-// the open file, where the system has it, so that the disk thread closing an earlier row's
-// descriptor does not let go of the lock a later row holds.
-bool lockWhole(int fd, short type) {
-#ifdef F_OFD_SETLKW
-    constexpr int kWait = F_OFD_SETLKW;
-#else
-    constexpr int kWait = F_SETLKW;
-#endif
-    struct flock lock {};
-    lock.l_type = type;
-    lock.l_whence = SEEK_SET;
-    while (::fcntl(fd, kWait, &lock) != 0) {
-        if (errno != EINTR) {
-            return false;
+// FNV-1a: the same on every system and in every version, since file names are kept for years.
+std::uint64_t nameHash(std::string_view pupil, std::string_view computer) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    const auto add = [&](std::string_view text) {
+        for (const char c : text) {
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
         }
+    };
+    add(pupil);
+    add(std::string_view("\0", 1));
+    add(computer);
+    return hash;
+}
+
+std::string stem(std::string_view pupil, std::string_view computer) {
+    std::string whole;
+    appendSafe(whole, pupil, SIZE_MAX);
+    whole += '@';
+    appendSafe(whole, computer, SIZE_MAX);
+    if (whole.size() <= kWholeName) {
+        return whole;
     }
-    return true;
+    std::string cut;
+    appendSafe(cut, pupil, kPupilPart);
+    cut += '+';
+    cut += hex(nameHash(pupil, computer), 16);
+    cut += '@';
+    std::string host;
+    appendSafe(host, computer, kComputerPart);
+    return cut + host;
+}
+
+std::filesystem::path insteadOf(const std::filesystem::path& path) {
+    std::string name = path.filename().string();
+    name.resize(name.size() - kExtension.size());
+    return path.parent_path() / (name + '~' + hex(freshNumber(), 8) + std::string(kExtension));
+}
+
+// Why this account must not write into the file it opened, or nothing when it may. A file
+// another account planted under the pupil's name (or linked to one of its own) would let that
+// account read the pupil's answers.
+Problem trustProblem(const FileFacts& facts) {
+    if (!facts.plainFile) {
+        return "not a plain file";
+    }
+    if (!facts.ownedByThisAccount) {
+        return "owned by another account";
+    }
+    if (facts.links != 1) {
+        return "has another link";
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
-// Hands written rows to the disk one after the other, on a thread of its own: a sync can take
-// milliseconds, and the pupil's next question must not wait for it.
-class ResultsFile::DiskSync {
-public:
-    DiskSync() : thread_([this] { run(); }) {}
-    ~DiskSync() {
-        {
-            const std::lock_guard<std::mutex> hold(mutex_);
-            stopping_ = true;
-        }
-        wake_.notify_one();
-        thread_.join();
-    }
-    // Takes over the descriptor and closes it once its rows are on the disk.
-    void add(int fd) {
-        {
-            const std::lock_guard<std::mutex> hold(mutex_);
-            pending_.push_back(fd);
-        }
-        wake_.notify_one();
-    }
+std::string resultsFileName(std::string_view pupil, std::string_view computer) {
+    return stem(pupil, computer) + std::string(kExtension);
+}
 
-private:
-    void run() {
-        std::unique_lock<std::mutex> hold(mutex_);
-        for (;;) {
-            wake_.wait(hold, [this] { return stopping_ || !pending_.empty(); });
-            if (pending_.empty()) {
-                return;
-            }
-            const int fd = pending_.front();
-            pending_.pop_front();
-            hold.unlock();
-            ::fdatasync(fd);
-            ::close(fd);
-            hold.lock();
+bool isResultsFileOf(std::string_view fileName, std::string_view pupil, std::string_view computer) {
+    if (!fileName.ends_with(kExtension)) {
+        return false;
+    }
+    fileName.remove_suffix(kExtension.size());
+    const std::string own = stem(pupil, computer);
+    if (!fileName.starts_with(own)) {
+        return false;
+    }
+    fileName.remove_prefix(own.size());
+    return fileName.empty() ||
+           (fileName.size() == 9 && fileName[0] == '~' &&
+            fileName.find_first_not_of("0123456789abcdef", 1) == std::string_view::npos);
+}
+
+// The rows handed over and not yet settled, shared by the window's thread and the writer.
+struct ResultsFile::Queue {
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<std::string> waiting;
+    std::uint64_t handed = 0;      // rows handed over so far
+    std::uint64_t settled = 0;     // of them, rows written or given up
+    std::uint64_t failedFrom = 0;  // the last rows given up: [failedFrom, failedTo)
+    std::uint64_t failedTo = 0;
+    bool lockedOut = false;  // the writer waits for a lock another program holds
+    bool closing = false;
+    bool finished = false;
+    bool abandoned = false;  // the window closed and gave up the rows still waiting
+    Noticed noticed;
+
+    void notice(const Notice& what) {
+        if (noticed) {
+            noticed(what);
         }
     }
-
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::deque<int> pending_;
-    bool stopping_ = false;
-    std::thread thread_;
 };
 
-ResultsFile::ResultsFile(std::filesystem::path path) : path_(std::move(path)) {}
+// Takes waiting rows in batches and writes each batch whole under the file's lock: open, check
+// the file is the pupil's own, wait for the lock without holding up anyone, write, sync, close.
+class ResultsFile::Writer {
+public:
+    Writer(std::filesystem::path path, std::shared_ptr<Queue> queue)
+        : path_(std::move(path)),
+          queue_(std::move(queue)),
+          thread_([this](std::stop_token) { run(); }) {}
 
-ResultsFile::~ResultsFile() = default;
+    std::jthread& thread() { return thread_; }
 
-std::string resultsFileName(std::string_view pupil, std::string_view computer) {
-    std::string name;
-    appendSafe(name, pupil);
-    name += '@';
-    appendSafe(name, computer);
-    name += ".csv";
-    return name;
-}
+private:
+    struct Outcome {
+        Problem problem;
+        std::optional<SystemFile> written;  // to be synced and closed
+    };
 
-std::string loginName() {
-    // The account, not the name of whoever logged in to the terminal first.
-    std::vector<char> buffer(16384);
-    struct passwd entry {};
-    struct passwd* found = nullptr;
-    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found) {
-        return found->pw_name;
-    }
-    const char* user = std::getenv("USER");
-    return user ? user : std::to_string(::getuid());
-}
-
-std::string hostName() {
-    char name[256] = {};
-    if (::gethostname(name, sizeof name - 1) != 0) {
-        return "localhost";
-    }
-    return name;
-}
-
-std::optional<std::string> ResultsFile::append(std::string_view row) {
-    // O_APPEND puts every write at the end as one step, whoever else appends; read access lets
-    // the last byte be checked.
-    // Readable by the pupil and the file's group, not by everyone: the rows are personal. A
-    // teacher reads them through the folder's group or a default ACL, which this leaves working.
-    // The folder may be writable by every pupil: a link put in place of a pupil's file must not
-    // carry the rows elsewhere, and a pipe there must not swallow or hold them.
-    Descriptor file(
-        ::open(path_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0640));
-    if (file.get() < 0) {
-        return systemReason(errno);
-    }
-    if (!lockWhole(file.get(), F_WRLCK)) {
-        return systemReason(errno);
-    }
-    struct stat before {};
-    if (::fstat(file.get(), &before) != 0) {
-        return systemReason(errno);
-    }
-    if (!S_ISREG(before.st_mode)) {
-        return "not a plain file";
-    }
-    std::string bytes;
-    if (before.st_size == 0) {
-        bytes = std::string(kHeader) + "\r\n";
-    } else {
-        // A row cut off by a power loss ends without its line end; the new row must not be glued
-        // to it, or both would be lost.
-        char last = '\n';
-        if (::pread(file.get(), &last, 1, before.st_size - 1) == 1 && last != '\n') {
-            bytes = "\r\n";
+    void run() {
+        std::unique_lock hold(queue_->mutex);
+        for (;;) {
+            queue_->changed.wait(hold, [&] { return queue_->closing || !queue_->waiting.empty(); });
+            if (queue_->waiting.empty()) {
+                queue_->finished = true;
+                queue_->changed.notify_all();
+                return;
+            }
+            std::vector<std::string> batch(std::make_move_iterator(queue_->waiting.begin()),
+                                           std::make_move_iterator(queue_->waiting.end()));
+            queue_->waiting.clear();
+            const std::uint64_t from = queue_->settled;
+            const std::uint64_t to = from + batch.size();
+            hold.unlock();
+            Outcome outcome = write(batch);
+            hold.lock();
+            queue_->settled = to;
+            queue_->lockedOut = false;
+            if (outcome.problem) {
+                queue_->failedFrom = from;
+                queue_->failedTo = to;
+                queue_->notice(
+                    {Notice::Kind::NotWritten, path_, *outcome.problem, batch.size(), {}});
+            }
+            queue_->changed.notify_all();
+            if (outcome.written) {
+                // A network share may report a failed write only now; the rows may be lost.
+                hold.unlock();
+                Problem problem = outcome.written->sync();
+                Problem closing = outcome.written->close();
+                hold.lock();
+                if (problem || closing) {
+                    queue_->notice({Notice::Kind::NotWritten,
+                                    path_,
+                                    problem ? *problem : *closing,
+                                    batch.size(),
+                                    {}});
+                }
+            }
         }
     }
-    bytes += row;
 
-    // One write of the whole row. A short or failed one (a full disk, a quota) is taken back,
-    // so that no half row spoils the next one.
-    const ssize_t written = ::write(file.get(), bytes.data(), bytes.size());
-    const int writeError = errno;
-    if (written != static_cast<ssize_t>(bytes.size())) {
-        while (::ftruncate(file.get(), before.st_size) != 0 && errno == EINTR) {
+    // Opens the pupil's file, or the one written instead, and checks it is the pupil's own.
+    std::variant<SystemFile, std::string> openTrusted() {
+        for (int attempt = 0; attempt < 8; ++attempt) {
+            const std::filesystem::path& target = instead_.empty() ? path_ : instead_;
+            const bool fresh = !instead_.empty() && !insteadMade_;
+            auto opened = SystemFile::openToAppend(
+                target, fresh ? SystemFile::Creation::OnlyNew : SystemFile::Creation::MayCreate);
+            Problem refused;
+            if (auto* failed = std::get_if<OpenFailure>(&opened)) {
+                if (!failed->nameTaken && !failed->exists) {
+                    return failed->why;
+                }
+                refused = failed->why;
+            } else {
+                auto facts = std::get<SystemFile>(opened).facts();
+                if (auto* why = std::get_if<std::string>(&facts)) {
+                    return *why;
+                }
+                refused = trustProblem(std::get<FileFacts>(facts));
+                if (!refused) {
+                    insteadMade_ = true;
+                    return std::move(std::get<SystemFile>(opened));
+                }
+            }
+            // Someone else's file under this name: leave it, and write a new one of our own.
+            const std::filesystem::path refusedFile = target;
+            instead_ = insteadOf(path_);
+            insteadMade_ = false;
+            std::lock_guard hold(queue_->mutex);
+            queue_->notice({Notice::Kind::Elsewhere, refusedFile, *refused, 0, instead_});
         }
-        return systemReason(written < 0 ? writeError : ENOSPC);
+        return std::string("no new name is free");
     }
-    lockWhole(file.get(), F_UNLCK);
-    if (!sync_) {
-        sync_ = std::make_unique<DiskSync>();
+
+    // Takes the lock, telling the window the moment another program is found holding it, so
+    // that the window goes on while this thread waits.
+    Problem lock(SystemFile& file) {
+        auto taken = file.tryLock();
+        if (const auto* why = std::get_if<std::string>(&taken)) {
+            return *why;
+        }
+        if (std::get<SystemFile::Lock>(taken) == SystemFile::Lock::Taken) {
+            return std::nullopt;
+        }
+        {
+            const std::lock_guard hold(queue_->mutex);
+            queue_->lockedOut = true;
+            queue_->changed.notify_all();
+        }
+        return file.waitForLock();
     }
-    sync_->add(file.release());
-    return std::nullopt;
+
+    // A row cut off by a kill or a power loss was never reported written: it is cut away, so
+    // that the file holds whole rows only. Where no line end is near (a file not written by
+    // this program), the new rows start on a line of their own instead.
+    static std::variant<std::int64_t, std::string> wholeRowsEnd(SystemFile& file,
+                                                                std::int64_t size) {
+        constexpr std::int64_t kLook = 1 << 20;
+        char block[8192];
+        std::int64_t end = size;
+        while (end > 0 && size - end < kLook) {
+            const std::int64_t start = std::max<std::int64_t>(0, end - std::int64_t{sizeof block});
+            auto got = file.readAt(start, block, static_cast<std::size_t>(end - start));
+            if (auto* why = std::get_if<std::string>(&got)) {
+                return *why;
+            }
+            const auto count = static_cast<std::int64_t>(std::get<std::size_t>(got));
+            for (std::int64_t i = count; i > 0; --i) {
+                if (block[i - 1] == '\n') {
+                    return start + i;
+                }
+            }
+            if (count < end - start) {
+                break;
+            }
+            end = start;
+        }
+        return end == 0 ? std::int64_t{0} : -1;
+    }
+
+    Outcome write(const std::vector<std::string>& rows) {
+        auto opened = openTrusted();
+        if (auto* why = std::get_if<std::string>(&opened)) {
+            return {*why, std::nullopt};
+        }
+        auto& file = std::get<SystemFile>(opened);
+        if (auto why = lock(file)) {
+            return {why, std::nullopt};
+        }
+        {
+            // The window closed and gave these rows up while the lock was held: they were
+            // reported not recorded, and so they must not appear now.
+            const std::lock_guard hold(queue_->mutex);
+            if (queue_->abandoned) {
+                return {std::nullopt, std::nullopt};
+            }
+        }
+        auto facts = file.facts();
+        if (auto* why = std::get_if<std::string>(&facts)) {
+            return {*why, std::nullopt};
+        }
+        std::int64_t size = std::get<FileFacts>(facts).size;
+        std::string bytes;
+        if (size > 0) {
+            auto whole = wholeRowsEnd(file, size);
+            if (auto* why = std::get_if<std::string>(&whole)) {
+                return {*why, std::nullopt};
+            }
+            const std::int64_t end = std::get<std::int64_t>(whole);
+            if (end < 0) {
+                bytes = "\r\n";
+            } else if (end < size) {
+                if (auto why = file.truncate(end)) {
+                    return {why, std::nullopt};
+                }
+                size = end;
+            }
+        }
+        if (size == 0) {
+            bytes = std::string(kHeader) + "\r\n";
+        }
+        for (const auto& row : rows) {
+            bytes += row;
+        }
+        // A write cut short (a full disk, a quota) is taken back, so no half row is left.
+        if (auto why = file.writeAtEnd(bytes, size)) {
+            file.truncate(size);
+            return {why, std::nullopt};
+        }
+        file.unlock();
+        return {std::nullopt, std::move(file)};
+    }
+
+    std::filesystem::path path_;
+    std::filesystem::path instead_;
+    bool insteadMade_ = false;
+    std::shared_ptr<Queue> queue_;
+    std::jthread thread_;
+};
+
+ResultsFile::ResultsFile(std::filesystem::path path, Noticed noticed, Patience patience)
+    : path_(std::move(path)), patience_(patience), queue_(std::make_shared<Queue>()) {
+    queue_->noticed = std::move(noticed);
 }
 
-std::optional<std::string> folderProblem(const std::filesystem::path& folder) {
-    struct stat info {};
-    if (::stat(folder.c_str(), &info) != 0) {
-        return systemReason(errno);
+ResultsFile::~ResultsFile() {
+    if (!writer_) {
+        return;
     }
-    if (!S_ISDIR(info.st_mode)) {
-        return systemReason(ENOTDIR);
+    std::unique_lock hold(queue_->mutex);
+    queue_->closing = true;
+    queue_->changed.notify_all();
+    if (queue_->changed.wait_for(hold, patience_.atClose, [&] { return queue_->finished; })) {
+        hold.unlock();
+        writer_->thread().join();
+        return;
     }
-    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-        return systemReason(errno);
+    // A lock held for the rest of the lesson, or a share that hangs in a system call, cannot be
+    // waited out: the rows still waiting are noticed, and the writer, which writes nothing
+    // from now on, is left to end with the program.
+    const std::size_t left = queue_->handed - queue_->settled;
+    queue_->abandoned = true;
+    queue_->waiting.clear();
+    auto noticed = std::exchange(queue_->noticed, {});
+    hold.unlock();
+    if (noticed) {
+        noticed({Notice::Kind::LockedAtExit, path_, {}, left, {}});
     }
-    return std::nullopt;
+    writer_->thread().detach();
+    static_cast<void>(writer_.release());
+}
+
+ResultsFile::Handed ResultsFile::append(std::string row) {
+    std::unique_lock hold(queue_->mutex);
+    if (queue_->waiting.size() >= patience_.rows) {
+        queue_->notice({Notice::Kind::NotWritten, path_, "too many answers waiting", 1, {}});
+        return Handed::NotWritten;
+    }
+    if (!writer_) {
+        writer_ = std::make_unique<Writer>(path_, queue_);
+    }
+    const bool earlierWaiting = queue_->settled != queue_->handed || queue_->lockedOut;
+    queue_->waiting.push_back(std::move(row));
+    const std::uint64_t mine = ++queue_->handed;
+    queue_->changed.notify_all();
+    if (earlierWaiting) {
+        return Handed::Waiting;
+    }
+    queue_->changed.wait_for(hold, patience_.forWrite,
+                             [&] { return queue_->settled >= mine || queue_->lockedOut; });
+    if (queue_->settled < mine) {
+        return Handed::Waiting;
+    }
+    return mine > queue_->failedFrom && mine <= queue_->failedTo ? Handed::NotWritten
+                                                                 : Handed::Written;
+}
+
+Problem recordingProblem(const std::filesystem::path& folder, std::string_view pupil,
+                         std::string_view computer) {
+    if (auto problem = folderProblem(folder)) {
+        return problem;
+    }
+    const std::string name = resultsFileName(pupil, computer);
+    // A trial file under a name as long as the pupil's: the folder takes it, and its file
+    // system takes a name that long, or writing the first row would fail the same way.
+    std::string trialName = ".calquin-check-" + hex(freshNumber(), 16);
+    trialName.resize(std::max(trialName.size(), name.size()), 'x');
+    const auto trial = folder / trialName;
+    {
+        auto opened = SystemFile::openToAppend(trial, SystemFile::Creation::OnlyNew);
+        if (auto* failed = std::get_if<OpenFailure>(&opened)) {
+            return failed->why;
+        }
+        auto& file = std::get<SystemFile>(opened);
+        Problem problem = file.writeAtEnd(std::string(kHeader) + "\r\n", 0);
+        if (!problem) {
+            problem = file.sync();
+        }
+        Problem closing = file.close();
+        removeFile(trial);
+        if (problem || closing) {
+            return problem ? problem : closing;
+        }
+    }
+    auto existing = SystemFile::openToRead(folder / name);
+    if (auto* failed = std::get_if<OpenFailure>(&existing)) {
+        return failed->missing ? Problem{} : Problem(failed->why);
+    }
+    auto facts = std::get<SystemFile>(existing).facts();
+    if (auto* why = std::get_if<std::string>(&facts)) {
+        return *why;
+    }
+    return trustProblem(std::get<FileFacts>(facts));
 }
 
 }  // namespace calquin::results
