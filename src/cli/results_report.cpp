@@ -13,9 +13,9 @@
 #include <variant>
 #include <vector>
 
-#include "common/exit_status.h"
 #include "results/results_file.h"
 #include "results/results_row.h"
+#include "common/exit_status.h"
 #include "text/translation.h"
 
 namespace calquin::cli {
