@@ -212,38 +212,60 @@ private:
         }
     }
 
-    // Opens the pupil's file, or the one written instead, and checks it is the pupil's own.
-    std::variant<SystemFile, std::string> openTrusted() {
-        for (int attempt = 0; attempt < 8; ++attempt) {
-            const std::filesystem::path& target = instead_.empty() ? path_ : instead_;
-            const bool fresh = !instead_.empty() && !insteadMade_;
-            auto opened = SystemFile::openToAppend(
-                target, fresh ? SystemFile::Creation::OnlyNew : SystemFile::Creation::MayCreate);
-            Problem refused;
-            if (auto* failed = std::get_if<OpenFailure>(&opened)) {
-                if (!failed->nameTaken && !failed->exists) {
-                    return failed->why;
-                }
-                refused = failed->why;
-            } else {
-                auto facts = std::get<SystemFile>(opened).facts();
-                if (auto* why = std::get_if<std::string>(&facts)) {
-                    return *why;
-                }
-                refused = trustProblem(std::get<FileFacts>(facts));
-                if (!refused) {
-                    insteadMade_ = true;
-                    return std::move(std::get<SystemFile>(opened));
-                }
+    // Opens `target` and checks it is this account's own plain file with no other link; says
+    // why not, and whether the name is taken by something else rather than the folder refusing.
+    static std::variant<SystemFile, OpenFailure> openOwn(const std::filesystem::path& target,
+                                                         SystemFile::Creation creation) {
+        auto opened = SystemFile::openToAppend(target, creation);
+        if (auto* file = std::get_if<SystemFile>(&opened)) {
+            auto facts = file->facts();
+            if (auto* why = std::get_if<std::string>(&facts)) {
+                return OpenFailure{*why};
             }
-            // Someone else's file under this name: leave it, and write a new one of our own.
-            const std::filesystem::path refusedFile = target;
-            instead_ = insteadOf(path_);
-            insteadMade_ = false;
-            std::lock_guard hold(queue_->mutex);
-            queue_->notice({Notice::Kind::Elsewhere, refusedFile, *refused, 0, instead_});
+            if (auto refused = trustProblem(std::get<FileFacts>(facts))) {
+                return OpenFailure{*refused, true};
+            }
         }
-        return std::string("no new name is free");
+        return opened;
+    }
+
+    // Opens the pupil's file, or the one written instead of it once that was found taken.
+    std::variant<SystemFile, std::string> openTrusted() {
+        if (instead_.empty()) {
+            auto opened = openOwn(path_, SystemFile::Creation::MayCreate);
+            auto* failed = std::get_if<OpenFailure>(&opened);
+            if (!failed) {
+                return std::move(std::get<SystemFile>(opened));
+            }
+            if (!failed->nameTaken) {
+                return failed->why;
+            }
+            refusedWhy_ = failed->why;
+        } else {
+            auto opened = openOwn(instead_, SystemFile::Creation::MayCreate);
+            if (auto* file = std::get_if<SystemFile>(&opened)) {
+                return std::move(*file);
+            }
+            if (!std::get<OpenFailure>(opened).nameTaken) {
+                return std::get<OpenFailure>(opened).why;
+            }
+        }
+        // Someone else's file under the name: leave it, and write a new one of our own, told
+        // once. A name just drawn that is taken is drawn again; any other failure is the folder's.
+        for (int attempt = 0; attempt < 8; ++attempt) {
+            const auto fresh = insteadOf(path_);
+            auto opened = openOwn(fresh, SystemFile::Creation::OnlyNew);
+            if (auto* file = std::get_if<SystemFile>(&opened)) {
+                instead_ = fresh;
+                const std::lock_guard hold(queue_->mutex);
+                queue_->notice({Notice::Kind::Elsewhere, path_, refusedWhy_, 0, instead_});
+                return std::move(*file);
+            }
+            if (!std::get<OpenFailure>(opened).exists) {
+                return std::get<OpenFailure>(opened).why;
+            }
+        }
+        return refusedWhy_;
     }
 
     // Takes the lock, telling the window the moment another program is found holding it, so
@@ -347,7 +369,7 @@ private:
 
     std::filesystem::path path_;
     std::filesystem::path instead_;
-    bool insteadMade_ = false;
+    std::string refusedWhy_;
     std::shared_ptr<Queue> queue_;
     std::jthread thread_;
 };
