@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -34,8 +35,10 @@ class ResultsFolder : public testing::Test {
 protected:
     void SetUp() override {
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = test->name();
+        std::replace(name.begin(), name.end(), '/', '_');
         dir_ = fs::temp_directory_path() /
-               ("calquin-results-" + std::string(test->name()) + "-" + std::to_string(getpid()));
+               ("calquin-results-" + name + "-" + std::to_string(getpid()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }

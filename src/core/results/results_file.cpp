@@ -166,7 +166,8 @@ public:
 private:
     struct Outcome {
         Problem problem;
-        std::optional<SystemFile> written;  // to be synced and closed
+        std::optional<SystemFile> written;  // still locked, to be synced and closed
+        std::int64_t end = 0;               // where the rows written start
     };
 
     void run() {
@@ -196,10 +197,18 @@ private:
             }
             queue_->changed.notify_all();
             if (outcome.written) {
-                // A network share may report a failed write only now; the rows may be lost.
+                // A network share may report a failed write only now (SSHFS writes in the
+                // background): the rows are taken back while the lock is still held, so that no
+                // part of them stays, and noticed. An error at closing can only be noticed.
                 hold.unlock();
-                Problem problem = outcome.written->sync();
-                Problem closing = outcome.written->close();
+                SystemFile& file = *outcome.written;
+                Problem problem = file.sync();
+                if (problem) {
+                    file.truncate(outcome.end);
+                    file.sync();
+                }
+                file.unlock();
+                Problem closing = file.close();
                 hold.lock();
                 if (problem || closing) {
                     queue_->notice({Notice::Kind::NotWritten,
@@ -355,6 +364,8 @@ private:
         if (size == 0) {
             bytes = std::string(kHeader) + "\r\n";
         }
+        // A header or line end stays when the rows are taken back after a failed sync.
+        const std::int64_t rowsStart = size + static_cast<std::int64_t>(bytes.size());
         for (const auto& row : rows) {
             bytes += row;
         }
@@ -363,8 +374,7 @@ private:
             file.truncate(size);
             return {why, std::nullopt};
         }
-        file.unlock();
-        return {std::nullopt, std::move(file)};
+        return {std::nullopt, std::move(file), rowsStart};
     }
 
     std::filesystem::path path_;
