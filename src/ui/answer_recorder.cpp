@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <ctime>
+#include <string>
 
 #include "results/results_row.h"
 
@@ -22,10 +23,11 @@ FolderRecorder::~FolderRecorder() {
     file_.reset();
 }
 
-// On the results file's own thread, one at a time.
+// On the results file's own thread, one at a time. Every kind of trouble is told with the one
+// line a pupil's lost answers have always had, the details in the system's words.
 void FolderRecorder::notice(const results::ResultsFile::Notice& notice) {
     using Kind = results::ResultsFile::Notice::Kind;
-    QString line;
+    std::string why = notice.why;
     switch (notice.kind) {
         case Kind::NotWritten:
             // Once is enough while the folder stays away; later rows are tried again.
@@ -33,25 +35,18 @@ void FolderRecorder::notice(const results::ResultsFile::Notice& notice) {
                 return;
             }
             complained_ = true;
-            line = QCoreApplication::translate("ResultsReport",
-                                               "calquin: answers are not recorded in %1: %2\n")
-                       .arg(local(notice.file), QString::fromLocal8Bit(notice.why.c_str()));
             break;
         case Kind::Elsewhere:
-            line = QCoreApplication::translate("ResultsReport",
-                                               "calquin: %1 is left alone (%2); answers go to %3\n")
-                       .arg(local(notice.file), QString::fromLocal8Bit(notice.why.c_str()),
-                            local(notice.elsewhere));
+            why += "; they go to " + notice.elsewhere.string();
             break;
         case Kind::LockedAtExit:
-            line = QCoreApplication::translate(
-                       "ResultsReport",
-                       "calquin: %n answer(s) not recorded in %1: another program kept it "
-                       "locked or the folder did not answer\n",
-                       nullptr, static_cast<int>(notice.rows))
-                       .arg(local(notice.file));
+            why = std::to_string(notice.rows) +
+                  " still waiting for a lock or the folder when the program ended";
             break;
     }
+    const QString line = QCoreApplication::translate(
+                             "ResultsReport", "calquin: answers are not recorded in %1: %2\n")
+                             .arg(local(notice.file), QString::fromLocal8Bit(why.c_str()));
     std::fputs(line.toLocal8Bit().constData(), errors_);
     std::fflush(errors_);
 }
