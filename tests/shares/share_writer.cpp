@@ -3,9 +3,11 @@
 
 // share_writer FOLDER PUPIL COMPUTER ROWS ANSWER_BYTES PAUSE_MS
 // Appends ROWS rows of PUPIL on COMPUTER to FOLDER as a window does, one every PAUSE_MS, and
-// prints "rows R written W lost L": W rows were handed over and not reported lost, L rows were
-// reported lost (each notice also goes to standard error).
+// prints "rows R written W lost L slowest S": W rows were handed over and not reported lost, L
+// rows were reported lost (each notice also goes to standard error), and the longest the window
+// would have waited for one row was S milliseconds.
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -30,6 +32,7 @@ int main(int argc, char** argv) {
     const auto answerBytes = static_cast<std::size_t>(std::atoi(argv[5]));
     const std::chrono::milliseconds pause(std::atoi(argv[6]));
     std::size_t lost = 0;
+    std::chrono::steady_clock::duration slowest{};
     {
         ResultsFile file(
             folder / resultsFileName(pupil, computer),
@@ -50,11 +53,15 @@ int main(int argc, char** argv) {
                                 std::string(answerBytes, static_cast<char>('a' + n % 26)),
                                 n % 2 == 0,
                                 n};
+            const auto start = std::chrono::steady_clock::now();
             file.append(formatRow(row));
+            slowest = std::max(slowest, std::chrono::steady_clock::now() - start);
             std::this_thread::sleep_for(pause);
         }
     }
-    std::printf("rows %d written %zu lost %zu\n", rows, static_cast<std::size_t>(rows) - lost,
-                lost);
+    std::printf("rows %d written %zu lost %zu slowest %lld\n", rows,
+                static_cast<std::size_t>(rows) - lost, lost,
+                static_cast<long long>(
+                    std::chrono::duration_cast<std::chrono::milliseconds>(slowest).count()));
     return 0;
 }

@@ -168,6 +168,7 @@ private:
         Problem problem;
         std::optional<SystemFile> written;  // still locked, to be synced and closed
         std::int64_t end = 0;               // where the rows written start
+        bool mayPass = false;               // nothing written, and worth trying again
     };
 
     void run() {
@@ -187,6 +188,11 @@ private:
             hold.unlock();
             Outcome outcome = write(batch);
             hold.lock();
+            if (outcome.mayPass && !queue_->abandoned && retry(batch, hold)) {
+                continue;
+            }
+            retryingSince_.reset();
+            pause_ = kFirstPause;
             queue_->settled = to;
             queue_->lockedOut = false;
             if (outcome.problem) {
@@ -221,6 +227,26 @@ private:
         }
     }
 
+    // A share that lost its server fails at once until the server is back (SSHFS reconnects
+    // at the next call): the rows wait, and are tried again now and then for half a minute,
+    // while the window goes on.
+    bool retry(std::vector<std::string>& batch, std::unique_lock<std::mutex>& hold) {
+        const auto now = std::chrono::steady_clock::now();
+        if (!retryingSince_) {
+            retryingSince_ = now;
+        }
+        if (now - *retryingSince_ >= kRetryFor) {
+            return false;
+        }
+        queue_->waiting.insert(queue_->waiting.begin(), std::make_move_iterator(batch.begin()),
+                               std::make_move_iterator(batch.end()));
+        queue_->lockedOut = true;
+        queue_->changed.notify_all();
+        queue_->changed.wait_for(hold, pause_, [&] { return queue_->abandoned; });
+        pause_ = std::min(pause_ * 2, std::chrono::milliseconds(2000));
+        return true;
+    }
+
     // Opens `target` and checks it is this account's own plain file with no other link; says
     // why not, and whether the name is taken by something else rather than the folder refusing.
     static std::variant<SystemFile, OpenFailure> openOwn(const std::filesystem::path& target,
@@ -239,7 +265,7 @@ private:
     }
 
     // Opens the pupil's file, or the one written instead of it once that was found taken.
-    std::variant<SystemFile, std::string> openTrusted() {
+    std::variant<SystemFile, OpenFailure> openTrusted() {
         if (instead_.empty()) {
             auto opened = openOwn(path_, SystemFile::Creation::MayCreate);
             auto* failed = std::get_if<OpenFailure>(&opened);
@@ -247,7 +273,7 @@ private:
                 return std::move(std::get<SystemFile>(opened));
             }
             if (!failed->nameTaken) {
-                return failed->why;
+                return *failed;
             }
             refusedWhy_ = failed->why;
         } else {
@@ -256,7 +282,7 @@ private:
                 return std::move(*file);
             }
             if (!std::get<OpenFailure>(opened).nameTaken) {
-                return std::get<OpenFailure>(opened).why;
+                return std::get<OpenFailure>(opened);
             }
         }
         // Someone else's file under the name: leave it, and write a new one of our own, told
@@ -271,10 +297,10 @@ private:
                 return std::move(*file);
             }
             if (!std::get<OpenFailure>(opened).exists) {
-                return std::get<OpenFailure>(opened).why;
+                return std::get<OpenFailure>(opened);
             }
         }
-        return refusedWhy_;
+        return OpenFailure{refusedWhy_};
     }
 
     // Takes the lock, telling the window the moment another program is found holding it, so
@@ -325,8 +351,8 @@ private:
 
     Outcome write(const std::vector<std::string>& rows) {
         auto opened = openTrusted();
-        if (auto* why = std::get_if<std::string>(&opened)) {
-            return {*why, std::nullopt};
+        if (auto* failed = std::get_if<OpenFailure>(&opened)) {
+            return {failed->why, std::nullopt, 0, failed->mayPass};
         }
         auto& file = std::get<SystemFile>(opened);
         if (auto why = lock(file)) {
@@ -378,8 +404,13 @@ private:
     }
 
     std::filesystem::path path_;
+    static constexpr std::chrono::milliseconds kFirstPause{100};
+    static constexpr std::chrono::seconds kRetryFor{30};
+
     std::filesystem::path instead_;
     std::string refusedWhy_;
+    std::optional<std::chrono::steady_clock::time_point> retryingSince_;
+    std::chrono::milliseconds pause_ = kFirstPause;
     std::shared_ptr<Queue> queue_;
     std::jthread thread_;
 };

@@ -34,6 +34,9 @@ struct OpenFailure {
     bool nameTaken = false;
     bool missing = false;  // nothing has the name
     bool exists = false;   // a new file was asked for, and the name is taken
+    // The file system cannot reach its server now (a share whose server went away), which may
+    // pass.
+    bool mayPass = false;
 };
 
 // One open file of the results folder, closed when it goes. This class and the few functions

@@ -49,8 +49,12 @@ OpenFailure openFailure(int error) {
     // open for writing whatever the folder allows.
     const bool taken = error == ELOOP || error == EACCES || error == EPERM || error == ENXIO ||
                        error == EISDIR || error == ETXTBSY;
+    const bool mayPass = error == EIO || error == ENOTCONN || error == ETIMEDOUT ||
+                         error == ECONNABORTED || error == ECONNRESET || error == EHOSTDOWN ||
+                         error == EHOSTUNREACH || error == ENETDOWN || error == ENETUNREACH ||
+                         error == ESTALE;
     return {error == ELOOP ? std::string("a symbolic link") : systemReason(error), taken,
-            error == ENOENT, error == EEXIST};
+            error == ENOENT, error == EEXIST, mayPass};
 }
 
 std::string nameOf(uid_t owner) {
