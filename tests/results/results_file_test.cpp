@@ -291,6 +291,21 @@ INSTANTIATE_TEST_SUITE_P(
                                  std::string(64, '~'), ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The report counts a file's rows for a pupil only where the name is one this pupil's rows go to.
+TEST(ResultsFileNames, BelongToOnePupilAndComputer) {
+    struct Case {
+        const char* fileName;
+        bool belongs;
+    };
+    for (const Case& c : {Case{"anna@pc.csv", true}, Case{"anna@pc~0f3a91c2.csv", true},
+                          Case{"anna@pc~0F3A91C2.csv", false}, Case{"anna@pc~0f3a.csv", false},
+                          Case{"anna@pc~0f3a91c2x.csv", false}, Case{"anna@pc-2.csv", false},
+                          Case{"anna@pc.csv.csv", false}, Case{"anna2@pc.csv", false},
+                          Case{"bob@pc.csv", false}, Case{"anna@pc", false}}) {
+        EXPECT_EQ(isResultsFileOf(c.fileName, "anna", "pc"), c.belongs) << c.fileName;
+    }
+}
+
 // A file size limit stands in for a full disk: the kernel writes what fits and stops.
 TEST_F(ResultsFolder, AFullDiskLeavesNoHalfRow) {
     ASSERT_EQ(ResultsFile(file()).append(answerRow("anna", 1)), Handed::Written);
