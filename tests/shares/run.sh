@@ -40,7 +40,7 @@ mounts=()
 # Stops a server this script started, and the processes it started for its clients.
 stop_server() {
     local pid=$1 children
-    children=$(pgrep -P "$pid" || true)
+    children=$(cat /proc/"$pid"/task/*/children 2>/dev/null || true)
     kill "$pid" $children 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 }
@@ -221,7 +221,7 @@ start_smbd() {
     smbd_pid=$!
     servers+=("$smbd_pid")
     for _ in $(seq 50); do
-        ss -ltn 2>/dev/null | grep -q '127.0.0.1:445 ' && break
+        (exec 3<>/dev/tcp/127.0.0.1/445) 2>/dev/null && break
         sleep 0.1
     done
 }
