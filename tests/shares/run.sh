@@ -32,6 +32,7 @@ for command in /usr/sbin/sshd sshfs smbd smbpasswd smbnetfs; do
         { echo "shares: $command is missing: scripts/setup.sh full" >&2; exit 2; }
 done
 [ "$(id -u)" -eq 0 ] || { echo "shares: needs root (port 445, tmpfs, FUSE)" >&2; exit 2; }
+[ -c /dev/fuse ] || { echo "shares: /dev/fuse is missing; the shares are mounted through FUSE" >&2; exit 2; }
 
 work=$(mktemp -d /tmp/calquin-shares.XXXXXX)
 servers=()   # pids of the servers started here
