@@ -22,8 +22,6 @@ struct FileFacts {
     bool ownedByThisAccount = false;
     std::uint64_t links = 0;
     std::int64_t size = 0;
-    // The owner's login name, where the system tells owners; empty otherwise.
-    std::string ownerName;
 };
 
 // Why a file could not be opened, and what that says about its name.
@@ -40,8 +38,9 @@ struct OpenFailure {
 };
 
 // One open file of the results folder, closed when it goes. This class and the few functions
-// below are the only place the results code calls the system; the rest of it is the same on
-// every system, and another system needs only another file next to system_file_posix.cpp.
+// below are where the results code calls the system (the report's reading still opens its files
+// itself); the rest of it is the same on every system, and another system needs only another
+// file next to system_file_posix.cpp.
 class SystemFile {
 public:
     enum class Creation { MayCreate, OnlyNew };
@@ -60,6 +59,9 @@ public:
     ~SystemFile();
 
     std::variant<FileFacts, std::string> facts() const;
+    // The owner's login name, where the system tells owners; empty otherwise. A directory
+    // service may be asked, so it is not one of the facts every row needs.
+    std::string ownerName() const;
 
     enum class Lock { Taken, HeldByAnother };
     // Takes the whole file against other writers (and readers that lock it), without waiting.

@@ -121,7 +121,12 @@ std::variant<FileFacts, std::string> SystemFile::facts() const {
     }
     return FileFacts{S_ISREG(info.st_mode), info.st_uid == ::geteuid(),
                      static_cast<std::uint64_t>(info.st_nlink),
-                     static_cast<std::int64_t>(info.st_size), nameOf(info.st_uid)};
+                     static_cast<std::int64_t>(info.st_size)};
+}
+
+std::string SystemFile::ownerName() const {
+    struct stat info {};
+    return ::fstat(descriptor_, &info) == 0 ? nameOf(info.st_uid) : std::string();
 }
 
 std::variant<SystemFile::Lock, std::string> SystemFile::tryLock() {
