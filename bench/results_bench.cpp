@@ -54,8 +54,9 @@ void recordOneAnswer(benchmark::State& state) {
                                               "4" + std::to_string(n % 10),
                                               n % 3 != 0,
                                               327};
-        if (const auto problem = file.append(calquin::results::formatRow(row))) {
-            state.SkipWithError(problem->c_str());
+        if (file.append(calquin::results::formatRow(row)) ==
+            calquin::results::ResultsFile::Handed::NotWritten) {
+            state.SkipWithError("the row was not written");
             break;
         }
         micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());

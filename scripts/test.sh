@@ -12,8 +12,9 @@
 #                            compiled for Windows with mingw-w64, a minute of fuzzing per fuzz
 #                            target, the Debian package built twice from clean clones
 #                            (byte-identical) and checked with lintian, autopkgtest and
-#                            piuparts, and what the Orca screen reader says during a drill
-#                            (about 13 minutes from scratch)
+#                            piuparts, what the Orca screen reader says during a drill, and
+#                            the results record on an SSHFS and an SMB share started on
+#                            127.0.0.1 (about 13 minutes from scratch)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -36,7 +37,7 @@ ctest --preset default
 
 if $full; then
     suites=(scripts/check-licences.sh scripts/test-asan.sh scripts/check-windows-core.sh
-            scripts/fuzz.sh scripts/package.sh tests/screen_reader/run.sh)
+            scripts/fuzz.sh scripts/package.sh tests/screen_reader/run.sh tests/shares/run.sh)
     for suite in "${suites[@]}"; do
         echo "== $suite"
         bash "$suite"

@@ -153,7 +153,9 @@ QString resultsCheckText(const std::optional<QString>& folder) {
     if (!folder) {
         return ResultsReport::tr("Results: not recorded, since no results folder is set.\n");
     }
-    if (const auto problem = results::folderProblem(localPath(*folder))) {
+    // What the pupil's first answer would meet: this account's own file, not just the folder.
+    if (const auto problem = results::recordingProblem(localPath(*folder), results::loginName(),
+                                                       results::hostName())) {
         return ResultsReport::tr("Results: cannot be recorded in %1: %2.\n")
             .arg(text::leftToRightName(*folder), QString::fromLocal8Bit(problem->c_str()));
     }
