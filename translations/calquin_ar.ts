@@ -738,6 +738,27 @@ File: %1
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: لا تُسجَّل الإجابات في %1: %2
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2; they go to %3
+</source>
+        <translation>calquin: لا تُسجَّل الإجابات في %1: %2؛ بل تُسجَّل في %3
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: the program ended while they were still waiting for a lock or the folder (answers lost: %2)
+</source>
+        <translation>calquin: لا تُسجَّل الإجابات في %1: انتهى البرنامج وهي لا تزال تنتظر قفلًا أو المجلد (الإجابات الضائعة: %2)
+</translation>
+    </message>
+</context>
+<context>
     <name>ResultsReport</name>
     <message>
         <source>%1%</source>
@@ -866,12 +887,6 @@ With --report, 0 means the report was printed and 2 a wrong date or option.
     <message>
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>ملفات لا يمكن قراءتها، تم استبعادها: %1. أولها %2: %3.</translation>
-    </message>
-    <message>
-        <source>calquin: answers are not recorded in %1: %2
-</source>
-        <translation>calquin: لا تُسجَّل الإجابات في %1: %2
-</translation>
     </message>
 </context>
 <context>

@@ -718,6 +718,27 @@ Datei: %1
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: Antworten werden nicht in %1 aufgezeichnet: %2
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2; they go to %3
+</source>
+        <translation>calquin: Antworten werden nicht in %1 aufgezeichnet: %2; sie gehen nach %3
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: the program ended while they were still waiting for a lock or the folder (answers lost: %2)
+</source>
+        <translation>calquin: Antworten werden nicht in %1 aufgezeichnet: Das Programm endete, während sie noch auf eine Sperre oder den Ordner warteten (verlorene Antworten: %2)
+</translation>
+    </message>
+</context>
+<context>
     <name>ResultsReport</name>
     <message>
         <source>%1%</source>
@@ -846,12 +867,6 @@ Bei --report heißt 0, dass der Bericht ausgegeben wurde, und 2 ein falsches Dat
     <message>
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>Nicht lesbare Dateien, ausgelassen: %1. Die erste ist %2: %3.</translation>
-    </message>
-    <message>
-        <source>calquin: answers are not recorded in %1: %2
-</source>
-        <translation>calquin: Antworten werden nicht in %1 aufgezeichnet: %2
-</translation>
     </message>
 </context>
 <context>

@@ -718,6 +718,27 @@ Archivo: %1
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: las respuestas no se registran en %1: %2
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2; they go to %3
+</source>
+        <translation>calquin: las respuestas no se registran en %1: %2; se guardan en %3
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: the program ended while they were still waiting for a lock or the folder (answers lost: %2)
+</source>
+        <translation>calquin: las respuestas no se registran en %1: el programa terminó mientras aún esperaban un bloqueo o la carpeta (respuestas perdidas: %2)
+</translation>
+    </message>
+</context>
+<context>
     <name>ResultsReport</name>
     <message>
         <source>%1%</source>
@@ -846,12 +867,6 @@ Con --report, 0 significa que se mostró el informe y 2 una fecha o una opción 
     <message>
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>Archivos ilegibles, omitidos: %1. El primero es %2: %3.</translation>
-    </message>
-    <message>
-        <source>calquin: answers are not recorded in %1: %2
-</source>
-        <translation>calquin: las respuestas no se registran en %1: %2
-</translation>
     </message>
 </context>
 <context>

@@ -718,6 +718,27 @@ Fichier&#xa0;: %1
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin&#xa0;: les réponses ne sont pas enregistrées dans %1&#xa0;: %2
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2; they go to %3
+</source>
+        <translation>calquin&#xa0;: les réponses ne sont pas enregistrées dans %1&#xa0;: %2&#xa0;; elles vont dans %3
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: the program ended while they were still waiting for a lock or the folder (answers lost: %2)
+</source>
+        <translation>calquin&#xa0;: les réponses ne sont pas enregistrées dans %1&#xa0;: le programme s’est terminé alors qu’elles attendaient encore un verrou ou le dossier (réponses perdues&#xa0;: %2)
+</translation>
+    </message>
+</context>
+<context>
     <name>ResultsReport</name>
     <message>
         <source>%1%</source>
@@ -729,11 +750,11 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
-        <translation>Affiche les résultats de la classe à partir du dossier de résultats FOLDER (par défaut : celui défini dans calquin.conf), sans ouvrir la fenêtre.</translation>
+        <translation>Affiche les résultats de la classe à partir du dossier de résultats FOLDER (par défaut&#xa0;: celui défini dans calquin.conf), sans ouvrir la fenêtre.</translation>
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
-        <translation>Avec --report : seulement les réponses données le jour DATE (AAAA-MM-JJ) ou après.</translation>
+        <translation>Avec --report&#xa0;: seulement les réponses données le jour DATE (AAAA-MM-JJ) ou après.</translation>
     </message>
     <message>
         <source>--report and --check cannot be given together.</source>
@@ -749,7 +770,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>With --report: the results folder to read.</source>
-        <translation>Avec --report : le dossier de résultats à lire.</translation>
+        <translation>Avec --report&#xa0;: le dossier de résultats à lire.</translation>
     </message>
     <message>
         <source>  4  --report cannot read the results folder
@@ -762,37 +783,37 @@ Avec --report, 0 signifie que le rapport a été affiché et 2 une date ou une o
     <message>
         <source>Results: not recorded, since no results folder is set.
 </source>
-        <translation>Résultats : non enregistrés, car aucun dossier de résultats n&apos;est défini.
+        <translation>Résultats&#xa0;: non enregistrés, car aucun dossier de résultats n&apos;est défini.
 </translation>
     </message>
     <message>
         <source>Results: cannot be recorded in %1: %2.
 </source>
-        <translation>Résultats : impossible de les enregistrer dans %1 : %2.
+        <translation>Résultats&#xa0;: impossible de les enregistrer dans %1&#xa0;: %2.
 </translation>
     </message>
     <message>
         <source>Results: every answer is recorded in %1.
 </source>
-        <translation>Résultats : chaque réponse est enregistrée dans %1.
+        <translation>Résultats&#xa0;: chaque réponse est enregistrée dans %1.
 </translation>
     </message>
     <message>
         <source>calquin: --report needs a folder, and no results folder is set in calquin.conf.
 </source>
-        <translation>calquin : --report a besoin d&apos;un dossier, et aucun dossier de résultats n&apos;est défini dans calquin.conf.
+        <translation>calquin&#xa0;: --report a besoin d&apos;un dossier, et aucun dossier de résultats n&apos;est défini dans calquin.conf.
 </translation>
     </message>
     <message>
         <source>calquin: --since needs a date written YYYY-MM-DD, such as 2026-12-08, not &quot;%1&quot;.
 </source>
-        <translation>calquin : --since a besoin d&apos;une date écrite AAAA-MM-JJ, par exemple 2026-12-08, et non « %1 ».
+        <translation>calquin&#xa0;: --since a besoin d&apos;une date écrite AAAA-MM-JJ, par exemple 2026-12-08, et non «&#xa0;%1&#xa0;».
 </translation>
     </message>
     <message>
         <source>calquin: cannot read the results folder %1: %2.
 </source>
-        <translation>calquin : impossible de lire le dossier de résultats %1 : %2.
+        <translation>calquin&#xa0;: impossible de lire le dossier de résultats %1&#xa0;: %2.
 </translation>
     </message>
     <message>
@@ -841,17 +862,11 @@ Avec --report, 0 signifie que le rapport a été affiché et 2 une date ou une o
     </message>
     <message>
         <source>Rows that cannot be read, skipped: %1. The first is line %2 of %3.</source>
-        <translation>Lignes illisibles, ignorées : %1. La première est la ligne %2 de %3.</translation>
+        <translation>Lignes illisibles, ignorées&#xa0;: %1. La première est la ligne %2 de %3.</translation>
     </message>
     <message>
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
-        <translation>Fichiers illisibles, laissés de côté : %1. Le premier est %2 : %3.</translation>
-    </message>
-    <message>
-        <source>calquin: answers are not recorded in %1: %2
-</source>
-        <translation>calquin : les réponses ne sont pas enregistrées dans %1 : %2
-</translation>
+        <translation>Fichiers illisibles, laissés de côté&#xa0;: %1. Le premier est %2&#xa0;: %3.</translation>
     </message>
 </context>
 <context>

@@ -718,6 +718,27 @@ Percorso: %1
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: le risposte non vengono registrate in %1: %2
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2; they go to %3
+</source>
+        <translation>calquin: le risposte non vengono registrate in %1: %2; vanno in %3
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: the program ended while they were still waiting for a lock or the folder (answers lost: %2)
+</source>
+        <translation>calquin: le risposte non vengono registrate in %1: il programma è terminato mentre aspettavano ancora un blocco o la cartella (risposte perse: %2)
+</translation>
+    </message>
+</context>
+<context>
     <name>ResultsReport</name>
     <message>
         <source>%1%</source>
@@ -846,12 +867,6 @@ Con --report, 0 vuol dire che il resoconto è stato mostrato e 2 una data o un&a
     <message>
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>File illeggibili, esclusi: %1. Il primo è %2: %3.</translation>
-    </message>
-    <message>
-        <source>calquin: answers are not recorded in %1: %2
-</source>
-        <translation>calquin: le risposte non vengono registrate in %1: %2
-</translation>
     </message>
 </context>
 <context>

@@ -718,6 +718,27 @@ Bestand: %1
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: antwoorden worden niet opgeslagen in %1: %2
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2; they go to %3
+</source>
+        <translation>calquin: antwoorden worden niet opgeslagen in %1: %2; ze gaan naar %3
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: the program ended while they were still waiting for a lock or the folder (answers lost: %2)
+</source>
+        <translation>calquin: antwoorden worden niet opgeslagen in %1: het programma stopte terwijl ze nog op een vergrendeling of de map wachtten (verloren antwoorden: %2)
+</translation>
+    </message>
+</context>
+<context>
     <name>ResultsReport</name>
     <message>
         <source>%1%</source>
@@ -846,12 +867,6 @@ Bij --report betekent 0 dat het overzicht is getoond en 2 een verkeerde datum of
     <message>
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>Onleesbare bestanden, weggelaten: %1. Het eerste is %2: %3.</translation>
-    </message>
-    <message>
-        <source>calquin: answers are not recorded in %1: %2
-</source>
-        <translation>calquin: antwoorden worden niet opgeslagen in %1: %2
-</translation>
     </message>
 </context>
 <context>

@@ -723,6 +723,27 @@ Plik: %1
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: odpowiedzi nie są zapisywane w %1: %2
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2; they go to %3
+</source>
+        <translation>calquin: odpowiedzi nie są zapisywane w %1: %2; trafiają do %3
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: the program ended while they were still waiting for a lock or the folder (answers lost: %2)
+</source>
+        <translation>calquin: odpowiedzi nie są zapisywane w %1: program zakończył się, gdy wciąż czekały na blokadę lub folder (utracone odpowiedzi: %2)
+</translation>
+    </message>
+</context>
+<context>
     <name>ResultsReport</name>
     <message>
         <source>%1%</source>
@@ -851,12 +872,6 @@ Przy --report 0 oznacza, że raport został wypisany, a 2 błędną datę lub op
     <message>
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>Nieczytelne pliki, pominięte: %1. Pierwszy to %2: %3.</translation>
-    </message>
-    <message>
-        <source>calquin: answers are not recorded in %1: %2
-</source>
-        <translation>calquin: odpowiedzi nie są zapisywane w %1: %2
-</translation>
     </message>
 </context>
 <context>

@@ -718,6 +718,27 @@ Arquivo: %1
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2
+</source>
+        <translation>calquin: as respostas não são registradas em %1: %2
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: %2; they go to %3
+</source>
+        <translation>calquin: as respostas não são registradas em %1: %2; elas vão para %3
+</translation>
+    </message>
+    <message>
+        <source>calquin: answers are not recorded in %1: the program ended while they were still waiting for a lock or the folder (answers lost: %2)
+</source>
+        <translation>calquin: as respostas não são registradas em %1: o programa terminou enquanto elas ainda esperavam uma trava ou a pasta (respostas perdidas: %2)
+</translation>
+    </message>
+</context>
+<context>
     <name>ResultsReport</name>
     <message>
         <source>%1%</source>
@@ -846,12 +867,6 @@ Com --report, 0 significa que o relatório foi mostrado e 2 uma data ou opção 
     <message>
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>Arquivos ilegíveis, deixados de fora: %1. O primeiro é %2: %3.</translation>
-    </message>
-    <message>
-        <source>calquin: answers are not recorded in %1: %2
-</source>
-        <translation>calquin: as respostas não são registradas em %1: %2
-</translation>
     </message>
 </context>
 <context>

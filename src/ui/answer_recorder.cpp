@@ -3,11 +3,10 @@
 
 #include "ui/answer_recorder.h"
 
-#include <QCoreApplication>
 #include <ctime>
-#include <string>
 
 #include "results/results_row.h"
+#include "text/recording_text.h"
 
 namespace calquin::ui {
 namespace {
@@ -23,11 +22,13 @@ FolderRecorder::~FolderRecorder() {
     file_.reset();
 }
 
-// On the results file's own thread, one at a time. Every kind of trouble is told with the one
-// line a pupil's lost answers have always had, the details in the system's words.
+// On the results file's own thread, one at a time. Every kind of trouble is told in one line, the
+// details in the system's words.
 void FolderRecorder::notice(const results::ResultsFile::Notice& notice) {
     using Kind = results::ResultsFile::Notice::Kind;
-    std::string why = notice.why;
+    const QString file = local(notice.file);
+    const QString why = QString::fromLocal8Bit(notice.why.c_str());
+    QString line;
     switch (notice.kind) {
         case Kind::NotWritten:
             // Once is enough while the folder stays away; later rows are tried again.
@@ -35,18 +36,15 @@ void FolderRecorder::notice(const results::ResultsFile::Notice& notice) {
                 return;
             }
             complained_ = true;
+            line = text::answersNotRecorded(file, why);
             break;
         case Kind::Elsewhere:
-            why += "; they go to " + notice.elsewhere.string();
+            line = text::answersRecordedElsewhere(file, why, local(notice.elsewhere));
             break;
         case Kind::LockedAtExit:
-            why = std::to_string(notice.rows) +
-                  " still waiting for a lock or the folder when the program ended";
+            line = text::answersLostAtExit(file, static_cast<int>(notice.rows));
             break;
     }
-    const QString line = QCoreApplication::translate(
-                             "ResultsReport", "calquin: answers are not recorded in %1: %2\n")
-                             .arg(local(notice.file), QString::fromLocal8Bit(why.c_str()));
     std::fputs(line.toLocal8Bit().constData(), errors_);
     std::fflush(errors_);
 }
