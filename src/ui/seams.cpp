@@ -16,11 +16,16 @@ int widthForTitle(const QString& title) {
     // The window manager draws the title in a face of its own, commonly the desktop's in bold, with
     // the box's icon before it and its buttons after; a box narrower than all of that shows its
     // title cut short, or not at all. A bold face a fifth larger than the application's errs on
-    // the wide side.
+    // the wide side. The application's face is set in pixels, so it is enlarged in pixels.
     QFont face = QApplication::font();
     face.setBold(true);
-    face.setPointSizeF(face.pointSizeF() * 1.2);
-    constexpr int kIconAndButtons = 120;
+    if (face.pixelSize() > 0) {
+        face.setPixelSize(face.pixelSize() * 6 / 5);
+    } else {
+        face.setPointSizeF(face.pointSizeF() * 1.2);
+    }
+    // An icon and three buttons, each with its margins, as the common window managers draw them.
+    constexpr int kIconAndButtons = 150;
     return QFontMetrics(face).horizontalAdvance(title) + kIconAndButtons;
 }
 
