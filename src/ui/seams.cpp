@@ -19,7 +19,13 @@ int widthForTitle(const QString& title) {
     // the wide side.
     QFont face = QApplication::font();
     face.setBold(true);
-    face.setPointSizeF(face.pointSizeF() * 1.2);
+    // The window's face is set in pixels, and a face set in pixels has no point size (-1): scaling
+    // that left the face as it was and the estimate a fifth short.
+    if (face.pixelSize() > 0) {
+        face.setPixelSize(qRound(face.pixelSize() * 1.2));
+    } else {
+        face.setPointSizeF(face.pointSizeF() * 1.2);
+    }
     constexpr int kIconAndButtons = 120;
     return QFontMetrics(face).horizontalAdvance(title) + kIconAndButtons;
 }
