@@ -554,7 +554,7 @@ Archivo: %1
     </message>
     <message>
         <source>Type the &apos;Ans&apos; box and press &apos;Enter&apos; key to proceed.</source>
-        <translation>Escribe la respuesta en «Res.» y pulsa «Intro».</translation>
+        <translation>Escribe la respuesta en «Res.» y pulsa Intro.</translation>
     </message>
     <message>
         <source>Result Area</source>
@@ -770,7 +770,7 @@ Archivo: %1
     </message>
     <message>
         <source>With --report: the results folder to read.</source>
-        <translation>Con --report: la carpeta de resultados que se lee.</translation>
+        <translation>Con --report: la carpeta de resultados que se va a leer.</translation>
     </message>
     <message>
         <source>  4  --report cannot read the results folder

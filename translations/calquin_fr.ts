@@ -677,7 +677,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>This row of the list holds no item.</source>
-        <translation>Cette ligne de la liste ne contient aucun exercice.</translation>
+        <translation>Il n&apos;y a aucun exercice à cet endroit de la liste.</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -534,6 +535,11 @@ void Translation::everyMessageTitleFits() {
     QFETCH(QString, language);
     const auto translator = language.isEmpty() ? nullptr : installed(language);
     QVERIFY(language.isEmpty() || translator);
+    // In the face the program sets for the whole application, which is sized in pixels.
+    const QFont before = QApplication::font();
+    QApplication::setFont(designFont(false));
+    const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("QFont")));
     QWidget owner;
     MessageBoxMessenger messenger(&owner);
     for (const QString& title : {text::translated(kMessageTitle), windowTitleText()}) {
