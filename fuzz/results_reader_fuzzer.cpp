@@ -88,13 +88,26 @@ void checkWriting(std::string_view bytes) {
                         static_cast<std::int64_t>(bytes.size())};
     const std::string line = formatRow(row);
     for (const std::string& text : texts) {
+        // Every cell a spreadsheet could start in the field: split at semicolons, tabs or line
+        // breaks, spaces trimmed.
         const std::string stored = writeField(text);
-        std::string_view cell = stored;
-        if (cell.starts_with('"')) {
-            cell.remove_prefix(1);
+        std::size_t start = 0;
+        for (std::size_t i = 0; i <= stored.size(); ++i) {
+            if (i < stored.size() &&
+                std::string_view(";\t\r\n").find(stored[i]) == std::string::npos) {
+                continue;
+            }
+            std::string_view cell = std::string_view(stored).substr(start, i - start);
+            if (start == 0 && cell.starts_with('"')) {
+                cell.remove_prefix(1);
+            }
+            while (cell.starts_with(' ')) {
+                cell.remove_prefix(1);
+            }
+            require(cell.empty() || std::string_view("=+-@").find(cell[0]) == std::string::npos,
+                    "no cell starts the way a spreadsheet formula does: " + shown(stored));
+            start = i + 1;
         }
-        require(cell.empty() || std::string_view("=+-@\t\r\n").find(cell[0]) == std::string::npos,
-                "no cell starts the way a spreadsheet formula does: " + shown(stored));
     }
     ReadOutcome outcome;
     const auto back = readAll(kTop + line + line, outcome);

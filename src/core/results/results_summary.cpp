@@ -4,20 +4,22 @@
 #include "results/results_summary.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 #include <system_error>
 
-#include "results/results_reader.h"
+#include "results/results_file.h"
 
 namespace calquin::results {
 namespace {
 
-void add(Figures& figures, bool correct, std::int64_t centiseconds) {
+void addAnswer(Figures& figures, bool correct, std::int64_t centiseconds) {
     ++figures.answers;
     figures.correct += correct ? 1 : 0;
     figures.centiseconds += centiseconds;
@@ -32,36 +34,100 @@ auto& entry(Map& map, std::string_view key) {
     return found->second;
 }
 
-// The whole file in one piece; errno says why not. Anything but a plain file (a pipe someone put
-// in a shared folder, a device) reads as empty, so that no name in the folder can hold the report.
-bool readWhole(const std::filesystem::path& path, std::string& bytes) {
-    bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
+constexpr std::size_t kBlock = std::size_t{1} << 20;
+
+// The pupil part of a results file's name: what comes before the '@', which resultsFileName
+// writes escaped inside a name.
+std::string_view pupilPart(std::string_view fileName) {
+    return fileName.substr(0, fileName.find('@'));
+}
+
+// Closes the descriptor however the reading ends.
+struct OpenFile {
+    int fd;
+    ~OpenFile() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+};
+
+std::optional<std::string> loginOf(uid_t owner) {
+    if (owner == ::geteuid() || owner == 0) {
+        return std::nullopt;
+    }
+    std::vector<char> buffer(16384);
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(owner, &entry, buffer.data(), buffer.size(), &found) != 0 || !found) {
+        return std::nullopt;
+    }
+    return std::string(found->pw_name);
+}
+
+// Reads one file into the summary in blocks, jumping over the holes of a sparse file, which
+// hold no data; errno says why not. Anything but a plain file (a pipe someone put in a shared
+// folder, a device) reads as empty, so that no name in the folder can hold the report.
+bool readFile(Summary& summary, const std::filesystem::path& path, std::string_view since) {
+    const OpenFile file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+    if (file.fd < 0) {
         return false;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
+    if (::fstat(file.fd, &info) != 0) {
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
         return true;
     }
-    if (info.st_size > 0) {
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-    }
-    char chunk[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) {
-            continue;
+    FileSummer summer(summary, {path.filename().string(), loginOf(info.st_uid)}, since);
+    ResultsReader& reader = summer.reader();
+    off_t pos = 0;
+    bool seeksHoles = true;
+    while (reader.wantsMore()) {
+        off_t end = std::numeric_limits<off_t>::max();
+        if (seeksHoles) {
+            const off_t data = ::lseek(file.fd, pos, SEEK_DATA);
+            if (data < 0 && errno == ENXIO) {
+                if (::fstat(file.fd, &info) == 0 && info.st_size > pos) {
+                    reader.hole();
+                }
+                break;
+            }
+            if (data < 0) {
+                seeksHoles = false;  // a file system that cannot tell: read every byte
+            } else {
+                if (data > pos) {
+                    reader.hole();
+                    pos = data;
+                }
+                const off_t hole = ::lseek(file.fd, pos, SEEK_HOLE);
+                end = hole < 0 ? end : hole;
+            }
         }
-        if (got <= 0) {
-            const int error = errno;
-            ::close(fd);
-            errno = error;
-            return got == 0;
+        bool more = true;
+        while (pos < end && reader.wantsMore()) {
+            const auto want = static_cast<std::size_t>(std::min<off_t>(end - pos, kBlock));
+            const ssize_t got = ::pread(file.fd, reader.space(want), want, pos);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0) {
+                return false;
+            }
+            if (got == 0) {
+                more = false;
+                break;
+            }
+            reader.commit(static_cast<std::size_t>(got));
+            pos += got;
         }
-        bytes.append(chunk, static_cast<std::size_t>(got));
+        if (!more || !seeksHoles) {
+            break;
+        }
     }
+    summer.finish();
+    return true;
 }
 
 }  // namespace
@@ -78,41 +144,75 @@ std::int64_t Figures::averageCentiseconds() const {
     return answers == 0 ? 0 : (centiseconds * 2 + answers) / (answers * 2);
 }
 
-void addFile(Summary& summary, std::string_view bytes, const std::string& fileName,
-             std::string_view since) {
-    // Rows of one file are mostly one pupil's on one item, so the last entries are kept at hand.
-    PupilFigures* pupil = nullptr;
-    std::string pupilName;
-    Figures* item = nullptr;
-    std::string itemName;
-    const ReadOutcome outcome = readResults(bytes, [&](const RowView& row) {
-        if (!since.empty() && row.time.substr(0, since.size()) < since) {
-            return;
+void Place::add(std::int64_t more, const std::string& inFile, std::int64_t atLine) {
+    if (more > 0 && count == 0) {
+        file = inFile;
+        line = atLine;
+    }
+    count += more;
+}
+
+FileSummer::FileSummer(Summary& summary, FileOrigin origin, std::string_view since)
+    : summary_(summary),
+      origin_(std::move(origin)),
+      since_(since),
+      reader_([this](const RowView& row) { add(row); }) {}
+
+bool FileSummer::isOwnRow(const RowView& row) {
+    if (!trustedPupil_.empty() && row.pupil == trustedPupil_) {
+        return true;
+    }
+    const bool own =
+        pupilPart(resultsFileName(row.pupil, row.computer)) == pupilPart(origin_.name) &&
+        (!origin_.owner || *origin_.owner == row.pupil);
+    if (own) {
+        trustedPupil_ = row.pupil;
+    }
+    return own;
+}
+
+void FileSummer::add(const RowView& row) {
+    if (!isOwnRow(row)) {
+        if (otherRows_++ == 0) {
+            firstOtherLine_ = row.line;
         }
-        if (!pupil || row.pupil != pupilName) {
-            pupil = &entry(summary.pupils, row.pupil);
-            pupilName = row.pupil;
-            item = nullptr;
-        }
-        if (!item || row.item != itemName) {
-            item = &entry(pupil->items, row.item);
-            itemName = row.item;
-        }
-        add(pupil->all, row.correct, row.centiseconds);
-        add(*item, row.correct, row.centiseconds);
-        QuestionFigures& question = entry(summary.questions, row.question);
-        ++question.asked;
-        question.wrong += row.correct ? 0 : 1;
-    });
-    if (!outcome.isResultsFile) {
         return;
     }
-    ++summary.filesRead;
-    if (outcome.skipped > 0 && summary.skipped == 0) {
-        summary.firstSkippedFile = fileName;
-        summary.firstSkippedLine = outcome.firstSkippedLine;
+    if (!since_.empty() && row.time.substr(0, since_.size()) < since_) {
+        return;
     }
-    summary.skipped += outcome.skipped;
+    if (!pupil_ || row.pupil != pupilName_) {
+        pupil_ = &entry(summary_.pupils, row.pupil);
+        pupilName_ = row.pupil;
+        item_ = nullptr;
+    }
+    if (!item_ || row.item != itemName_) {
+        item_ = &entry(pupil_->items, row.item);
+        itemName_ = row.item;
+    }
+    addAnswer(pupil_->all, row.correct, row.centiseconds);
+    addAnswer(*item_, row.correct, row.centiseconds);
+    QuestionFigures& question = summary_.questions.at(row.question);
+    ++question.asked;
+    question.wrong += row.correct ? 0 : 1;
+}
+
+void FileSummer::finish() {
+    const ReadOutcome outcome = reader_.finish();
+    if (!outcome.isResultsFile) {
+        summary_.foreignFiles.add(1, origin_.name, 0);
+        return;
+    }
+    ++summary_.filesRead;
+    summary_.skipped.add(outcome.skipped, origin_.name, outcome.firstSkippedLine);
+    summary_.otherPupils.add(otherRows_, origin_.name, firstOtherLine_);
+}
+
+void addFile(Summary& summary, std::string_view bytes, const FileOrigin& origin,
+             std::string_view since) {
+    FileSummer summer(summary, origin, since);
+    summer.reader().feed(bytes);
+    summer.finish();
 }
 
 std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& folder,
@@ -130,28 +230,17 @@ std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& 
     }
     std::sort(files.begin(), files.end());
     Summary summary;
-    std::string bytes;
     for (const auto& path : files) {
-        if (!readWhole(path, bytes)) {
-            if (summary.filesUnreadable++ == 0) {
-                summary.firstUnreadableFile = path.filename().string();
-                summary.firstUnreadableReason = std::strerror(errno);
-            }
-            continue;
+        if (!readFile(summary, path, since) && summary.filesUnreadable++ == 0) {
+            summary.firstUnreadableFile = path.filename().string();
+            summary.firstUnreadableReason = std::strerror(errno);
         }
-        addFile(summary, bytes, path.filename().string(), since);
     }
     return summary;
 }
 
 std::vector<std::pair<std::string, QuestionFigures>> mostMissed(const Summary& summary,
                                                                 std::size_t limit) {
-    std::vector<std::pair<std::string, QuestionFigures>> missed;
-    for (const auto& [question, figures] : summary.questions) {
-        if (figures.wrong > 0) {
-            missed.emplace_back(question, figures);
-        }
-    }
     const auto before = [](const auto& a, const auto& b) {
         if (a.second.wrong != b.second.wrong) {
             return a.second.wrong > b.second.wrong;
@@ -161,10 +250,28 @@ std::vector<std::pair<std::string, QuestionFigures>> mostMissed(const Summary& s
         }
         return a.first < b.first;
     };
-    const std::size_t kept = std::min(limit, missed.size());
-    std::partial_sort(missed.begin(), missed.begin() + static_cast<std::ptrdiff_t>(kept),
-                      missed.end(), before);
-    missed.resize(kept);
+    // A heap of the best `limit` so far, the last of them on top: millions of questions are
+    // looked at once each, and only a few are kept.
+    std::vector<std::pair<std::string_view, QuestionFigures>> best;
+    summary.questions.forEach([&](std::string_view question, const QuestionFigures& figures) {
+        if (figures.wrong == 0 || limit == 0) {
+            return;
+        }
+        const std::pair<std::string_view, QuestionFigures> candidate(question, figures);
+        if (best.size() < limit) {
+            best.push_back(candidate);
+            std::push_heap(best.begin(), best.end(), before);
+        } else if (before(candidate, best.front())) {
+            std::pop_heap(best.begin(), best.end(), before);
+            best.back() = candidate;
+            std::push_heap(best.begin(), best.end(), before);
+        }
+    });
+    std::sort_heap(best.begin(), best.end(), before);
+    std::vector<std::pair<std::string, QuestionFigures>> missed;
+    for (const auto& [question, figures] : best) {
+        missed.emplace_back(std::string(question), figures);
+    }
     return missed;
 }
 
