@@ -42,11 +42,17 @@ bool isInnerSeparator(char c) {
     return c == ';' || c == '\t' || c == '\r' || c == '\n';
 }
 
+// Spaces, and tabs, which a spreadsheet splitting at semicolons may trim as well.
 std::size_t afterSpaces(std::string_view text, std::size_t at) {
-    while (at < text.size() && text[at] == ' ') {
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) {
         ++at;
     }
     return at;
+}
+
+// After a separator: the next separator starts a cell of its own, so only these count.
+bool startsInnerFormula(std::string_view rest) {
+    return !rest.empty() && std::string_view("=+-@'").find(rest.front()) != std::string_view::npos;
 }
 
 bool needsInnerForm(std::string_view text) {
@@ -54,7 +60,8 @@ bool needsInnerForm(std::string_view text) {
         return true;
     }
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (isInnerSeparator(text[i]) && startsFormula(text.substr(afterSpaces(text, i + 1)))) {
+        if (isInnerSeparator(text[i]) &&
+            startsInnerFormula(text.substr(afterSpaces(text, i + 1)))) {
             return true;
         }
     }
@@ -74,7 +81,7 @@ std::string innerForm(std::string_view text, bool writing) {
         const std::size_t word = afterSpaces(text, i);
         out.append(text.substr(i, word - i));
         i = word;
-        if (writing && startsFormula(text.substr(i))) {
+        if (writing && startsInnerFormula(text.substr(i))) {
             out += '\'';
         } else if (!writing && i < text.size() && text[i] == '\'') {
             ++i;
