@@ -587,6 +587,14 @@ Con --report, 0 significa que se mostró el informe y 2 una fecha o una opción 
         <translation>calquin: las respuestas no se registran en %1: %2
 </translation>
     </message>
+    <message>
+        <source>Rows that name another pupil than their file, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Filas que nombran a otro alumno que su archivo, omitidas: %1. La primera es la línea %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Files that are no results files, left out: %1. The first is %2.</source>
+        <translation>Archivos que no son de resultados, omitidos: %1. El primero es %2.</translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>
