@@ -4,36 +4,65 @@
 #include "results/question_table.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <functional>
+#include <utility>
 
 namespace calquin::results {
 namespace {
 
-constexpr std::size_t kBlock = std::size_t{1} << 20;
+constexpr unsigned kTagBits = 28;
+constexpr std::uint64_t kTagMask = (std::uint64_t{1} << kTagBits) - 1;
+// Answers looked up together: enough for the fetches to overlap, few enough to stay in cache.
+constexpr std::size_t kTogether = 16;
 
 std::uint64_t hashOf(std::string_view text) {
     return std::hash<std::string_view>{}(text);
 }
 
+// The high bits of the hash, kept in the slot: they place the question in the table (in order,
+// so that the table can grow without reading a single question again) and tell most questions
+// in the same place apart.
+std::uint64_t tagOf(std::uint64_t hash) {
+    return hash >> (64 - kTagBits);
+}
+
+std::size_t placeOf(std::uint64_t tag, std::size_t slots) {
+    return static_cast<std::size_t>((tag * slots) >> kTagBits);
+}
+
 }  // namespace
 
-const char* QuestionTable::keep(std::string_view text) {
-    if (text.size() > kBlock / 16) {
-        blocks_.push_back(std::make_unique<char[]>(text.size()));
-        std::memcpy(blocks_.back().get(), text.data(), text.size());
-        return blocks_.back().get();
+const QuestionTable::Entry& QuestionTable::entryAt(std::uint64_t slot) const {
+    const std::uint64_t where = (slot >> kTagBits) - 1;
+    return *reinterpret_cast<const Entry*>(blocks_[where >> kBlockBits].get() +
+                                           (where & ((std::uint64_t{1} << kBlockBits) - 1)));
+}
+
+QuestionTable::Entry& QuestionTable::entryAt(std::uint64_t slot) {
+    return const_cast<Entry&>(std::as_const(*this).entryAt(slot));
+}
+
+std::uint64_t QuestionTable::keep(std::string_view question) {
+    const std::size_t bytes = sizeof(Entry) + question.size();
+    const std::size_t eights = (bytes + 7) / 8;
+    constexpr std::size_t kBlockEights = std::size_t{1} << kBlockBits;
+    if (eights > kBlockEights - blockUsed_) {
+        // A question longer than a block gets a block of its own.
+        blocks_.push_back(std::make_unique<std::uint64_t[]>(std::max(eights, kBlockEights)));
+        blockUsed_ = 0;
     }
-    if (blockLeft_ < text.size()) {
-        blocks_.push_back(std::make_unique<char[]>(kBlock));
-        blockNext_ = blocks_.back().get();
-        blockLeft_ = kBlock;
+    const std::uint64_t where = ((blocks_.size() - 1) << kBlockBits) + blockUsed_;
+    auto* entry = reinterpret_cast<Entry*>(blocks_.back().get() + blockUsed_);
+    entry->figures = {};
+    entry->length = question.size();
+    std::memcpy(entry + 1, question.data(), question.size());
+    blockUsed_ += eights;
+    if (eights > kBlockEights) {
+        blockUsed_ = kBlockEights;  // nothing more goes into an oversized block
     }
-    char* kept = blockNext_;
-    std::memcpy(kept, text.data(), text.size());
-    blockNext_ += text.size();
-    blockLeft_ -= text.size();
-    return kept;
+    return where + 1;
 }
 
 void QuestionTable::grow() {
@@ -43,8 +72,7 @@ void QuestionTable::grow() {
         if (slot == 0) {
             continue;
         }
-        const Entry& entry = entries_[(slot >> 32) - 1];
-        std::size_t at = hashOf({entry.text, entry.length}) & mask;
+        std::size_t at = placeOf(slot & kTagMask, slots.size());
         while (slots[at] != 0) {
             at = (at + 1) & mask;
         }
@@ -53,27 +81,49 @@ void QuestionTable::grow() {
     slots_ = std::move(slots);
 }
 
-QuestionFigures& QuestionTable::at(std::string_view question) {
-    // Kept at most seven tenths full, so that a search ends after a step or two.
-    if ((entries_.size() + 1) * 10 > slots_.size() * 7) {
-        grow();
-    }
-    const std::uint64_t hash = hashOf(question);
-    const std::uint32_t tag = static_cast<std::uint32_t>(hash);
+QuestionTable::Entry& QuestionTable::find(std::string_view question, std::uint64_t hash) {
+    const std::uint64_t tag = tagOf(hash);
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+    for (std::size_t at = placeOf(tag, slots_.size());; at = (at + 1) & mask) {
         const std::uint64_t slot = slots_[at];
         if (slot == 0) {
-            entries_.push_back({keep(question), question.size(), {}});
-            slots_[at] = (static_cast<std::uint64_t>(entries_.size()) << 32) | tag;
-            return entries_.back().figures;
+            slots_[at] = (keep(question) << kTagBits) | tag;
+            ++size_;
+            return entryAt(slots_[at]);
         }
-        if (static_cast<std::uint32_t>(slot) == tag) {
-            Entry& entry = entries_[(slot >> 32) - 1];
-            if (std::string_view(entry.text, entry.length) == question) {
-                return entry.figures;
+        if ((slot & kTagMask) == tag) {
+            Entry& entry = entryAt(slot);
+            if (std::string_view(entry.text(), entry.length) == question) {
+                return entry;
             }
         }
+    }
+}
+
+void QuestionTable::count(std::span<const Asked> answers) {
+    std::array<std::uint64_t, kTogether> hashes{};
+    while (!answers.empty()) {
+        const std::size_t n = std::min(answers.size(), kTogether);
+        // Kept at most seven tenths full, so that a search ends after a step or two.
+        while ((size_ + n) * 10 > slots_.size() * 7) {
+            grow();
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            hashes[i] = hashOf(answers[i].question);
+            __builtin_prefetch(&slots_[placeOf(tagOf(hashes[i]), slots_.size())]);
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint64_t slot = slots_[placeOf(tagOf(hashes[i]), slots_.size())];
+            if (slot != 0 && (slot & kTagMask) == tagOf(hashes[i])) {
+                __builtin_prefetch(&entryAt(slot));
+            }
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            QuestionFigures& figures = find(answers[i].question, hashes[i]).figures;
+            ++figures.asked;
+            figures.wrong += answers[i].wrong ? 1 : 0;
+        }
+        answers = answers.subspan(n);
     }
 }
 

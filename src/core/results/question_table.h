@@ -4,8 +4,8 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -16,36 +16,56 @@ struct QuestionFigures {
     std::int64_t wrong = 0;
 };
 
+// One answer to count for its question.
+struct Asked {
+    std::string_view question;
+    bool wrong = false;
+};
+
 // How often each question was asked and answered wrong. A school's year holds millions of
-// different questions, so each text is kept once, in large blocks, and found through a flat
-// table of small numbers rather than a tree of strings.
+// different questions, far more than any cache, so each is kept once, its figures and its text
+// side by side in large blocks, and found through a flat table of small numbers; answers are
+// counted many at a time, so that the memory fetches for them overlap instead of queueing.
 class QuestionTable {
 public:
-    QuestionFigures& at(std::string_view question);
-    std::size_t size() const { return entries_.size(); }
+    QuestionTable() = default;
+    QuestionTable(QuestionTable&&) noexcept = default;
+    QuestionTable& operator=(QuestionTable&&) noexcept = default;
+
+    void count(std::span<const Asked> answers);
+    std::size_t size() const { return size_; }
 
     template <typename Visit>
     void forEach(Visit visit) const {
-        for (const Entry& entry : entries_) {
-            visit(std::string_view(entry.text, entry.length), entry.figures);
+        for (const std::uint64_t slot : slots_) {
+            if (slot != 0) {
+                const Entry& entry = entryAt(slot);
+                visit(std::string_view(entry.text(), entry.length), entry.figures);
+            }
         }
     }
 
 private:
+    // In a block, followed by the question's `length` bytes.
     struct Entry {
-        const char* text;
-        std::size_t length;
         QuestionFigures figures;
+        std::uint64_t length;
+        const char* text() const { return reinterpret_cast<const char*>(this + 1); }
     };
-    const char* keep(std::string_view text);
+    static constexpr unsigned kBlockBits = 20;
+
+    const Entry& entryAt(std::uint64_t slot) const;
+    Entry& entryAt(std::uint64_t slot);
+    Entry& find(std::string_view question, std::uint64_t hash);
+    std::uint64_t keep(std::string_view question);
     void grow();
 
-    // Each slot: 0 for none, or the entry's number + 1 above the low 32 bits of its hash.
+    // Each slot: 0 for none, or where the entry is (its block and its place in the block, in
+    // eights of bytes, plus one) above the high 28 bits of its hash.
     std::vector<std::uint64_t> slots_;
-    std::deque<Entry> entries_;
-    std::vector<std::unique_ptr<char[]>> blocks_;
-    std::size_t blockLeft_ = 0;
-    char* blockNext_ = nullptr;
+    std::size_t size_ = 0;
+    std::vector<std::unique_ptr<std::uint64_t[]>> blocks_;
+    std::size_t blockUsed_ = std::size_t{1} << kBlockBits;  // in eights of bytes
 };
 
 }  // namespace calquin::results

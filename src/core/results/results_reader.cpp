@@ -168,6 +168,34 @@ bool ResultsReader::readField(std::string_view bytes, std::size_t& pos, std::int
 ResultsReader::Step ResultsReader::readRecord(std::string_view bytes, std::size_t& pos,
                                               std::int64_t& line, bool atEnd) {
     const std::int64_t startLine = line;
+    // Most rows hold no quote: their whole line is split at its commas at once.
+    const std::size_t end = bytes.find('\n', pos);
+    if (end != std::string_view::npos) {
+        std::string_view text = bytes.substr(pos, end - pos);
+        if (text.find('"') == std::string_view::npos) {
+            if (text.ends_with('\r')) {
+                text.remove_suffix(1);
+            }
+            std::size_t field = 0;
+            std::size_t from = 0;
+            for (std::size_t i = 0; i <= text.size(); ++i) {
+                if (i < text.size() && text[i] != ',') {
+                    if (text[i] == '\r') {
+                        return Step::Bad;
+                    }
+                    continue;
+                }
+                if (field == kFieldCount) {
+                    return Step::Bad;
+                }
+                fields_[field++] = text.substr(from, i - from);
+                from = i + 1;
+            }
+            pos = end + 1;
+            ++line;
+            return field == kFieldCount ? rowOf(startLine) : Step::Bad;
+        }
+    }
     for (std::size_t field = 0;; ++field) {
         if (field == kFieldCount) {
             return Step::Bad;
@@ -200,23 +228,27 @@ ResultsReader::Step ResultsReader::readRecord(std::string_view bytes, std::size_
         if (field + 1 != kFieldCount) {
             return Step::Bad;
         }
-        RowView row;
-        if (!wellFormedTime(fields_[0]) || (fields_[6] != "0" && fields_[6] != "1") ||
-            !readCentiseconds(fields_[7], row.centiseconds)) {
-            return Step::Bad;
-        }
-        row.time = fields_[0];
-        row.pupil = results::readField(fields_[1], unescaped_[1]);
-        row.computer = results::readField(fields_[2], unescaped_[2]);
-        row.item = results::readField(fields_[3], unescaped_[3]);
-        row.question = results::readField(fields_[4], unescaped_[4]);
-        row.answer = results::readField(fields_[5], unescaped_[5]);
-        row.correct = fields_[6] == "1";
-        row.line = startLine;
-        ++outcome_.rows;
-        onRow_(row);
-        return Step::Row;
+        return rowOf(startLine);
     }
+}
+
+ResultsReader::Step ResultsReader::rowOf(std::int64_t startLine) {
+    RowView row;
+    if (!wellFormedTime(fields_[0]) || (fields_[6] != "0" && fields_[6] != "1") ||
+        !readCentiseconds(fields_[7], row.centiseconds)) {
+        return Step::Bad;
+    }
+    row.time = fields_[0];
+    row.pupil = results::readField(fields_[1], unescaped_[1]);
+    row.computer = results::readField(fields_[2], unescaped_[2]);
+    row.item = results::readField(fields_[3], unescaped_[3]);
+    row.question = results::readField(fields_[4], unescaped_[4]);
+    row.answer = results::readField(fields_[5], unescaped_[5]);
+    row.correct = fields_[6] == "1";
+    row.line = startLine;
+    ++outcome_.rows;
+    onRow_(row);
+    return Step::Row;
 }
 
 void ResultsReader::parse(bool atEnd) {

@@ -71,6 +71,7 @@ private:
     Step readRecord(std::string_view bytes, std::size_t& pos, std::int64_t& line, bool atEnd);
     bool readField(std::string_view bytes, std::size_t& pos, std::int64_t& line, std::size_t field,
                    std::string_view& value, bool& needMore, bool atEnd);
+    Step rowOf(std::int64_t startLine);
     void skipped(std::int64_t line);
     void drop(std::size_t used);
 

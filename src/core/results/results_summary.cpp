@@ -68,7 +68,8 @@ std::optional<std::string> loginOf(uid_t owner) {
 // Reads one file into the summary in blocks, jumping over the holes of a sparse file, which
 // hold no data; errno says why not. Anything but a plain file (a pipe someone put in a shared
 // folder, a device) reads as empty, so that no name in the folder can hold the report.
-bool readFile(Summary& summary, const std::filesystem::path& path, std::string_view since) {
+bool readFile(Summary& summary, const std::filesystem::path& path, std::string_view since,
+              QuestionCounter& questions) {
     const OpenFile file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     if (file.fd < 0) {
         return false;
@@ -80,7 +81,7 @@ bool readFile(Summary& summary, const std::filesystem::path& path, std::string_v
     if (!S_ISREG(info.st_mode)) {
         return true;
     }
-    FileSummer summer(summary, {path.filename().string(), loginOf(info.st_uid)}, since);
+    FileSummer summer(summary, {path.filename().string(), loginOf(info.st_uid)}, since, questions);
     ResultsReader& reader = summer.reader();
     off_t pos = 0;
     bool seeksHoles = true;
@@ -152,8 +153,98 @@ void Place::add(std::int64_t more, const std::string& inFile, std::int64_t atLin
     count += more;
 }
 
-FileSummer::FileSummer(Summary& summary, FileOrigin origin, std::string_view since)
+QuestionCounter::QuestionCounter(QuestionTable& table, bool ownThread)
+    : table_(table), filling_(freshBatch()) {
+    if (ownThread) {
+        try {
+            thread_ = std::thread([this] { count(); });
+        } catch (const std::system_error&) {
+            // No thread to be had: the answers are counted as they come.
+        }
+    }
+}
+
+QuestionCounter::~QuestionCounter() {
+    finish();
+}
+
+QuestionCounter::Batch QuestionCounter::freshBatch() {
+    Batch batch;
+    batch.text.reserve(kBatchBytes);
+    batch.answers.reserve(kBatch);
+    return batch;
+}
+
+void QuestionCounter::add(std::string_view question, bool wrong) {
+    if (filling_.answers.size() == kBatch ||
+        filling_.text.size() + question.size() > filling_.text.capacity()) {
+        handOver();
+    }
+    // A question longer than a whole batch grows the text while it holds no view yet.
+    const std::size_t at = filling_.text.size();
+    filling_.text += question;
+    filling_.answers.push_back({std::string_view(filling_.text).substr(at), wrong});
+}
+
+void QuestionCounter::handOver() {
+    if (filling_.answers.empty()) {
+        return;
+    }
+    if (!thread_.joinable()) {
+        table_.count(filling_.answers);
+        filling_.answers.clear();
+        filling_.text.clear();
+        return;
+    }
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return waiting_.size() < kWaiting; });
+    waiting_.push_back(std::move(filling_));
+    if (spare_.empty()) {
+        filling_ = freshBatch();
+    } else {
+        filling_ = std::move(spare_.back());
+        spare_.pop_back();
+    }
+    changed_.notify_all();
+}
+
+void QuestionCounter::count() {
+    for (;;) {
+        Batch batch;
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [this] { return !waiting_.empty() || finished_; });
+            if (waiting_.empty()) {
+                return;
+            }
+            batch = std::move(waiting_.front());
+            waiting_.pop_front();
+        }
+        table_.count(batch.answers);
+        batch.answers.clear();
+        batch.text.clear();
+        std::lock_guard lock(mutex_);
+        spare_.push_back(std::move(batch));
+        changed_.notify_all();
+    }
+}
+
+void QuestionCounter::finish() {
+    handOver();
+    if (thread_.joinable()) {
+        {
+            std::lock_guard lock(mutex_);
+            finished_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
+}
+
+FileSummer::FileSummer(Summary& summary, FileOrigin origin, std::string_view since,
+                       QuestionCounter& questions)
     : summary_(summary),
+      questions_(questions),
       origin_(std::move(origin)),
       since_(since),
       reader_([this](const RowView& row) { add(row); }) {}
@@ -192,9 +283,7 @@ void FileSummer::add(const RowView& row) {
     }
     addAnswer(pupil_->all, row.correct, row.centiseconds);
     addAnswer(*item_, row.correct, row.centiseconds);
-    QuestionFigures& question = summary_.questions.at(row.question);
-    ++question.asked;
-    question.wrong += row.correct ? 0 : 1;
+    questions_.add(row.question, !row.correct);
 }
 
 void FileSummer::finish() {
@@ -210,7 +299,8 @@ void FileSummer::finish() {
 
 void addFile(Summary& summary, std::string_view bytes, const FileOrigin& origin,
              std::string_view since) {
-    FileSummer summer(summary, origin, since);
+    QuestionCounter questions(summary.questions, false);
+    FileSummer summer(summary, origin, since, questions);
     summer.reader().feed(bytes);
     summer.finish();
 }
@@ -230,10 +320,13 @@ std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& 
     }
     std::sort(files.begin(), files.end());
     Summary summary;
-    for (const auto& path : files) {
-        if (!readFile(summary, path, since) && summary.filesUnreadable++ == 0) {
-            summary.firstUnreadableFile = path.filename().string();
-            summary.firstUnreadableReason = std::strerror(errno);
+    {
+        QuestionCounter questions(summary.questions, true);
+        for (const auto& path : files) {
+            if (!readFile(summary, path, since, questions) && summary.filesUnreadable++ == 0) {
+                summary.firstUnreadableFile = path.filename().string();
+                summary.firstUnreadableReason = std::strerror(errno);
+            }
         }
     }
     return summary;
