@@ -44,6 +44,18 @@ void checkReading(std::string_view bytes) {
                 again.firstSkippedLine == outcome.firstSkippedLine,
             "the same bytes read the same");
     require(outcome.rows == static_cast<std::int64_t>(rows.size()), "every row read is counted");
+    // A file comes in blocks; wherever they are cut, it reads as it does at once.
+    std::vector<AnswerRow> inBlocks;
+    ResultsReader reader([&](const RowView& row) { inBlocks.push_back(owned(row)); });
+    const std::size_t block = 1 + bytes.size() % 7;
+    for (std::size_t at = 0; at < bytes.size(); at += block) {
+        reader.feed(bytes.substr(at, block));
+    }
+    const ReadOutcome blocks = reader.finish();
+    require(inBlocks == rows && blocks.skipped == outcome.skipped &&
+                blocks.firstSkippedLine == outcome.firstSkippedLine &&
+                blocks.isResultsFile == outcome.isResultsFile,
+            "bytes read in blocks read as they do at once");
     if (!outcome.isResultsFile) {
         require(rows.empty() && outcome.skipped == 0, "a foreign file gives nothing");
         return;
