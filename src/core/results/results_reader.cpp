@@ -168,34 +168,31 @@ bool ResultsReader::readField(std::string_view bytes, std::size_t& pos, std::int
 ResultsReader::Step ResultsReader::readRecord(std::string_view bytes, std::size_t& pos,
                                               std::int64_t& line, bool atEnd) {
     const std::int64_t startLine = line;
-    // Most rows hold no quote: their whole line is split at its commas at once.
-    const std::size_t end = bytes.find('\n', pos);
-    if (end != std::string_view::npos) {
-        std::string_view text = bytes.substr(pos, end - pos);
-        if (text.find('"') == std::string_view::npos) {
-            if (text.ends_with('\r')) {
-                text.remove_suffix(1);
-            }
-            std::size_t field = 0;
-            std::size_t from = 0;
-            for (std::size_t i = 0; i <= text.size(); ++i) {
-                if (i < text.size() && text[i] != ',') {
-                    if (text[i] == '\r') {
-                        return Step::Bad;
-                    }
-                    continue;
-                }
-                if (field == kFieldCount) {
-                    return Step::Bad;
-                }
-                fields_[field++] = text.substr(from, i - from);
-                from = i + 1;
-            }
-            pos = end + 1;
-            ++line;
-            return field == kFieldCount ? rowOf(startLine) : Step::Bad;
+    // Most rows hold no quote: one pass splits their line at its commas.
+    std::size_t field = 0;
+    std::size_t from = pos;
+    std::size_t at = pos;
+    for (; at < bytes.size(); ++at) {
+        const char c = bytes[at];
+        if (!kFieldEnds[static_cast<unsigned char>(c)]) {
+            continue;
         }
+        if (c != ',') {
+            break;
+        }
+        if (field + 1 == kFieldCount) {
+            return Step::Bad;
+        }
+        fields_[field++] = bytes.substr(from, at - from);
+        from = at + 1;
     }
+    if (at < bytes.size() && (bytes[at] == '\n' || (bytes.substr(at, 2) == "\r\n"))) {
+        fields_[field] = bytes.substr(from, at - from);
+        pos = at + (bytes[at] == '\n' ? 1 : 2);
+        ++line;
+        return field + 1 == kFieldCount ? rowOf(startLine) : Step::Bad;
+    }
+    // A quote, a lone carriage return or the end of the bytes: read field by field.
     for (std::size_t field = 0;; ++field) {
         if (field == kFieldCount) {
             return Step::Bad;

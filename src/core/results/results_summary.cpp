@@ -9,12 +9,17 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <exception>
 #include <limits>
 #include <system_error>
+#include <thread>
 
+#include "results/question_counter.h"
 #include "results/results_file.h"
+#include "results/results_reader.h"
 
 namespace calquin::results {
 namespace {
@@ -65,23 +70,125 @@ std::optional<std::string> loginOf(uid_t owner) {
     return std::string(found->pw_name);
 }
 
-// Reads one file into the summary in blocks, jumping over the holes of a sparse file, which
-// hold no data; errno says why not. Anything but a plain file (a pipe someone put in a shared
-// folder, a device) reads as empty, so that no name in the folder can hold the report.
-bool readFile(Summary& summary, const std::filesystem::path& path, std::string_view since,
-              QuestionCounter& questions) {
-    const OpenFile file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
-    if (file.fd < 0) {
-        return false;
+// What one file adds besides its figures, merged into the summary in name order.
+struct FileTally {
+    bool isResultsFile = false;
+    std::int64_t skipped = 0;
+    std::int64_t firstSkippedLine = 0;
+    std::int64_t otherRows = 0;
+    std::int64_t firstOtherLine = 0;
+    std::optional<std::string> unreadable;  // the system's reason
+};
+
+using Pupils = std::map<std::string, PupilFigures, std::less<>>;
+
+// Adds the rows of one file dated `since` or later to the pupils' figures, and hands their
+// questions on in batches. The file's bytes come in blocks, through reader(), and then finish().
+class FileSummer {
+public:
+    FileSummer(Pupils& pupils, FileOrigin origin, std::string_view since,
+               QuestionCounter& questions, AnswerBatch& batch)
+        : pupils_(pupils),
+          questions_(questions),
+          batch_(batch),
+          origin_(std::move(origin)),
+          since_(since),
+          reader_([this](const RowView& row) { add(row); }) {}
+    FileSummer(const FileSummer&) = delete;
+    FileSummer& operator=(const FileSummer&) = delete;
+
+    ResultsReader& reader() { return reader_; }
+
+    FileTally finish() {
+        const ReadOutcome outcome = reader_.finish();
+        FileTally tally;
+        tally.isResultsFile = outcome.isResultsFile;
+        tally.skipped = outcome.skipped;
+        tally.firstSkippedLine = outcome.firstSkippedLine;
+        tally.otherRows = otherRows_;
+        tally.firstOtherLine = firstOtherLine_;
+        return tally;
     }
+
+private:
+    bool isOwnRow(const RowView& row) {
+        if (!trustedPupil_.empty() && row.pupil == trustedPupil_) {
+            return true;
+        }
+        const bool own =
+            pupilPart(resultsFileName(row.pupil, row.computer)) == pupilPart(origin_.name) &&
+            (!origin_.owner || *origin_.owner == row.pupil);
+        if (own) {
+            trustedPupil_ = row.pupil;
+        }
+        return own;
+    }
+
+    void add(const RowView& row) {
+        if (!isOwnRow(row)) {
+            if (otherRows_++ == 0) {
+                firstOtherLine_ = row.line;
+            }
+            return;
+        }
+        if (!since_.empty() && row.time.substr(0, since_.size()) < since_) {
+            return;
+        }
+        // Rows of one file are mostly one pupil's on one item, so the last entries are kept at
+        // hand.
+        if (!pupil_ || row.pupil != pupilName_) {
+            pupil_ = &entry(pupils_, row.pupil);
+            pupilName_ = row.pupil;
+            item_ = nullptr;
+        }
+        if (!item_ || row.item != itemName_) {
+            item_ = &entry(pupil_->items, row.item);
+            itemName_ = row.item;
+        }
+        addAnswer(pupil_->all, row.correct, row.centiseconds);
+        addAnswer(*item_, row.correct, row.centiseconds);
+        if (!batch_.add(row.question, !row.correct)) {
+            questions_.take(batch_);
+            batch_.add(row.question, !row.correct);
+        }
+    }
+
+    Pupils& pupils_;
+    QuestionCounter& questions_;
+    AnswerBatch& batch_;
+    FileOrigin origin_;
+    std::string since_;
+    ResultsReader reader_;
+    PupilFigures* pupil_ = nullptr;
+    std::string pupilName_;
+    Figures* item_ = nullptr;
+    std::string itemName_;
+    std::string trustedPupil_;
+    std::int64_t otherRows_ = 0;
+    std::int64_t firstOtherLine_ = 0;
+};
+
+FileTally unreadable() {
+    FileTally tally;
+    tally.unreadable = std::strerror(errno);
+    return tally;
+}
+
+// Reads one file in blocks, jumping over the holes of a sparse file, which hold no data. Anything
+// but a plain file (a pipe someone put in a shared folder, a device) is no results file and is
+// not read, so that no name in the folder can hold the report.
+FileTally readFile(Pupils& pupils, const std::filesystem::path& path, std::string_view since,
+                   QuestionCounter& questions, AnswerBatch& batch) {
+    const OpenFile file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     struct stat info {};
-    if (::fstat(file.fd, &info) != 0) {
-        return false;
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
+        return unreadable();
     }
     if (!S_ISREG(info.st_mode)) {
-        return true;
+        return {};
     }
-    FileSummer summer(summary, {path.filename().string(), loginOf(info.st_uid)}, since, questions);
+    FileSummer summer(pupils, {path.filename().string(), loginOf(info.st_uid)}, since, questions,
+                      batch);
     ResultsReader& reader = summer.reader();
     off_t pos = 0;
     bool seeksHoles = true;
@@ -114,7 +221,9 @@ bool readFile(Summary& summary, const std::filesystem::path& path, std::string_v
                 continue;
             }
             if (got < 0) {
-                return false;
+                FileTally tally = unreadable();
+                summer.finish();
+                return tally;
             }
             if (got == 0) {
                 more = false;
@@ -127,8 +236,30 @@ bool readFile(Summary& summary, const std::filesystem::path& path, std::string_v
             break;
         }
     }
-    summer.finish();
-    return true;
+    return summer.finish();
+}
+
+void addFigures(Figures& to, const Figures& from) {
+    to.answers += from.answers;
+    to.correct += from.correct;
+    to.centiseconds += from.centiseconds;
+}
+
+void merge(Summary& summary, const FileTally& tally, const std::string& name) {
+    if (tally.unreadable) {
+        if (summary.filesUnreadable++ == 0) {
+            summary.firstUnreadableFile = name;
+            summary.firstUnreadableReason = *tally.unreadable;
+        }
+        return;
+    }
+    if (!tally.isResultsFile) {
+        summary.foreignFiles.add(1, name, 0);
+        return;
+    }
+    ++summary.filesRead;
+    summary.skipped.add(tally.skipped, name, tally.firstSkippedLine);
+    summary.otherPupils.add(tally.otherRows, name, tally.firstOtherLine);
 }
 
 }  // namespace
@@ -153,156 +284,15 @@ void Place::add(std::int64_t more, const std::string& inFile, std::int64_t atLin
     count += more;
 }
 
-QuestionCounter::QuestionCounter(QuestionTable& table, bool ownThread)
-    : table_(table), filling_(freshBatch()) {
-    if (ownThread) {
-        try {
-            thread_ = std::thread([this] { count(); });
-        } catch (const std::system_error&) {
-            // No thread to be had: the answers are counted as they come.
-        }
-    }
-}
-
-QuestionCounter::~QuestionCounter() {
-    finish();
-}
-
-QuestionCounter::Batch QuestionCounter::freshBatch() {
-    Batch batch;
-    batch.text.reserve(kBatchBytes);
-    batch.answers.reserve(kBatch);
-    return batch;
-}
-
-void QuestionCounter::add(std::string_view question, bool wrong) {
-    if (filling_.answers.size() == kBatch ||
-        filling_.text.size() + question.size() > filling_.text.capacity()) {
-        handOver();
-    }
-    // A question longer than a whole batch grows the text while it holds no view yet.
-    const std::size_t at = filling_.text.size();
-    filling_.text += question;
-    filling_.answers.push_back({std::string_view(filling_.text).substr(at), wrong});
-}
-
-void QuestionCounter::handOver() {
-    if (filling_.answers.empty()) {
-        return;
-    }
-    if (!thread_.joinable()) {
-        table_.count(filling_.answers);
-        filling_.answers.clear();
-        filling_.text.clear();
-        return;
-    }
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return waiting_.size() < kWaiting; });
-    waiting_.push_back(std::move(filling_));
-    if (spare_.empty()) {
-        filling_ = freshBatch();
-    } else {
-        filling_ = std::move(spare_.back());
-        spare_.pop_back();
-    }
-    changed_.notify_all();
-}
-
-void QuestionCounter::count() {
-    for (;;) {
-        Batch batch;
-        {
-            std::unique_lock lock(mutex_);
-            changed_.wait(lock, [this] { return !waiting_.empty() || finished_; });
-            if (waiting_.empty()) {
-                return;
-            }
-            batch = std::move(waiting_.front());
-            waiting_.pop_front();
-        }
-        table_.count(batch.answers);
-        batch.answers.clear();
-        batch.text.clear();
-        std::lock_guard lock(mutex_);
-        spare_.push_back(std::move(batch));
-        changed_.notify_all();
-    }
-}
-
-void QuestionCounter::finish() {
-    handOver();
-    if (thread_.joinable()) {
-        {
-            std::lock_guard lock(mutex_);
-            finished_ = true;
-        }
-        changed_.notify_all();
-        thread_.join();
-    }
-}
-
-FileSummer::FileSummer(Summary& summary, FileOrigin origin, std::string_view since,
-                       QuestionCounter& questions)
-    : summary_(summary),
-      questions_(questions),
-      origin_(std::move(origin)),
-      since_(since),
-      reader_([this](const RowView& row) { add(row); }) {}
-
-bool FileSummer::isOwnRow(const RowView& row) {
-    if (!trustedPupil_.empty() && row.pupil == trustedPupil_) {
-        return true;
-    }
-    const bool own =
-        pupilPart(resultsFileName(row.pupil, row.computer)) == pupilPart(origin_.name) &&
-        (!origin_.owner || *origin_.owner == row.pupil);
-    if (own) {
-        trustedPupil_ = row.pupil;
-    }
-    return own;
-}
-
-void FileSummer::add(const RowView& row) {
-    if (!isOwnRow(row)) {
-        if (otherRows_++ == 0) {
-            firstOtherLine_ = row.line;
-        }
-        return;
-    }
-    if (!since_.empty() && row.time.substr(0, since_.size()) < since_) {
-        return;
-    }
-    if (!pupil_ || row.pupil != pupilName_) {
-        pupil_ = &entry(summary_.pupils, row.pupil);
-        pupilName_ = row.pupil;
-        item_ = nullptr;
-    }
-    if (!item_ || row.item != itemName_) {
-        item_ = &entry(pupil_->items, row.item);
-        itemName_ = row.item;
-    }
-    addAnswer(pupil_->all, row.correct, row.centiseconds);
-    addAnswer(*item_, row.correct, row.centiseconds);
-    questions_.add(row.question, !row.correct);
-}
-
-void FileSummer::finish() {
-    const ReadOutcome outcome = reader_.finish();
-    if (!outcome.isResultsFile) {
-        summary_.foreignFiles.add(1, origin_.name, 0);
-        return;
-    }
-    ++summary_.filesRead;
-    summary_.skipped.add(outcome.skipped, origin_.name, outcome.firstSkippedLine);
-    summary_.otherPupils.add(otherRows_, origin_.name, firstOtherLine_);
-}
-
 void addFile(Summary& summary, std::string_view bytes, const FileOrigin& origin,
              std::string_view since) {
     QuestionCounter questions(summary.questions, false);
-    FileSummer summer(summary, origin, since, questions);
+    AnswerBatch batch;
+    FileSummer summer(summary.pupils, origin, since, questions, batch);
     summer.reader().feed(bytes);
-    summer.finish();
+    const FileTally tally = summer.finish();
+    questions.take(batch);
+    merge(summary, tally, origin.name);
 }
 
 std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& folder,
@@ -320,14 +310,52 @@ std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& 
     }
     std::sort(files.begin(), files.end());
     Summary summary;
+    std::vector<FileTally> tallies(files.size());
     {
+        // Two threads read the files, each taking the next one not yet taken, and a third counts
+        // the questions of both: the work is uneven, and the system spreads three threads over
+        // two cores better than we could split it in two.
         QuestionCounter questions(summary.questions, true);
-        for (const auto& path : files) {
-            if (!readFile(summary, path, since, questions) && summary.filesUnreadable++ == 0) {
-                summary.firstUnreadableFile = path.filename().string();
-                summary.firstUnreadableReason = std::strerror(errno);
+        std::atomic<std::size_t> next{0};
+        const auto readFiles = [&](Pupils& pupils) {
+            AnswerBatch batch;
+            for (std::size_t i; (i = next.fetch_add(1)) < files.size();) {
+                tallies[i] = readFile(pupils, files[i], since, questions, batch);
+            }
+            questions.take(batch);
+        };
+        Pupils others;
+        std::exception_ptr failure;
+        std::thread helper;
+        try {
+            helper = std::thread([&] {
+                try {
+                    readFiles(others);
+                } catch (...) {
+                    failure = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+            // One thread reads them all.
+        }
+        readFiles(summary.pupils);
+        if (helper.joinable()) {
+            helper.join();
+        }
+        if (failure) {
+            std::rethrow_exception(failure);
+        }
+        questions.finish();
+        for (const auto& [name, figures] : others) {
+            PupilFigures& pupil = entry(summary.pupils, name);
+            addFigures(pupil.all, figures.all);
+            for (const auto& [item, itemFigures] : figures.items) {
+                addFigures(entry(pupil.items, item), itemFigures);
             }
         }
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        merge(summary, tallies[i], files[i].filename().string());
     }
     return summary;
 }

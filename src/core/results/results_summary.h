@@ -3,22 +3,17 @@
 
 #pragma once
 
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <filesystem>
 #include <map>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <utility>
 #include <variant>
 #include <vector>
 
 #include "results/question_table.h"
-#include "results/results_reader.h"
 
 namespace calquin::results {
 
@@ -73,76 +68,14 @@ struct FileOrigin {
     std::optional<std::string> owner;
 };
 
-// Answers for a summary's question table, handed over in batches: counted at once, or by a thread
-// of its own while the next rows are read, which nearly halves a large report on two cores.
-class QuestionCounter {
-public:
-    QuestionCounter(QuestionTable& table, bool ownThread);
-    ~QuestionCounter();
-    QuestionCounter(const QuestionCounter&) = delete;
-    QuestionCounter& operator=(const QuestionCounter&) = delete;
-
-    void add(std::string_view question, bool wrong);
-    // Every answer added is counted once this returns.
-    void finish();
-
-private:
-    struct Batch {
-        std::string text;  // reserved once, so that the views below stay valid
-        std::vector<Asked> answers;
-    };
-    static constexpr std::size_t kBatch = 4096;
-    static constexpr std::size_t kBatchBytes = 256 * 1024;
-    static constexpr std::size_t kWaiting = 4;  // batches at most, so that memory stays bounded
-    Batch freshBatch();
-    void handOver();
-    void count();
-
-    QuestionTable& table_;
-    Batch filling_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::deque<Batch> waiting_;
-    std::vector<Batch> spare_;
-    bool finished_ = false;
-    std::thread thread_;
-};
-
-// Adds the rows of one file dated `since` (YYYY-MM-DD, the local date where the row was recorded)
-// or later; an empty `since` takes every row. The file's bytes come in blocks, through
-// reader(), and then finish().
-class FileSummer {
-public:
-    FileSummer(Summary& summary, FileOrigin origin, std::string_view since,
-               QuestionCounter& questions);
-    ResultsReader& reader() { return reader_; }
-    void finish();
-
-private:
-    void add(const RowView& row);
-    bool isOwnRow(const RowView& row);
-
-    Summary& summary_;
-    QuestionCounter& questions_;
-    FileOrigin origin_;
-    std::string since_;
-    ResultsReader reader_;
-    // Rows of one file are mostly one pupil's on one item, so the last entries are kept at hand.
-    PupilFigures* pupil_ = nullptr;
-    std::string pupilName_;
-    Figures* item_ = nullptr;
-    std::string itemName_;
-    std::string trustedPupil_;
-    std::int64_t otherRows_ = 0;
-    std::int64_t firstOtherLine_ = 0;
-};
-
-// One file's bytes at once.
+// Adds the rows of one file's bytes dated `since` (YYYY-MM-DD, the local date where the row was
+// recorded) or later; an empty `since` takes every row.
 void addFile(Summary& summary, std::string_view bytes, const FileOrigin& origin,
              std::string_view since);
 
-// Every .csv file in `folder`, in name order, each read in blocks of bounded size whatever it
-// holds. The system's reason when the folder cannot be read.
+// Every .csv file in `folder`, each read in blocks of bounded size whatever it holds, on two
+// threads where there are two; the first of each kind of trouble is named in name order. The
+// system's reason when the folder cannot be read.
 std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& folder,
                                                    std::string_view since);
 
