@@ -3,23 +3,16 @@
 
 #include "results/results_summary.h"
 
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
-#include <cstring>
 #include <exception>
-#include <limits>
 #include <system_error>
 #include <thread>
 
 #include "results/question_counter.h"
 #include "results/results_file.h"
 #include "results/results_reader.h"
+#include "results/results_source.h"
 
 namespace calquin::results {
 namespace {
@@ -39,35 +32,10 @@ auto& entry(Map& map, std::string_view key) {
     return found->second;
 }
 
-constexpr std::size_t kBlock = std::size_t{1} << 20;
-
 // The pupil part of a results file's name: what comes before the '@', which resultsFileName
 // writes escaped inside a name.
 std::string_view pupilPart(std::string_view fileName) {
     return fileName.substr(0, fileName.find('@'));
-}
-
-// Closes the descriptor however the reading ends.
-struct OpenFile {
-    int fd;
-    ~OpenFile() {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-    }
-};
-
-std::optional<std::string> loginOf(uid_t owner) {
-    if (owner == ::geteuid() || owner == 0) {
-        return std::nullopt;
-    }
-    std::vector<char> buffer(16384);
-    struct passwd entry {};
-    struct passwd* found = nullptr;
-    if (::getpwuid_r(owner, &entry, buffer.data(), buffer.size(), &found) != 0 || !found) {
-        return std::nullopt;
-    }
-    return std::string(found->pw_name);
 }
 
 // What one file adds besides its figures, merged into the summary in name order.
@@ -168,75 +136,28 @@ private:
     std::int64_t firstOtherLine_ = 0;
 };
 
-FileTally unreadable() {
+FileTally unreadable(const std::string& reason) {
     FileTally tally;
-    tally.unreadable = std::strerror(errno);
+    tally.unreadable = reason;
     return tally;
 }
 
-// Reads one file in blocks, jumping over the holes of a sparse file, which hold no data. Anything
-// but a plain file (a pipe someone put in a shared folder, a device) is no results file and is
-// not read, so that no name in the folder can hold the report.
+// Reads one file. Anything but a plain file (a pipe someone put in a shared folder, a device) is
+// no results file and is not read, so that no name in the folder can hold the report.
 FileTally readFile(Pupils& pupils, const std::filesystem::path& path, std::string_view since,
                    QuestionCounter& questions, AnswerBatch& batch) {
-    const OpenFile file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
-    struct stat info {};
-    if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
-        return unreadable();
+    ResultsSource source(path);
+    if (source.problem()) {
+        return unreadable(*source.problem());
     }
-    if (!S_ISREG(info.st_mode)) {
+    if (!source.isPlainFile()) {
         return {};
     }
-    FileSummer summer(pupils, {path.filename().string(), loginOf(info.st_uid)}, since, questions,
+    FileSummer summer(pupils, {path.filename().string(), source.otherOwner()}, since, questions,
                       batch);
-    ResultsReader& reader = summer.reader();
-    off_t pos = 0;
-    bool seeksHoles = true;
-    while (reader.wantsMore()) {
-        off_t end = std::numeric_limits<off_t>::max();
-        if (seeksHoles) {
-            const off_t data = ::lseek(file.fd, pos, SEEK_DATA);
-            if (data < 0 && errno == ENXIO) {
-                if (::fstat(file.fd, &info) == 0 && info.st_size > pos) {
-                    reader.hole();
-                }
-                break;
-            }
-            if (data < 0) {
-                seeksHoles = false;  // a file system that cannot tell: read every byte
-            } else {
-                if (data > pos) {
-                    reader.hole();
-                    pos = data;
-                }
-                const off_t hole = ::lseek(file.fd, pos, SEEK_HOLE);
-                end = hole < 0 ? end : hole;
-            }
-        }
-        bool more = true;
-        while (pos < end && reader.wantsMore()) {
-            const auto want = static_cast<std::size_t>(std::min<off_t>(end - pos, kBlock));
-            const ssize_t got = ::pread(file.fd, reader.space(want), want, pos);
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            if (got < 0) {
-                FileTally tally = unreadable();
-                summer.finish();
-                return tally;
-            }
-            if (got == 0) {
-                more = false;
-                break;
-            }
-            reader.commit(static_cast<std::size_t>(got));
-            pos += got;
-        }
-        if (!more || !seeksHoles) {
-            break;
-        }
-    }
-    return summer.finish();
+    const auto problem = source.readInto(summer.reader());
+    FileTally tally = summer.finish();
+    return problem ? unreadable(*problem) : tally;
 }
 
 void addFigures(Figures& to, const Figures& from) {
