@@ -57,8 +57,8 @@ bool readCentiseconds(std::string_view text, std::int64_t& centiseconds) {
 // The bytes that end an unquoted field, or make it no field at all.
 constexpr std::array<bool, 256> kFieldEnds = [] {
     std::array<bool, 256> ends{};
-    for (const unsigned char c : {',', '\r', '\n', '"'}) {
-        ends[c] = true;
+    for (const char c : {',', '\r', '\n', '"'}) {
+        ends[static_cast<unsigned char>(c)] = true;
     }
     return ends;
 }();
@@ -169,7 +169,7 @@ ResultsReader::Step ResultsReader::readRecord(std::string_view bytes, std::size_
                                               std::int64_t& line, bool atEnd) {
     const std::int64_t startLine = line;
     // Most rows hold no quote: one pass splits their line at its commas.
-    std::size_t field = 0;
+    std::size_t split = 0;
     std::size_t from = pos;
     std::size_t at = pos;
     for (; at < bytes.size(); ++at) {
@@ -180,17 +180,17 @@ ResultsReader::Step ResultsReader::readRecord(std::string_view bytes, std::size_
         if (c != ',') {
             break;
         }
-        if (field + 1 == kFieldCount) {
+        if (split + 1 == kFieldCount) {
             return Step::Bad;
         }
-        fields_[field++] = bytes.substr(from, at - from);
+        fields_[split++] = bytes.substr(from, at - from);
         from = at + 1;
     }
     if (at < bytes.size() && (bytes[at] == '\n' || (bytes.substr(at, 2) == "\r\n"))) {
-        fields_[field] = bytes.substr(from, at - from);
+        fields_[split] = bytes.substr(from, at - from);
         pos = at + (bytes[at] == '\n' ? 1 : 2);
         ++line;
-        return field + 1 == kFieldCount ? rowOf(startLine) : Step::Bad;
+        return split + 1 == kFieldCount ? rowOf(startLine) : Step::Bad;
     }
     // A quote, a lone carriage return or the end of the bytes: read field by field.
     for (std::size_t field = 0;; ++field) {
