@@ -22,6 +22,7 @@
 namespace calquin::cli {
 namespace {
 
+// The record's texts, found by translators under ResultsReport and put into words where shown.
 constexpr Text kResultsFolderHelp =
     translatable("ResultsReport",
                  "For this run, record every answer in DIR instead of the folder set "
@@ -81,6 +82,7 @@ constexpr Text kOtherPupils =
 constexpr Text kForeignFiles = translatable(
     "ResultsReport", "Files that are no results files, left out: %1. The first is %2.");
 
+// The folder's name in the bytes the file system takes, as QFile spells every name.
 std::filesystem::path localPath(const QString& folder) {
     return std::filesystem::path(QFile::encodeName(folder).toStdString());
 }
