@@ -3,6 +3,10 @@
 
 #include "results/results_reader.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <array>
 #include <string>
@@ -62,6 +66,29 @@ constexpr std::array<bool, 256> kFieldEnds = [] {
     }
     return ends;
 }();
+
+// Where the first comma, quote or line end at or after `from` is; the end when there is none.
+// Sixteen bytes at a time where the processor compares them at once, since this is where a
+// large report spends the most time.
+std::size_t findFieldEnd(std::string_view bytes, std::size_t from) {
+#if defined(__SSE2__)
+    const char* const data = bytes.data();
+    for (; from + 16 <= bytes.size(); from += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + from));
+        const __m128i ends = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(',')),
+                                                       _mm_cmpeq_epi8(block, _mm_set1_epi8('\n'))),
+                                          _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\r')),
+                                                       _mm_cmpeq_epi8(block, _mm_set1_epi8('"'))));
+        if (const int found = _mm_movemask_epi8(ends)) {
+            return from + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(found)));
+        }
+    }
+#endif
+    while (from < bytes.size() && !kFieldEnds[static_cast<unsigned char>(bytes[from])]) {
+        ++from;
+    }
+    return from;
+}
 
 }  // namespace
 
@@ -171,15 +198,8 @@ ResultsReader::Step ResultsReader::readRecord(std::string_view bytes, std::size_
     // Most rows hold no quote: one pass splits their line at its commas.
     std::size_t split = 0;
     std::size_t from = pos;
-    std::size_t at = pos;
-    for (; at < bytes.size(); ++at) {
-        const char c = bytes[at];
-        if (!kFieldEnds[static_cast<unsigned char>(c)]) {
-            continue;
-        }
-        if (c != ',') {
-            break;
-        }
+    std::size_t at = findFieldEnd(bytes, pos);
+    for (; at < bytes.size() && bytes[at] == ','; at = findFieldEnd(bytes, at + 1)) {
         if (split + 1 == kFieldCount) {
             return Step::Bad;
         }
