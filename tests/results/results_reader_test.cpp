@@ -9,11 +9,13 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <ostream>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "results/question_table.h"
 #include "results/results_file.h"
 #include "results/results_row.h"
 #include "results/results_summary.h"
@@ -251,6 +253,32 @@ INSTANTIATE_TEST_SUITE_P(
         OriginCase{"a_longer_name_is_not_hers", {"annabel@pc.csv", {}}, kTop + kGood, 0, 1, 2},
         OriginCase{"inner_line_of_a_torn_answer", {"anna@pc.csv", {}}, tornPaste(), 1, 1, 3}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The flat table against a map of texts: many questions, so that it grows, an empty one, and one
+// longer than a block of the table's own.
+TEST(QuestionTable, CountsAsAMapOfTextsWould) {
+    std::vector<std::string> questions{"", std::string(9 << 20, '7'), "1 + 1"};
+    for (int i = 0; i < 20000; ++i) {
+        questions.push_back(std::to_string(i * 7919 % 100003) + " - " + std::to_string(i % 97));
+    }
+    std::map<std::string, std::pair<std::int64_t, std::int64_t>> expected;
+    std::vector<Asked> answers;
+    for (std::size_t i = 0; i < questions.size() * 3; ++i) {
+        const std::string& question = questions[(i * 31) % questions.size()];
+        const bool wrong = i % 3 == 0;
+        answers.push_back({question, wrong});
+        ++expected[question].first;
+        expected[question].second += wrong ? 1 : 0;
+    }
+    QuestionTable table;
+    table.count(answers);
+    std::map<std::string, std::pair<std::int64_t, std::int64_t>> counted;
+    table.forEach([&](std::string_view question, const QuestionFigures& figures) {
+        counted[std::string(question)] = {figures.asked, figures.wrong};
+    });
+    EXPECT_EQ(table.size(), expected.size());
+    EXPECT_TRUE(counted == expected);
+}
 
 class Folder : public testing::Test {
 protected:

@@ -45,23 +45,20 @@ QuestionTable::Entry& QuestionTable::entryAt(std::uint64_t slot) {
 }
 
 std::uint64_t QuestionTable::keep(std::string_view question) {
-    const std::size_t bytes = sizeof(Entry) + question.size();
-    const std::size_t eights = (bytes + 7) / 8;
+    const std::size_t eights = eightsFor(question.size());
     constexpr std::size_t kBlockEights = std::size_t{1} << kBlockBits;
-    if (eights > kBlockEights - blockUsed_) {
-        // A question longer than a block gets a block of its own.
+    if (blocks_.empty() || blockUsed_.back() + eights > kBlockEights) {
+        // A question longer than a block gets a block of its own, which takes nothing more.
         blocks_.push_back(std::make_unique<std::uint64_t[]>(std::max(eights, kBlockEights)));
-        blockUsed_ = 0;
+        blockUsed_.push_back(0);
     }
-    const std::uint64_t where = ((blocks_.size() - 1) << kBlockBits) + blockUsed_;
-    auto* entry = reinterpret_cast<Entry*>(blocks_.back().get() + blockUsed_);
+    const std::size_t used = blockUsed_.back();
+    const std::uint64_t where = ((blocks_.size() - 1) << kBlockBits) + used;
+    auto* entry = reinterpret_cast<Entry*>(blocks_.back().get() + used);
     entry->figures = {};
     entry->length = question.size();
     std::memcpy(entry + 1, question.data(), question.size());
-    blockUsed_ += eights;
-    if (eights > kBlockEights) {
-        blockUsed_ = kBlockEights;  // nothing more goes into an oversized block
-    }
+    blockUsed_.back() += eights;
     return where + 1;
 }
 

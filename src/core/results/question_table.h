@@ -35,12 +35,15 @@ public:
     void count(std::span<const Asked> answers);
     std::size_t size() const { return size_; }
 
+    // In the order the questions first came, walking the blocks from start to end rather than
+    // jumping through the table, so that the memory is read as it lies.
     template <typename Visit>
     void forEach(Visit visit) const {
-        for (const std::uint64_t slot : slots_) {
-            if (slot != 0) {
-                const Entry& entry = entryAt(slot);
+        for (std::size_t block = 0; block < blocks_.size(); ++block) {
+            for (std::size_t at = 0; at < blockUsed_[block];) {
+                const auto& entry = *reinterpret_cast<const Entry*>(blocks_[block].get() + at);
                 visit(std::string_view(entry.text(), entry.length), entry.figures);
+                at += eightsFor(entry.length);
             }
         }
     }
@@ -53,6 +56,7 @@ private:
         const char* text() const { return reinterpret_cast<const char*>(this + 1); }
     };
     static constexpr unsigned kBlockBits = 20;
+    static std::size_t eightsFor(std::size_t length) { return (sizeof(Entry) + length + 7) / 8; }
 
     const Entry& entryAt(std::uint64_t slot) const;
     Entry& entryAt(std::uint64_t slot);
@@ -65,7 +69,7 @@ private:
     std::vector<std::uint64_t> slots_;
     std::size_t size_ = 0;
     std::vector<std::unique_ptr<std::uint64_t[]>> blocks_;
-    std::size_t blockUsed_ = std::size_t{1} << kBlockBits;  // in eights of bytes
+    std::vector<std::size_t> blockUsed_;  // of each block, in eights of bytes
 };
 
 }  // namespace calquin::results
