@@ -10,7 +10,7 @@
 #
 # Usage: tests/spreadsheet/run.sh [HOSTILE_ROWS]   (default: build/default/tests/spreadsheet/hostile_rows)
 # Needs libreoffice-calc-nogui (scripts/setup.sh full). Keeps its files in build/spreadsheet.
-# Runtime on 2 shared cores: about 30 s.
+# Runtime on 2 shared cores: 10 to 30 s.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 tool=$(realpath "${1:-$root/build/default/tests/spreadsheet/hostile_rows}")
