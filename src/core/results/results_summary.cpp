@@ -259,12 +259,19 @@ std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& 
         } catch (const std::system_error&) {
             // One thread reads them all.
         }
-        readFiles(summary.pupils);
+        std::exception_ptr ownFailure;
+        try {
+            readFiles(summary.pupils);
+        } catch (...) {
+            ownFailure = std::current_exception();  // the helper is joined first
+        }
         if (helper.joinable()) {
             helper.join();
         }
-        if (failure) {
-            std::rethrow_exception(failure);
+        for (const std::exception_ptr& thrown : {ownFailure, failure}) {
+            if (thrown) {
+                std::rethrow_exception(thrown);
+            }
         }
         questions.finish();
         for (const auto& [name, figures] : others) {
