@@ -49,7 +49,8 @@ std::uint64_t QuestionTable::keep(std::string_view question) {
     constexpr std::size_t kBlockEights = std::size_t{1} << kBlockBits;
     if (blocks_.empty() || blockUsed_.back() + eights > kBlockEights) {
         // A question longer than a block gets a block of its own, which takes nothing more.
-        blocks_.push_back(std::make_unique<std::uint64_t[]>(std::max(eights, kBlockEights)));
+        blocks_.push_back(
+            std::make_unique_for_overwrite<std::uint64_t[]>(std::max(eights, kBlockEights)));
         blockUsed_.push_back(0);
     }
     const std::size_t used = blockUsed_.back();
