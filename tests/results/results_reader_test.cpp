@@ -266,7 +266,7 @@ TEST(QuestionTable, CountsAsAMapOfTextsWould) {
     for (std::size_t i = 0; i < questions.size() * 3; ++i) {
         const std::string& question = questions[(i * 31) % questions.size()];
         const bool wrong = i % 3 == 0;
-        answers.push_back({question, wrong});
+        answers.push_back({question, wrong, QuestionTable::hashOf(question)});
         ++expected[question].first;
         expected[question].second += wrong ? 1 : 0;
     }

@@ -13,7 +13,7 @@ AnswerBatch::AnswerBatch() {
     answers.reserve(kAnswers);
 }
 
-bool AnswerBatch::add(std::string_view question, bool wrong) {
+bool AnswerBatch::add(std::string_view question, bool wrong, std::uint64_t hash) {
     if (!answers.empty() &&
         (answers.size() == kAnswers || text.size() + question.size() > text.capacity())) {
         return false;
@@ -21,7 +21,7 @@ bool AnswerBatch::add(std::string_view question, bool wrong) {
     // Only a question longer than a whole batch grows the text, and then it holds no view yet.
     const std::size_t at = text.size();
     text += question;
-    answers.push_back({std::string_view(text).substr(at), wrong});
+    answers.push_back({std::string_view(text).substr(at), wrong, hash});
     return true;
 }
 

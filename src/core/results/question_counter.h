@@ -5,6 +5,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <mutex>
 #include <string>
@@ -23,7 +24,7 @@ struct AnswerBatch {
 
     AnswerBatch();
     // False when the batch is full and must be handed over first.
-    bool add(std::string_view question, bool wrong);
+    bool add(std::string_view question, bool wrong, std::uint64_t hash);
     void clear();
 
     std::string text;  // reserved once, so that the views below stay valid

@@ -17,10 +17,6 @@ constexpr std::uint64_t kTagMask = (std::uint64_t{1} << kTagBits) - 1;
 // Answers looked up together: enough for the fetches to overlap, few enough to stay in cache.
 constexpr std::size_t kTogether = 16;
 
-std::uint64_t hashOf(std::string_view text) {
-    return std::hash<std::string_view>{}(text);
-}
-
 // The high bits of the hash, kept in the slot: they place the question in the table (in order,
 // so that the table can grow without reading a single question again) and tell most questions
 // in the same place apart.
@@ -42,6 +38,10 @@ const QuestionTable::Entry& QuestionTable::entryAt(std::uint64_t slot) const {
 
 QuestionTable::Entry& QuestionTable::entryAt(std::uint64_t slot) {
     return const_cast<Entry&>(std::as_const(*this).entryAt(slot));
+}
+
+std::uint64_t QuestionTable::hashOf(std::string_view question) {
+    return std::hash<std::string_view>{}(question);
 }
 
 std::uint64_t QuestionTable::keep(std::string_view question) {
@@ -107,7 +107,7 @@ void QuestionTable::count(std::span<const Asked> answers) {
             grow();
         }
         for (std::size_t i = 0; i < n; ++i) {
-            hashes[i] = hashOf(answers[i].question);
+            hashes[i] = answers[i].hash;
             __builtin_prefetch(&slots_[placeOf(tagOf(hashes[i]), slots_.size())]);
         }
         for (std::size_t i = 0; i < n; ++i) {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -16,10 +17,12 @@ struct QuestionFigures {
     std::int64_t wrong = 0;
 };
 
-// One answer to count for its question.
+// One answer to count for its question, with the question's hash (hashOf), taken by whoever
+// hands the answer over.
 struct Asked {
     std::string_view question;
     bool wrong = false;
+    std::uint64_t hash = 0;
 };
 
 // How often each question was asked and answered wrong. A school's year holds millions of
@@ -31,6 +34,8 @@ public:
     QuestionTable() = default;
     QuestionTable(QuestionTable&&) noexcept = default;
     QuestionTable& operator=(QuestionTable&&) noexcept = default;
+
+    static std::uint64_t hashOf(std::string_view question);
 
     void count(std::span<const Asked> answers);
     std::size_t size() const { return size_; }
@@ -70,6 +75,26 @@ private:
     std::size_t size_ = 0;
     std::vector<std::unique_ptr<std::uint64_t[]>> blocks_;
     std::vector<std::size_t> blockUsed_;  // of each block, in eights of bytes
+};
+
+// The questions in two tables, by one bit of their hash, so that two threads can count them.
+class QuestionShards {
+public:
+    static constexpr std::size_t kShards = 2;
+    static std::size_t shardOf(std::uint64_t hash) { return hash % kShards; }
+
+    QuestionTable& shard(std::size_t shard) { return shards_[shard]; }
+    std::size_t size() const { return shards_[0].size() + shards_[1].size(); }
+
+    template <typename Visit>
+    void forEach(Visit visit) const {
+        for (const QuestionTable& shard : shards_) {
+            shard.forEach(visit);
+        }
+    }
+
+private:
+    std::array<QuestionTable, kShards> shards_;
 };
 
 }  // namespace calquin::results

@@ -45,7 +45,7 @@ struct Place {
 
 struct Summary {
     std::map<std::string, PupilFigures, std::less<>> pupils;
-    QuestionTable questions;
+    QuestionShards questions;
     int filesRead = 0;
     Place skipped;  // rows that cannot be read
     // Rows that name another pupil than the file they are in: by its name, or by its owner
