@@ -44,6 +44,18 @@ void checkReading(std::string_view bytes) {
                 again.firstSkippedLine == outcome.firstSkippedLine,
             "the same bytes read the same");
     require(outcome.rows == static_cast<std::int64_t>(rows.size()), "every row read is counted");
+    // A file comes in blocks; wherever they are cut, it reads as it does at once.
+    std::vector<AnswerRow> inBlocks;
+    ResultsReader reader([&](const RowView& row) { inBlocks.push_back(owned(row)); });
+    const std::size_t block = 1 + bytes.size() % 7;
+    for (std::size_t at = 0; at < bytes.size(); at += block) {
+        reader.feed(bytes.substr(at, block));
+    }
+    const ReadOutcome blocks = reader.finish();
+    require(inBlocks == rows && blocks.skipped == outcome.skipped &&
+                blocks.firstSkippedLine == outcome.firstSkippedLine &&
+                blocks.isResultsFile == outcome.isResultsFile,
+            "bytes read in blocks read as they do at once");
     if (!outcome.isResultsFile) {
         require(rows.empty() && outcome.skipped == 0, "a foreign file gives nothing");
         return;
@@ -88,13 +100,26 @@ void checkWriting(std::string_view bytes) {
                         static_cast<std::int64_t>(bytes.size())};
     const std::string line = formatRow(row);
     for (const std::string& text : texts) {
+        // Every cell a spreadsheet could start in the field: split at semicolons, tabs or line
+        // breaks, spaces trimmed.
         const std::string stored = writeField(text);
-        std::string_view cell = stored;
-        if (cell.starts_with('"')) {
-            cell.remove_prefix(1);
+        std::size_t start = 0;
+        for (std::size_t i = 0; i <= stored.size(); ++i) {
+            if (i < stored.size() &&
+                std::string_view(";\t\r\n").find(stored[i]) == std::string::npos) {
+                continue;
+            }
+            std::string_view cell = std::string_view(stored).substr(start, i - start);
+            if (start == 0 && cell.starts_with('"')) {
+                cell.remove_prefix(1);
+            }
+            while (cell.starts_with(' ')) {
+                cell.remove_prefix(1);
+            }
+            require(cell.empty() || std::string_view("=+-@").find(cell[0]) == std::string::npos,
+                    "no cell starts the way a spreadsheet formula does: " + shown(stored));
+            start = i + 1;
         }
-        require(cell.empty() || std::string_view("=+-@\t\r\n").find(cell[0]) == std::string::npos,
-                "no cell starts the way a spreadsheet formula does: " + shown(stored));
     }
     ReadOutcome outcome;
     const auto back = readAll(kTop + line + line, outcome);

@@ -888,6 +888,14 @@ With --report, 0 means the report was printed and 2 a wrong date or option.
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>ملفات لا يمكن قراءتها، تم استبعادها: %1. أولها %2: %3.</translation>
     </message>
+    <message>
+        <source>Rows that name another pupil than their file, skipped: %1. The first is line %2 of %3.</source>
+        <translation>أسطر تذكر تلميذًا غير صاحب ملفها، تم تخطيها: %1. أولها السطر %2 من %3.</translation>
+    </message>
+    <message>
+        <source>Files that are no results files, left out: %1. The first is %2.</source>
+        <translation>ملفات ليست ملفات نتائج، تم استبعادها: %1. أولها %2.</translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>

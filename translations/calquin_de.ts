@@ -868,6 +868,14 @@ Bei --report heißt 0, dass der Bericht ausgegeben wurde, und 2 ein falsches Dat
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>Nicht lesbare Dateien, ausgelassen: %1. Die erste ist %2: %3.</translation>
     </message>
+    <message>
+        <source>Rows that name another pupil than their file, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Zeilen, die einen anderen Schüler nennen als ihre Datei, übersprungen: %1. Die erste ist Zeile %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Files that are no results files, left out: %1. The first is %2.</source>
+        <translation>Dateien, die keine Ergebnisdateien sind, weggelassen: %1. Die erste ist %2.</translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>

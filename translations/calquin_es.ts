@@ -868,6 +868,14 @@ Con --report, 0 significa que se mostró el informe y 2 una fecha o una opción 
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>Archivos ilegibles, omitidos: %1. El primero es %2: %3.</translation>
     </message>
+    <message>
+        <source>Rows that name another pupil than their file, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Filas que nombran a otro alumno que su archivo, omitidas: %1. La primera es la línea %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Files that are no results files, left out: %1. The first is %2.</source>
+        <translation>Archivos que no son de resultados, omitidos: %1. El primero es %2.</translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>

@@ -868,6 +868,14 @@ Avec --report, 0 signifie que le rapport a été affiché et 2 une date ou une o
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>Fichiers illisibles, laissés de côté&#xa0;: %1. Le premier est %2&#xa0;: %3.</translation>
     </message>
+    <message>
+        <source>Rows that name another pupil than their file, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Lignes qui nomment un autre élève que leur fichier, ignorées : %1. La première est la ligne %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Files that are no results files, left out: %1. The first is %2.</source>
+        <translation>Fichiers qui ne sont pas des fichiers de résultats, laissés de côté : %1. Le premier est %2.</translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>

@@ -868,6 +868,14 @@ Con --report, 0 vuol dire che il resoconto è stato mostrato e 2 una data o un&a
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>File illeggibili, esclusi: %1. Il primo è %2: %3.</translation>
     </message>
+    <message>
+        <source>Rows that name another pupil than their file, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Righe che nominano un alunno diverso da quello del loro file, saltate: %1. La prima è la riga %2 di %3.</translation>
+    </message>
+    <message>
+        <source>Files that are no results files, left out: %1. The first is %2.</source>
+        <translation>File che non sono file di risultati, esclusi: %1. Il primo è %2.</translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>

@@ -868,6 +868,14 @@ Bij --report betekent 0 dat het overzicht is getoond en 2 een verkeerde datum of
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>Onleesbare bestanden, weggelaten: %1. Het eerste is %2: %3.</translation>
     </message>
+    <message>
+        <source>Rows that name another pupil than their file, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Regels die een andere leerling noemen dan hun bestand, overgeslagen: %1. De eerste is regel %2 van %3.</translation>
+    </message>
+    <message>
+        <source>Files that are no results files, left out: %1. The first is %2.</source>
+        <translation>Bestanden die geen resultatenbestand zijn, weggelaten: %1. Het eerste is %2.</translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>

@@ -873,6 +873,14 @@ Przy --report 0 oznacza, że raport został wypisany, a 2 błędną datę lub op
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>Nieczytelne pliki, pominięte: %1. Pierwszy to %2: %3.</translation>
     </message>
+    <message>
+        <source>Rows that name another pupil than their file, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Wiersze wskazujące innego ucznia niż ich plik, pominięte: %1. Pierwszy to wiersz %2 w %3.</translation>
+    </message>
+    <message>
+        <source>Files that are no results files, left out: %1. The first is %2.</source>
+        <translation>Pliki, które nie są plikami wyników, pominięte: %1. Pierwszy to %2.</translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>

@@ -868,6 +868,14 @@ Com --report, 0 significa que o relatório foi mostrado e 2 uma data ou opção 
         <source>Files that cannot be read, left out: %1. The first is %2: %3.</source>
         <translation>Arquivos ilegíveis, deixados de fora: %1. O primeiro é %2: %3.</translation>
     </message>
+    <message>
+        <source>Rows that name another pupil than their file, skipped: %1. The first is line %2 of %3.</source>
+        <translation>Linhas que citam outro aluno que não o do seu arquivo, puladas: %1. A primeira é a linha %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Files that are no results files, left out: %1. The first is %2.</source>
+        <translation>Arquivos que não são de resultados, deixados de fora: %1. O primeiro é %2.</translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>

@@ -236,7 +236,7 @@ int run(int argc, char** argv) {
     }
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(options.results.report)) {
-        const CheckOutcome outcome =
+        const ReportOutcome outcome =
             reportResults(files.isEmpty() ? resultsFolder(parser, options.results) : files.first(),
                           parser.value(options.results.since));
         print(outcome.status == kSuccess ? stdout : stderr, outcome.report);

@@ -4,8 +4,8 @@
 #include "cli/results_report.h"
 
 #include <QCollator>
-#include <QCoreApplication>
 #include <QDate>
+#include <QFile>
 #include <QLocale>
 #include <QSettings>
 #include <QStringList>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/exit_status.h"
+#include "common/phrase.h"
 #include "results/results_file.h"
 #include "results/results_row.h"
 #include "text/school_writing.h"
@@ -22,13 +23,90 @@
 namespace calquin::cli {
 namespace {
 
-// The context translators find the record's texts under.
-class ResultsReport {
-    Q_DECLARE_TR_FUNCTIONS(ResultsReport)
-};
+// The record's texts, found by translators under ResultsReport and put into words where shown.
+constexpr Text kResultsFolderHelp =
+    translatable("ResultsReport",
+                 "For this run, record every answer in DIR instead of the folder set "
+                 "in calquin.conf.");
+constexpr Text kReportHelp =
+    translatable("ResultsReport",
+                 "Print the class's results from the results folder FOLDER (default: "
+                 "the one set in calquin.conf), without opening the window.");
+constexpr Text kSinceHelp = translatable(
+    "ResultsReport", "With --report: only answers given on DATE (YYYY-MM-DD) or later.");
+constexpr Text kFolderHelp =
+    translatable("ResultsReport", "With --report: the results folder to read.");
+constexpr Text kExitStatuses =
+    translatable("ResultsReport",
+                 "  4  --report cannot read the results folder\nWith --report, 0 "
+                 "means the report was printed and 2 a wrong date or option.\n");
+constexpr Text kReportWithCheck =
+    translatable("ResultsReport", "--report and --check cannot be given together.");
+constexpr Text kTwoFolders = translatable("ResultsReport", "--report takes at most one folder.");
+constexpr Text kSinceAlone =
+    translatable("ResultsReport", "--since can only be given with --report.");
+constexpr Text kCheckNoFolder =
+    translatable("ResultsReport", "Results: not recorded, since no results folder is set.\n");
+constexpr Text kCheckCannot =
+    translatable("ResultsReport", "Results: cannot be recorded in %1: %2.\n");
+constexpr Text kCheckRecorded =
+    translatable("ResultsReport", "Results: every answer is recorded in %1.\n");
+constexpr Text kNoFolder =
+    translatable("ResultsReport",
+                 "calquin: --report needs a folder, and no results folder is set in "
+                 "calquin.conf.\n");
+constexpr Text kBadDate = translatable("ResultsReport",
+                                       "calquin: --since needs a date written YYYY-MM-DD, such as "
+                                       "2026-12-08, not \"%1\".\n");
+constexpr Text kFolderUnreadable =
+    translatable("ResultsReport", "calquin: cannot read the results folder %1: %2.\n");
+constexpr Text kResultsIn = translatable("ResultsReport", "Results in %1");
+constexpr Text kResultsSince = translatable("ResultsReport", "Results in %1 from %2 on");
+constexpr Text kNoAnswers = translatable("ResultsReport", "No answers are recorded.");
+constexpr Text kPupilAndItem = translatable("ResultsReport", "Pupil and item");
+constexpr Text kAnswers = translatable("ResultsReport", "Answers");
+constexpr Text kCorrect = translatable("ResultsReport", "Correct");
+constexpr Text kShare = translatable("ResultsReport", "Share");
+constexpr Text kSeconds = translatable("ResultsReport", "Seconds");
+constexpr Text kPercent = translatable("ResultsReport", "%1%");
+constexpr Text kMostMissed = translatable("ResultsReport", "Most missed questions");
+constexpr Text kWrong = translatable("ResultsReport", "Wrong");
+constexpr Text kAsked = translatable("ResultsReport", "Asked");
+constexpr Text kRowsSkipped = translatable(
+    "ResultsReport", "Rows that cannot be read, skipped: %1. The first is line %2 of %3.");
+constexpr Text kFilesUnreadable =
+    translatable("ResultsReport", "Files that cannot be read, left out: %1. The first is %2: %3.");
+constexpr Text kOtherPupils =
+    translatable("ResultsReport",
+                 "Rows that name another pupil than their file, skipped: %1. The first is line "
+                 "%2 of %3.");
+constexpr Text kForeignFiles = translatable(
+    "ResultsReport", "Files that are no results files, left out: %1. The first is %2.");
 
+// The folder's name in the bytes the file system takes, as QFile spells every name.
 std::filesystem::path localPath(const QString& folder) {
-    return std::filesystem::path(folder.toLocal8Bit().toStdString());
+    return std::filesystem::path(QFile::encodeName(folder).toStdString());
+}
+
+// Names and texts from the files as a terminal can show them: a control character (an escape
+// sequence a pupil put in an item or a file name) or a mark that turns the writing direction
+// round is written as its code, so that it can neither move the cursor nor disguise a line.
+QString printable(std::string_view utf8) {
+    const QString text = QString::fromUtf8(utf8);
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        const bool turnsDirection =
+            (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+        if (c.category() == QChar::Other_Control || turnsDirection) {
+            shown +=
+                QStringLiteral("\\u%1").arg(static_cast<unsigned>(code), 4, 16, QLatin1Char('0'));
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }
 
 // A table whose first column is as wide as its longest text and whose figures are aligned to the
@@ -67,7 +145,7 @@ QStringList figuresRow(const QString& name, const results::Figures& figures) {
         return text::schoolDigits(locale.toString(value));
     };
     return {name, number(figures.answers), number(figures.correct),
-            ResultsReport::tr("%1%").arg(number(figures.percentCorrect())),
+            text::translated(kPercent).arg(number(figures.percentCorrect())),
             text::schoolDigits(locale.toString(
                 static_cast<double>(figures.averageCentiseconds()) / 100.0, 'f', 2))};
 }
@@ -90,19 +168,11 @@ std::vector<typename Map::const_iterator> inNameOrder(const Map& map) {
 }  // namespace
 
 ResultsOptions describeResultsOptions(QCommandLineParser& parser) {
-    QCommandLineOption folder(
-        QStringLiteral("results-folder"),
-        ResultsReport::tr("For this run, record every answer in DIR instead of the folder set "
-                          "in calquin.conf."),
-        QStringLiteral("DIR"));
-    QCommandLineOption report(
-        QStringLiteral("report"),
-        ResultsReport::tr("Print the class's results from the results folder FOLDER (default: "
-                          "the one set in calquin.conf), without opening the window."));
-    QCommandLineOption since(
-        QStringLiteral("since"),
-        ResultsReport::tr("With --report: only answers given on DATE (YYYY-MM-DD) or later."),
-        QStringLiteral("DATE"));
+    QCommandLineOption folder(QStringLiteral("results-folder"),
+                              text::translated(kResultsFolderHelp), QStringLiteral("DIR"));
+    QCommandLineOption report(QStringLiteral("report"), text::translated(kReportHelp));
+    QCommandLineOption since(QStringLiteral("since"), text::translated(kSinceHelp),
+                             QStringLiteral("DATE"));
     parser.addOption(folder);
     parser.addOption(report);
     parser.addOption(since);
@@ -131,53 +201,45 @@ std::optional<QString> resultsFolder(const QCommandLineParser& parser,
 QString reportUsageError(ReportUsage usage) {
     switch (usage) {
         case ReportUsage::WithCheck:
-            return ResultsReport::tr("--report and --check cannot be given together.");
+            return text::translated(kReportWithCheck);
         case ReportUsage::TwoFolders:
-            return ResultsReport::tr("--report takes at most one folder.");
+            return text::translated(kTwoFolders);
         default:
-            return ResultsReport::tr("--since can only be given with --report.");
+            return text::translated(kSinceAlone);
     }
 }
 
 QString reportFolderText() {
-    return ResultsReport::tr("With --report: the results folder to read.");
+    return text::translated(kFolderHelp);
 }
 
 QString reportExitStatusText() {
-    return ResultsReport::tr(
-        "  4  --report cannot read the results folder\n"
-        "With --report, 0 means the report was printed and 2 a wrong date or option.\n");
+    return text::translated(kExitStatuses);
 }
 
 QString resultsCheckText(const std::optional<QString>& folder) {
     if (!folder) {
-        return ResultsReport::tr("Results: not recorded, since no results folder is set.\n");
+        return text::translated(kCheckNoFolder);
     }
     // What the pupil's first answer would meet: this account's own file, not just the folder.
     if (const auto problem = results::recordingProblem(localPath(*folder), results::loginName(),
                                                        results::hostName())) {
-        return ResultsReport::tr("Results: cannot be recorded in %1: %2.\n")
+        return text::translated(kCheckCannot)
             .arg(text::leftToRightName(*folder), QString::fromLocal8Bit(problem->c_str()));
     }
-    return ResultsReport::tr("Results: every answer is recorded in %1.\n")
-        .arg(text::leftToRightName(*folder));
+    return text::translated(kCheckRecorded).arg(text::leftToRightName(*folder));
 }
 
-CheckOutcome reportResults(const std::optional<QString>& folder, const QString& since) {
+ReportOutcome reportResults(const std::optional<QString>& folder, const QString& since) {
     if (!folder) {
-        return {ResultsReport::tr("calquin: --report needs a folder, and no results folder is "
-                                  "set in calquin.conf.\n"),
-                kUsageError};
+        return {text::translated(kNoFolder), kUsageError};
     }
     if (!since.isEmpty() && !QDate::fromString(since, QStringLiteral("yyyy-MM-dd")).isValid()) {
-        return {ResultsReport::tr("calquin: --since needs a date written YYYY-MM-DD, such as "
-                                  "2026-12-08, not \"%1\".\n")
-                    .arg(text::leftToRightName(since)),
-                kUsageError};
+        return {text::translated(kBadDate).arg(text::leftToRightName(since)), kUsageError};
     }
     const auto summary = results::summariseFolder(localPath(*folder), since.toStdString());
     if (const auto* reason = std::get_if<std::string>(&summary)) {
-        return {ResultsReport::tr("calquin: cannot read the results folder %1: %2.\n")
+        return {text::translated(kFolderUnreadable)
                     .arg(text::leftToRightName(*folder), QString::fromLocal8Bit(reason->c_str())),
                 kResultsUnreadable};
     }
@@ -187,51 +249,59 @@ CheckOutcome reportResults(const std::optional<QString>& folder, const QString& 
 QString formatReport(const results::Summary& summary, const QString& folder, const QString& since) {
     QStringList lines;
     const QString name = text::leftToRightName(folder);
-    lines << (since.isEmpty() ? ResultsReport::tr("Results in %1").arg(name)
-                              : ResultsReport::tr("Results in %1 from %2 on")
-                                    .arg(name, text::leftToRightName(since)))
+    lines << (since.isEmpty() ? text::translated(kResultsIn).arg(name)
+                              : text::translated(kResultsSince).arg(name, text::leftToRightName(since)))
           << QString();
     if (summary.pupils.empty()) {
-        lines << ResultsReport::tr("No answers are recorded.");
+        lines << text::translated(kNoAnswers);
     } else {
-        Table pupils({ResultsReport::tr("Pupil and item"), ResultsReport::tr("Answers"),
-                      ResultsReport::tr("Correct"), ResultsReport::tr("Share"),
-                      ResultsReport::tr("Seconds")});
+        Table pupils({text::translated(kPupilAndItem), text::translated(kAnswers),
+                      text::translated(kCorrect), text::translated(kShare),
+                      text::translated(kSeconds)});
         for (const auto& pupil : inNameOrder(summary.pupils)) {
-            pupils.add(figuresRow(QString::fromUtf8(pupil->first), pupil->second.all));
+            pupils.add(figuresRow(printable(pupil->first), pupil->second.all));
             for (const auto& item : inNameOrder(pupil->second.items)) {
-                pupils.add(figuresRow(QStringLiteral("  ") + QString::fromUtf8(item->first),
-                                      item->second));
+                pupils.add(figuresRow(QStringLiteral("  ") + printable(item->first), item->second));
             }
         }
         lines << pupils.lines();
         const auto missed = results::mostMissed(summary);
         if (!missed.empty()) {
-            Table questions({ResultsReport::tr("Most missed questions"), ResultsReport::tr("Wrong"),
-                             ResultsReport::tr("Asked")});
+            Table questions({text::translated(kMostMissed), text::translated(kWrong),
+                             text::translated(kAsked)});
             const QLocale locale;
             for (const auto& [question, figures] : missed) {
-                questions.add({QString::fromUtf8(question),
+                questions.add({printable(question),
                                text::schoolDigits(locale.toString(figures.wrong)),
                                text::schoolDigits(locale.toString(figures.asked))});
             }
             lines << QString() << questions.lines();
         }
     }
-    if (summary.skipped > 0) {
+    const QLocale locale;
+    const auto placeLine = [&](const Text& text, const results::Place& place) {
         lines << QString()
-              << ResultsReport::tr(
-                     "Rows that cannot be read, skipped: %1. The first is line %2 "
-                     "of %3.")
-                     .arg(text::schoolDigits(QLocale().toString(summary.skipped)),
-                          text::schoolDigits(QLocale().toString(summary.firstSkippedLine)),
-                          text::leftToRightName(QString::fromUtf8(summary.firstSkippedFile)));
+              << text::translated(text).arg(text::schoolDigits(locale.toString(place.count)),
+                                            text::schoolDigits(locale.toString(place.line)),
+                                            text::leftToRightName(printable(place.file)));
+    };
+    if (summary.skipped.count > 0) {
+        placeLine(kRowsSkipped, summary.skipped);
+    }
+    if (summary.otherPupils.count > 0) {
+        placeLine(kOtherPupils, summary.otherPupils);
+    }
+    if (summary.foreignFiles.count > 0) {
+        lines << QString()
+              << text::translated(kForeignFiles)
+                     .arg(text::schoolDigits(locale.toString(summary.foreignFiles.count)),
+                          text::leftToRightName(printable(summary.foreignFiles.file)));
     }
     if (summary.filesUnreadable > 0) {
         lines << QString()
-              << ResultsReport::tr("Files that cannot be read, left out: %1. The first is %2: %3.")
-                     .arg(text::schoolDigits(QLocale().toString(summary.filesUnreadable)),
-                          text::leftToRightName(QString::fromUtf8(summary.firstUnreadableFile)),
+              << text::translated(kFilesUnreadable)
+                     .arg(text::schoolDigits(locale.toString(summary.filesUnreadable)),
+                          text::leftToRightName(printable(summary.firstUnreadableFile)),
                           QString::fromLocal8Bit(summary.firstUnreadableReason.c_str()));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

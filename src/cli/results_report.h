@@ -8,10 +8,15 @@
 #include <QString>
 #include <optional>
 
-#include "cli/catalogue_report.h"
 #include "results/results_summary.h"
 
 namespace calquin::cli {
+
+// What the report prints, and the program's exit status (an ExitStatus).
+struct ReportOutcome {
+    QString report;
+    int status;
+};
 
 // The options of the answers record: --results-folder for one run, --report and its --since.
 struct ResultsOptions {
@@ -42,7 +47,7 @@ QString resultsCheckText(const std::optional<QString>& folder);
 // `calquin --report`: the class's figures from every results file in `folder`, for rows dated
 // `since` (YYYY-MM-DD) or later when it is given. The status is kSuccess, kUsageError for a bad
 // date or no folder, or kResultsUnreadable.
-CheckOutcome reportResults(const std::optional<QString>& folder, const QString& since);
+ReportOutcome reportResults(const std::optional<QString>& folder, const QString& since);
 
 // The report's text for figures already summed up.
 QString formatReport(const results::Summary& summary, const QString& folder, const QString& since);

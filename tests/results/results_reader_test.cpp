@@ -3,12 +3,20 @@
 
 #include "results/results_reader.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <map>
 #include <ostream>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "results/question_table.h"
+#include "results/results_file.h"
 #include "results/results_row.h"
 #include "results/results_summary.h"
 
@@ -88,12 +96,49 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"nul_bytes", kTop + std::string("\0\0\0\r\n", 5) + kGood, true, 1, 1, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Every way of cutting the bytes into blocks reads as the whole file does.
+TEST(Blocks, ReadAsTheWholeFileWhereverTheyAreCut) {
+    const std::string bytes = kTop + kGood + row("a", "1 + 1", true, "2026-12-08", "Two\r\nlines") +
+                              "\r\n" + kGood.substr(0, 30) + "\r\n" + kGood + kGood.substr(0, 50);
+    const ReadOutcome whole = readResults(bytes, [](const RowView&) {});
+    ASSERT_EQ(whole.rows, 3);
+    ASSERT_EQ(whole.skipped, 2);
+    for (std::size_t block = 1; block <= 64; ++block) {
+        std::vector<std::string> items;
+        ResultsReader reader([&](const RowView& r) { items.emplace_back(r.item); });
+        for (std::size_t at = 0; at < bytes.size(); at += block) {
+            reader.feed(std::string_view(bytes).substr(at, block));
+        }
+        const ReadOutcome outcome = reader.finish();
+        EXPECT_EQ(outcome.rows, whole.rows) << block;
+        EXPECT_EQ(outcome.skipped, whole.skipped) << block;
+        EXPECT_EQ(outcome.firstSkippedLine, whole.firstSkippedLine) << block;
+        EXPECT_EQ(items, (std::vector<std::string>{"Item", "Two\r\nlines", "Item"})) << block;
+    }
+}
+
+// A sparse file's holes and a line longer than any row are each one damaged row, and what comes
+// after them is read.
+TEST(Blocks, HolesAndEndlessLinesCostOneRowEach) {
+    ResultsReader reader([](const RowView&) {});
+    reader.feed(kTop + kGood + kGood.substr(0, 20));
+    reader.hole();
+    reader.feed(std::string("\0\0\r\n", 4) + kGood);
+    reader.feed(std::string(kLongestRow + 10, 'x'));
+    reader.feed("\r\n" + kGood);
+    const ReadOutcome outcome = reader.finish();
+    EXPECT_EQ(outcome.rows, 3);
+    EXPECT_EQ(outcome.skipped, 2);
+    EXPECT_EQ(outcome.firstSkippedLine, 3);
+}
+
 TEST(Summary, CountsEachPupilItemAndQuestion) {
     Summary summary;
     addFile(summary,
             kTop + row("anna", "7 + 5", true) + row("anna", "7 + 5", false) +
-                row("anna", "6 * 8", false, "2026-12-08", "Times") + row("ben", "7 + 5", false),
-            "f.csv", "");
+                row("anna", "6 * 8", false, "2026-12-08", "Times"),
+            {"anna@pc.csv", {}}, "");
+    addFile(summary, kTop + row("ben", "7 + 5", false), {"ben@pc.csv", {}}, "");
     ASSERT_EQ(summary.pupils.size(), 2u);
     const PupilFigures& anna = summary.pupils.at("anna");
     EXPECT_EQ(anna.all.answers, 3);
@@ -108,12 +153,30 @@ TEST(Summary, CountsEachPupilItemAndQuestion) {
     EXPECT_EQ(missed[0].second.asked, 3);
 }
 
+TEST(Summary, MostMissedKeepsTheFirstByWrongThenAskedThenText) {
+    Summary summary;
+    std::string bytes = kTop;
+    for (int question = 0; question < 40; ++question) {
+        for (int answer = 0; answer <= question % 7; ++answer) {
+            bytes += row("anna", std::to_string(question) + " + 1", answer % 3 == 0);
+        }
+    }
+    addFile(summary, bytes, {"anna@pc.csv", {}}, "");
+    const auto missed = mostMissed(summary, 4);
+    std::vector<std::string> questions;
+    for (const auto& [question, figures] : missed) {
+        questions.push_back(question);
+    }
+    // Wrong 4 times of 7: 6, 13, 20, 27 and 34, of which "6 + 1" comes last by its text.
+    EXPECT_EQ(questions, (std::vector<std::string>{"13 + 1", "20 + 1", "27 + 1", "34 + 1"}));
+}
+
 TEST(Summary, SinceKeepsThatDayAndLater) {
     Summary summary;
     addFile(summary,
             kTop + row("anna", "1 + 1", true, "2026-12-07") + row("anna", "1 + 1", true) +
                 row("anna", "1 + 1", false, "2027-01-05"),
-            "f.csv", "2026-12-08");
+            {"anna@pc.csv", {}}, "2026-12-08");
     EXPECT_EQ(summary.pupils.at("anna").all.answers, 2);
     EXPECT_EQ(summary.pupils.at("anna").all.correct, 1);
 }
@@ -121,19 +184,163 @@ TEST(Summary, SinceKeepsThatDayAndLater) {
 TEST(Summary, ManyPupilsInManyFilesStayApart) {
     Summary summary;
     for (int file = 0; file < 50; ++file) {
+        const std::string pupil = "pupil " + std::to_string(file);
         std::string bytes = kTop;
         for (int answer = 0; answer <= file; ++answer) {
-            bytes += row("pupil " + std::to_string(file), "1 + 1", answer % 2 == 0);
+            bytes += row(pupil, "1 + 1", answer % 2 == 0);
         }
-        addFile(summary, bytes, std::to_string(file) + ".csv", "");
+        addFile(summary, bytes, {resultsFileName(pupil, "pc"), {}}, "");
     }
-    addFile(summary, kTop + kGood.substr(0, 10), "cut.csv", "");
+    addFile(summary, kTop + kGood.substr(0, 10), {"cut.csv", {}}, "");
+    addFile(summary, "\xFF\xFEt\0i\0m\0e\0", {"copy.csv", {}}, "");
+    addFile(summary, std::string(100, '\0') + kTop + kGood, {"zeroed.csv", {}}, "");
     ASSERT_EQ(summary.pupils.size(), 50u);
     EXPECT_EQ(summary.pupils.at("pupil 9").all.answers, 10);
     EXPECT_EQ(summary.pupils.at("pupil 9").all.correct, 5);
     EXPECT_EQ(summary.filesRead, 51);
-    EXPECT_EQ(summary.firstSkippedFile, "cut.csv");
-    EXPECT_EQ(summary.firstSkippedLine, 2);
+    EXPECT_EQ(summary.skipped.file, "cut.csv");
+    EXPECT_EQ(summary.skipped.line, 2);
+    EXPECT_EQ(summary.foreignFiles.count, 2);
+    EXPECT_EQ(summary.foreignFiles.file, "copy.csv");
+}
+
+struct OriginCase {
+    const char* name;
+    FileOrigin origin;
+    std::string bytes;
+    std::int64_t annasAnswers;
+    std::int64_t otherRows;
+    std::int64_t firstOtherLine;
+};
+
+void PrintTo(const OriginCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Origins : public testing::TestWithParam<OriginCase> {};
+
+TEST_P(Origins, RowsCountOnlyForThePupilTheirFileIsOf) {
+    const OriginCase& c = GetParam();
+    Summary summary;
+    addFile(summary, c.bytes, c.origin, "");
+    const auto anna = summary.pupils.find("anna");
+    EXPECT_EQ(anna == summary.pupils.end() ? 0 : anna->second.all.answers, c.annasAnswers);
+    EXPECT_EQ(summary.pupils.count("ben"), 0u);
+    EXPECT_EQ(summary.otherPupils.count, c.otherRows);
+    EXPECT_EQ(summary.otherPupils.line, c.firstOtherLine);
+}
+
+// A row torn inside an answer into which a whole row of someone else's was pasted: read on from
+// its next line, the inner row looks whole.
+std::string tornPaste() {
+    const std::string torn = formatRow({"2026-12-08T09:15:02+01:00", "anna", "pc", "I", "1 + 1",
+                                        "x\n" + row("ben", "9 + 9", true) + "y", false, 100});
+    return kTop + torn.substr(0, torn.find("\r\ny") + 2) + kGood;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Origins,
+    testing::Values(
+        OriginCase{"own_file", {"anna@pc.csv", {}}, kTop + kGood + kGood, 2, 0, 0},
+        OriginCase{"owned_by_the_pupil", {"anna@pc.csv", "anna"}, kTop + kGood, 1, 0, 0},
+        OriginCase{"another_pupils_name",
+                   {"anna@pc.csv", {}},
+                   kTop + kGood + row("ben", "1 + 1", true),
+                   1,
+                   1,
+                   3},
+        OriginCase{"named_for_anna_owned_by_ben", {"anna@pc.csv", "ben"}, kTop + kGood, 0, 1, 2},
+        OriginCase{"a_longer_name_is_not_hers", {"annabel@pc.csv", {}}, kTop + kGood, 0, 1, 2},
+        OriginCase{"inner_line_of_a_torn_answer", {"anna@pc.csv", {}}, tornPaste(), 1, 1, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The flat table against a map of texts: many questions, so that it grows, an empty one, and one
+// longer than a block of the table's own.
+TEST(QuestionTable, CountsAsAMapOfTextsWould) {
+    std::vector<std::string> questions{"", std::string(9 << 20, '7'), "1 + 1"};
+    for (int i = 0; i < 20000; ++i) {
+        questions.push_back(std::to_string(i * 7919 % 100003) + " - " + std::to_string(i % 97));
+    }
+    std::map<std::string, std::pair<std::int64_t, std::int64_t>> expected;
+    std::vector<Asked> answers;
+    for (std::size_t i = 0; i < questions.size() * 3; ++i) {
+        const std::string& question = questions[(i * 31) % questions.size()];
+        const bool wrong = i % 3 == 0;
+        answers.push_back({question, wrong, QuestionTable::hashOf(question)});
+        ++expected[question].first;
+        expected[question].second += wrong ? 1 : 0;
+    }
+    QuestionTable table;
+    table.count(answers);
+    std::map<std::string, std::pair<std::int64_t, std::int64_t>> counted;
+    table.forEach([&](std::string_view question, const QuestionFigures& figures) {
+        counted[std::string(question)] = {figures.asked, figures.wrong};
+    });
+    EXPECT_EQ(table.size(), expected.size());
+    EXPECT_TRUE(counted == expected);
+}
+
+class Folder : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("results_reader_test-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    // Writes `bytes` at `offset` of the file, which is sparse up to there.
+    void write(const std::string& name, const std::string& bytes, off_t offset = 0) {
+        const int fd = ::open((folder_ / name).c_str(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::pwrite(fd, bytes.data(), bytes.size(), offset),
+                  static_cast<ssize_t>(bytes.size()));
+        ::close(fd);
+    }
+
+    Summary summarise() {
+        auto summary = summariseFolder(folder_, "");
+        EXPECT_TRUE(std::holds_alternative<Summary>(summary));
+        return std::move(std::get<Summary>(summary));
+    }
+
+    std::filesystem::path folder_;
+};
+
+// `truncate -s 1T` in the folder threw bad_alloc; a row after a terabyte's hole is still read.
+TEST_F(Folder, SparseFilesOfATerabyteAreReadInBoundedMemory) {
+    constexpr off_t kTerabyte = off_t{1} << 40;
+    write("zeros.csv", "", 0);
+    ASSERT_EQ(::truncate((folder_ / "zeros.csv").c_str(), kTerabyte), 0);
+    write("anna@pc.csv", kTop + kGood, 0);
+    write("anna@pc.csv", "\r\n" + kGood, kTerabyte);
+    const Summary summary = summarise();
+    EXPECT_EQ(summary.pupils.at("anna").all.answers, 2);
+    EXPECT_EQ(summary.skipped.count, 1);
+    EXPECT_EQ(summary.foreignFiles.count, 1);
+    EXPECT_EQ(summary.foreignFiles.file, "zeros.csv");
+}
+
+// Only root can give a file to someone else; elsewhere the rule is the Origins table's.
+TEST_F(Folder, AFileOfAnotherAccountCountsOnlyForThatAccountsPupil) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to give files away";
+    }
+    const struct passwd* nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    write("anna@pc.csv", kTop + kGood);
+    write("nobody@pc.csv", kTop + row("nobody", "1 + 1", true));
+    write("ben@pc.csv", kTop + row("ben", "1 + 1", true));
+    ASSERT_EQ(::chown((folder_ / "anna@pc.csv").c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    ASSERT_EQ(::chown((folder_ / "nobody@pc.csv").c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    // An owner the system has no name for proves nothing either way.
+    ASSERT_EQ(::chown((folder_ / "ben@pc.csv").c_str(), 54321, 54321), 0);
+    const Summary summary = summarise();
+    EXPECT_EQ(summary.pupils.count("anna"), 0u);
+    EXPECT_EQ(summary.pupils.at("nobody").all.answers, 1);
+    EXPECT_EQ(summary.pupils.at("ben").all.answers, 1);
+    EXPECT_EQ(summary.otherPupils.count, 1);
+    EXPECT_EQ(summary.otherPupils.file, "anna@pc.csv");
 }
 
 struct ShareCase {

@@ -70,7 +70,19 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"formula", "A", "1 + 1", "=1+1", false, 100, "A,1 + 1,'=1+1,0,1.00"},
         RowCase{"plus_formula", "A", "1 + 1", "+3-1", true, 100, "A,1 + 1,'+3-1,1,1.00"},
         RowCase{"at_sign", "A", "1 + 1", "@x", false, 100, "A,1 + 1,'@x,0,1.00"},
-        RowCase{"leading_tab", "A", "1 + 1", "\t2", true, 100, "A,1 + 1,'\t2,1,1.00"},
+        RowCase{"leading_tab", "A", "1 + 1", "\t2", true, 100, "A,1 + 1,\"'\t2\",1,1.00"},
+        // Split at semicolons or tabs, or trimmed, a spreadsheet starts a cell in the middle.
+        RowCase{"formula_after_semicolon", "A", "1 + 1", "1;=1+1", false, 100,
+                "A,1 + 1,\"' 1;'=1+1\",0,1.00"},
+        RowCase{"formula_after_tab_and_spaces", "A", "1 + 1", "1\t  @x", false, 100,
+                "A,1 + 1,\"' 1\t  '@x\",0,1.00"},
+        RowCase{"formula_after_leading_spaces", "A", "1 + 1", " =1+1", false, 100,
+                "A,1 + 1,\"'  =1+1\",0,1.00"},
+        RowCase{"apostrophe_after_semicolon_kept", "A", "1 + 1", "=1;'x", false, 100,
+                "A,1 + 1,\"' =1;''x\",0,1.00"},
+        RowCase{"semicolon_before_plain_text_only_quoted", "Tens; units", "1 + 1", "2;3", true, 100,
+                "\"Tens; units\",1 + 1,\"2;3\",1,1.00"},
+        RowCase{"trailing_space_quoted", "A", "1 + 1", "2 ", true, 100, "A,1 + 1,\"2 \",1,1.00"},
         RowCase{"typed_apostrophe_kept", "A", "1 + 1", "'=2", false, 100, "A,1 + 1,''=2,0,1.00"},
         RowCase{"lone_apostrophe", "A", "1 + 1", "'", false, 100, "A,1 + 1,'',0,1.00"},
         RowCase{"apostrophe_before_text", "A", "1 + 1", "'two", false, 100, "A,1 + 1,''two,0,1.00"},
@@ -85,6 +97,38 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"utf8_text", "Multiplikation über 10", "6 * 8", "48", true, 100,
                 "Multiplikation über 10,6 * 8,48,1,1.00"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct StoredCase {
+    const char* name;
+    std::string stored;  // the answer's field as version 1.2.0 wrote it
+    std::string answer;
+};
+
+void PrintTo(const StoredCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class OlderFiles : public testing::TestWithParam<StoredCase> {};
+
+// Files already on a teacher's disk read as they always did.
+TEST_P(OlderFiles, ReadAsBefore) {
+    const StoredCase& c = GetParam();
+    std::string answer = "(none)";
+    readResults(std::string(kHeader) + "\r\n2026-12-08T09:15:02+01:00,anna,pc,A,1 + 1," + c.stored +
+                    ",0,1.00\r\n",
+                [&](const RowView& r) { answer = r.answer; });
+    EXPECT_EQ(answer, c.answer);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, OlderFiles,
+                         testing::Values(StoredCase{"formula", "'=1+1", "=1+1"},
+                                         StoredCase{"typed_apostrophe", "''=2", "'=2"},
+                                         StoredCase{"semicolon_then_formula", "1;=1+1", "1;=1+1"},
+                                         StoredCase{"semicolon_then_apostrophe", "1;'=2", "1;'=2"},
+                                         StoredCase{"quoted_with_comma", "\"1,2;'=3\"", "1,2;'=3"},
+                                         StoredCase{"leading_space", " =1", " =1"},
+                                         StoredCase{"leading_tab", "'\t2", "\t2"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct NameCase {
     const char* name;

@@ -4,8 +4,11 @@
 #include "results/results_file.h"
 
 #include <algorithm>
+#include <memory>
+#include <mutex>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "results/results_row.h"
 #include "results/results_writer.h"
@@ -41,7 +44,13 @@ ResultsFile::~ResultsFile() {
         noticed({Notice::Kind::LockedAtExit, path_, {}, left, {}});
     }
     writer_->thread().detach();
-    static_cast<void>(writer_.release());
+    // Its thread may still be inside a system call that uses it, so the writer is never destroyed;
+    // it is kept where the program can reach it, so that the sanitizers tell it from a writer lost
+    // by mistake.
+    static std::mutex guard;
+    static auto* const leftToEndWithTheProgram = new std::vector<std::unique_ptr<Writer>>;
+    const std::lock_guard keep(guard);
+    leftToEndWithTheProgram->push_back(std::move(writer_));
 }
 
 ResultsFile::Handed ResultsFile::append(std::string row) {

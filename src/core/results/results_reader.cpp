@@ -3,6 +3,11 @@
 
 #include "results/results_reader.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -53,157 +58,314 @@ bool readCentiseconds(std::string_view text, std::int64_t& centiseconds) {
     return true;
 }
 
-class Parser {
-public:
-    explicit Parser(std::string_view bytes) : bytes_(bytes) {}
+// The bytes that end an unquoted field, or make it no field at all.
+constexpr std::array<bool, 256> kFieldEnds = [] {
+    std::array<bool, 256> ends{};
+    for (const char c : {',', '\r', '\n', '"'}) {
+        ends[static_cast<unsigned char>(c)] = true;
+    }
+    return ends;
+}();
 
-    bool atEnd() const { return pos_ >= bytes_.size(); }
-    std::int64_t line() const { return line_; }
-
-    // Reads one record from the start of a line. False when it is not a whole, well-quoted
-    // record of eight fields ending in a line end; the position is then undefined.
-    bool readRecord(std::array<std::string_view, kFieldCount>& fields) {
-        for (std::size_t field = 0;; ++field) {
-            std::string_view value;
-            if (!readFieldAt(field, value)) {
-                return false;
-            }
-            if (field < kFieldCount) {
-                fields[field] = value;
-            }
-            if (atEnd()) {
-                return false;  // cut off: every row we write ends with a line end
-            }
-            const char next = bytes_[pos_];
-            if (next == ',') {
-                ++pos_;
-                continue;
-            }
-            if (next == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n') {
-                ++pos_;
-            } else if (next != '\n') {
-                return false;
-            }
-            ++pos_;
-            ++line_;
-            return field + 1 == kFieldCount;
+// Where the first comma, quote or line end at or after `from` is; the end when there is none.
+// Sixteen bytes at a time where the processor compares them at once, since this is where a
+// large report spends the most time.
+std::size_t findFieldEnd(std::string_view bytes, std::size_t from) {
+#if defined(__SSE2__)
+    const char* const data = bytes.data();
+    for (; from + 16 <= bytes.size(); from += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + from));
+        const __m128i ends = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(',')),
+                                                       _mm_cmpeq_epi8(block, _mm_set1_epi8('\n'))),
+                                          _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\r')),
+                                                       _mm_cmpeq_epi8(block, _mm_set1_epi8('"'))));
+        if (const int found = _mm_movemask_epi8(ends)) {
+            return from + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(found)));
         }
     }
-
-    // After a bad record: on to the line after the one it started on.
-    void skipPast(std::size_t start, std::int64_t startLine) {
-        const std::size_t end = bytes_.find('\n', start);
-        pos_ = end == std::string_view::npos ? bytes_.size() : end + 1;
-        line_ = startLine + 1;
+#endif
+    while (from < bytes.size() && !kFieldEnds[static_cast<unsigned char>(bytes[from])]) {
+        ++from;
     }
-
-    // Blank lines are no rows.
-    void skipBlankLines() {
-        while (!atEnd()) {
-            if (bytes_[pos_] == '\n') {
-                ++pos_;
-            } else if (bytes_.substr(pos_, 2) == "\r\n") {
-                pos_ += 2;
-            } else {
-                return;
-            }
-            ++line_;
-        }
-    }
-
-    std::size_t pos() const { return pos_; }
-
-private:
-    bool readFieldAt(std::size_t field, std::string_view& value) {
-        if (atEnd() || bytes_[pos_] != '"') {
-            const std::size_t end = bytes_.find_first_of(",\r\n\"", pos_);
-            const std::size_t stop = end == std::string_view::npos ? bytes_.size() : end;
-            if (stop < bytes_.size() && bytes_[stop] == '"') {
-                return false;  // a quote inside an unquoted field
-            }
-            value = bytes_.substr(pos_, stop - pos_);
-            pos_ = stop;
-            return true;
-        }
-        std::string& unquoted = scratch_[field < kFieldCount ? field : kFieldCount - 1];
-        unquoted.clear();
-        ++pos_;
-        for (;;) {
-            const std::size_t quote = bytes_.find('"', pos_);
-            if (quote == std::string_view::npos) {
-                return false;  // a quote never closed
-            }
-            const std::string_view part = bytes_.substr(pos_, quote - pos_);
-            for (const char c : part) {
-                line_ += c == '\n' ? 1 : 0;
-            }
-            unquoted += part;
-            pos_ = quote + 1;
-            if (pos_ < bytes_.size() && bytes_[pos_] == '"') {
-                unquoted += '"';
-                ++pos_;
-                continue;
-            }
-            value = unquoted;
-            return true;
-        }
-    }
-
-    std::string_view bytes_;
-    std::size_t pos_ = 0;
-    std::int64_t line_ = 1;
-    std::array<std::string, kFieldCount> scratch_;
-};
-
-bool toRow(const std::array<std::string_view, kFieldCount>& fields, RowView& row) {
-    if (!wellFormedTime(fields[0]) || (fields[6] != "0" && fields[6] != "1") ||
-        !readCentiseconds(fields[7], row.centiseconds)) {
-        return false;
-    }
-    row.time = fields[0];
-    row.pupil = readField(fields[1]);
-    row.computer = readField(fields[2]);
-    row.item = readField(fields[3]);
-    row.question = readField(fields[4]);
-    row.answer = readField(fields[5]);
-    row.correct = fields[6] == "1";
-    return true;
+    return from;
 }
 
 }  // namespace
 
-ReadOutcome readResults(std::string_view bytes, const std::function<void(const RowView&)>& onRow) {
-    ReadOutcome outcome;
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
-        bytes.remove_prefix(3);
+char* ResultsReader::space(std::size_t size) {
+    if (pending_.size() < filled_ + size) {
+        pending_.resize(filled_ + size);
     }
-    const bool header = bytes.starts_with(kHeader) && (bytes.substr(kHeader.size(), 2) == "\r\n" ||
-                                                       bytes.substr(kHeader.size(), 1) == "\n");
-    if (!header) {
-        return outcome;
+    return pending_.data() + filled_;
+}
+
+void ResultsReader::commit(std::size_t size) {
+    filled_ += size;
+    parse(false);
+}
+
+void ResultsReader::feed(std::string_view bytes) {
+    std::copy(bytes.begin(), bytes.end(), space(bytes.size()));
+    commit(bytes.size());
+}
+
+void ResultsReader::drop(std::size_t used) {
+    std::copy(pending_.begin() + static_cast<std::ptrdiff_t>(used),
+              pending_.begin() + static_cast<std::ptrdiff_t>(filled_), pending_.begin());
+    filled_ -= used;
+}
+
+void ResultsReader::skipped(std::int64_t line) {
+    if (outcome_.skipped++ == 0) {
+        outcome_.firstSkippedLine = line;
     }
-    outcome.isResultsFile = true;
-    Parser parser(bytes.substr(bytes.find('\n') + 1));
-    std::array<std::string_view, kFieldCount> fields;
-    RowView row;
-    for (;;) {
-        parser.skipBlankLines();
-        if (parser.atEnd()) {
-            return outcome;
+}
+
+bool ResultsReader::decideHeader(bool atEnd) {
+    std::string_view bytes(pending_.data(), filled_);
+    const std::size_t bom = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    if (!atEnd && bytes.size() < bom + kHeader.size() + 2) {
+        return false;
+    }
+    decided_ = true;
+    bytes.remove_prefix(bom);
+    const std::string_view end = bytes.substr(std::min(bytes.size(), kHeader.size()), 2);
+    outcome_.isResultsFile = bytes.starts_with(kHeader) && (end == "\r\n" || end.starts_with('\n'));
+    if (!outcome_.isResultsFile) {
+        filled_ = 0;
+        return false;
+    }
+    const std::size_t used = bom + kHeader.size() + (end == "\r\n" ? 2 : 1);
+    drop(used);
+    return true;
+}
+
+bool ResultsReader::readField(std::string_view bytes, std::size_t& pos, std::int64_t& line,
+                              std::size_t field, std::string_view& value, bool& needMore,
+                              bool atEnd) {
+    if (pos >= bytes.size() || bytes[pos] != '"') {
+        std::size_t stop = pos;
+        while (stop < bytes.size() && !kFieldEnds[static_cast<unsigned char>(bytes[stop])]) {
+            ++stop;
         }
-        const std::size_t start = parser.pos();
-        const std::int64_t startLine = parser.line();
-        if (parser.readRecord(fields) && toRow(fields, row)) {
-            ++outcome.rows;
-            onRow(row);
+        if (stop == bytes.size() && !atEnd) {
+            needMore = true;
+            return false;
+        }
+        if (stop < bytes.size() && bytes[stop] == '"') {
+            return false;  // a quote inside an unquoted field
+        }
+        value = bytes.substr(pos, stop - pos);
+        pos = stop;
+        return true;
+    }
+    std::string& unquoted = unquoted_[field];
+    bool copied = false;
+    const std::size_t first = ++pos;
+    for (;;) {
+        const std::size_t quote = bytes.find('"', pos);
+        if (quote == std::string_view::npos || (quote + 1 == bytes.size() && !atEnd)) {
+            needMore = !atEnd;
+            return false;  // a quote never closed, or not yet
+        }
+        const std::string_view part = bytes.substr(pos, quote - pos);
+        line += std::count(part.begin(), part.end(), '\n');
+        pos = quote + 1;
+        const bool doubled = pos < bytes.size() && bytes[pos] == '"';
+        if (!doubled && !copied) {
+            value = bytes.substr(first, quote - first);
+            return true;
+        }
+        if (!copied) {
+            unquoted.assign(bytes.substr(first, quote - first));
+            copied = true;
+        } else {
+            unquoted += part;
+        }
+        if (doubled) {
+            unquoted += '"';
+            ++pos;
             continue;
         }
-        ++outcome.skipped;
-        if (outcome.firstSkippedLine == 0) {
-            outcome.firstSkippedLine = startLine + 1;  // the header is line 1
-        }
-        parser.skipPast(start, startLine);
+        value = unquoted;
+        return true;
     }
+}
+
+ResultsReader::Step ResultsReader::readRecord(std::string_view bytes, std::size_t& pos,
+                                              std::int64_t& line, bool atEnd) {
+    const std::int64_t startLine = line;
+    // Most rows hold no quote: one pass splits their line at its commas.
+    std::size_t split = 0;
+    std::size_t from = pos;
+    std::size_t at = findFieldEnd(bytes, pos);
+    for (; at < bytes.size() && bytes[at] == ','; at = findFieldEnd(bytes, at + 1)) {
+        if (split + 1 == kFieldCount) {
+            return Step::Bad;
+        }
+        fields_[split++] = bytes.substr(from, at - from);
+        from = at + 1;
+    }
+    if (at < bytes.size() && (bytes[at] == '\n' || (bytes.substr(at, 2) == "\r\n"))) {
+        fields_[split] = bytes.substr(from, at - from);
+        pos = at + (bytes[at] == '\n' ? 1 : 2);
+        ++line;
+        return split + 1 == kFieldCount ? rowOf(startLine) : Step::Bad;
+    }
+    // A quote, a lone carriage return or the end of the bytes: read field by field.
+    for (std::size_t field = 0;; ++field) {
+        if (field == kFieldCount) {
+            return Step::Bad;
+        }
+        bool needMore = false;
+        if (!readField(bytes, pos, line, field, fields_[field], needMore, atEnd)) {
+            return needMore ? Step::NeedMore : Step::Bad;
+        }
+        if (pos >= bytes.size()) {
+            return atEnd ? Step::Bad : Step::NeedMore;  // every row we write ends with a line end
+        }
+        const char next = bytes[pos];
+        if (next == ',') {
+            ++pos;
+            continue;
+        }
+        if (next == '\r') {
+            if (pos + 1 >= bytes.size()) {
+                return atEnd ? Step::Bad : Step::NeedMore;
+            }
+            if (bytes[pos + 1] != '\n') {
+                return Step::Bad;
+            }
+            ++pos;
+        } else if (next != '\n') {
+            return Step::Bad;
+        }
+        ++pos;
+        ++line;
+        if (field + 1 != kFieldCount) {
+            return Step::Bad;
+        }
+        return rowOf(startLine);
+    }
+}
+
+ResultsReader::Step ResultsReader::rowOf(std::int64_t startLine) {
+    RowView row;
+    if (!wellFormedTime(fields_[0]) || (fields_[6] != "0" && fields_[6] != "1") ||
+        !readCentiseconds(fields_[7], row.centiseconds)) {
+        return Step::Bad;
+    }
+    row.time = fields_[0];
+    row.pupil = results::readField(fields_[1], unescaped_[1]);
+    row.computer = results::readField(fields_[2], unescaped_[2]);
+    row.item = results::readField(fields_[3], unescaped_[3]);
+    row.question = results::readField(fields_[4], unescaped_[4]);
+    row.answer = results::readField(fields_[5], unescaped_[5]);
+    row.correct = fields_[6] == "1";
+    row.line = startLine;
+    ++outcome_.rows;
+    onRow_(row);
+    return Step::Row;
+}
+
+void ResultsReader::parse(bool atEnd) {
+    if (!decided_ && !decideHeader(atEnd)) {
+        return;
+    }
+    if (!outcome_.isResultsFile) {
+        filled_ = 0;
+        return;
+    }
+    const std::string_view bytes(pending_.data(), filled_);
+    std::size_t pos = 0;
+    for (bool more = true; more;) {
+        if (toLineEnd_) {
+            const std::size_t end = bytes.find('\n', pos);
+            if (end == std::string_view::npos) {
+                pos = bytes.size();
+                break;
+            }
+            pos = end + 1;
+            ++line_;
+            toLineEnd_ = false;
+        }
+        // Blank lines are no rows.
+        while (pos < bytes.size() && more) {
+            if (bytes[pos] == '\n') {
+                ++pos;
+            } else if (bytes[pos] == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n') {
+                pos += 2;
+            } else {
+                more = bytes[pos] != '\r' || pos + 1 < bytes.size() || atEnd;
+                break;
+            }
+            ++line_;
+        }
+        if (!more || pos >= bytes.size()) {
+            break;
+        }
+        const std::size_t start = pos;
+        const std::int64_t startLine = line_;
+        Step step = readRecord(bytes, pos, line_, atEnd);
+        if (step == Step::NeedMore && bytes.size() - start > kLongestRow) {
+            step = Step::Bad;
+        }
+        if (step == Step::NeedMore) {
+            pos = start;
+            line_ = startLine;
+            break;
+        }
+        if (step == Step::Bad) {
+            skipped(startLine);
+            line_ = startLine;
+            const std::size_t end = bytes.find('\n', start);
+            if (end == std::string_view::npos) {
+                pos = bytes.size();
+                toLineEnd_ = !atEnd;
+            } else {
+                pos = end + 1;
+                ++line_;
+            }
+        }
+    }
+    drop(pos);
+}
+
+void ResultsReader::hole() {
+    if (!decided_ && !decideHeader(true)) {
+        return;
+    }
+    if (!outcome_.isResultsFile) {
+        return;
+    }
+    for (;;) {
+        parse(false);
+        if (toLineEnd_) {
+            filled_ = 0;
+            return;
+        }
+        // What is left is a row the zeros fall into, or the zeros start one of their own.
+        skipped(line_);
+        const std::size_t end = std::string_view(pending_.data(), filled_).find('\n');
+        if (end == std::string_view::npos) {
+            filled_ = 0;
+            toLineEnd_ = true;
+            return;
+        }
+        drop(end + 1);
+        ++line_;
+    }
+}
+
+ReadOutcome ResultsReader::finish() {
+    parse(true);
+    return outcome_;
+}
+
+ReadOutcome readResults(std::string_view bytes, const ResultsReader::OnRow& onRow) {
+    ResultsReader reader(onRow);
+    reader.feed(bytes);
+    return reader.finish();
 }
 
 }  // namespace calquin::results

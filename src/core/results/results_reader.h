@@ -3,9 +3,14 @@
 
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
+
+#include "results/results_row.h"
 
 namespace calquin::results {
 
@@ -20,6 +25,7 @@ struct RowView {
     std::string_view answer;
     bool correct = false;
     std::int64_t centiseconds = 0;
+    std::int64_t line = 0;  // the file's own line where the row starts; the header is line 1
 };
 
 struct ReadOutcome {
@@ -32,10 +38,56 @@ struct ReadOutcome {
     std::int64_t firstSkippedLine = 0;
 };
 
+// No row we write comes near this; a longer one is a damaged row, so that reading a file never
+// holds more than this and one block in memory, whatever the file holds.
+inline constexpr std::size_t kLongestRow = std::size_t{4} << 20;
+
 // Reads a results file's bytes the way a pupil's file can really look: rows from older runs cut
 // off by a power loss, lines a person typed in a spreadsheet, the last row half written. A row
 // that does not read as a whole row of eight well-formed fields is skipped and counted, and
 // reading goes on at the line after the one it started on, so one bad row costs only itself.
-ReadOutcome readResults(std::string_view bytes, const std::function<void(const RowView&)>& onRow);
+// The bytes come in blocks of any size, so a file of any size is read in bounded memory.
+class ResultsReader {
+public:
+    using OnRow = std::function<void(const RowView&)>;
+    explicit ResultsReader(OnRow onRow) : onRow_(std::move(onRow)) {}
+
+    // Room for the next `size` bytes of the file, to be read into and then passed to commit.
+    char* space(std::size_t size);
+    void commit(std::size_t size);
+    void feed(std::string_view bytes);
+    // A stretch of the file that holds no data (a hole in a sparse file): zero bytes, which no
+    // row holds, so the row it falls in is damaged, up to the next line end after it.
+    void hole();
+    // False once the file is known to be no results file: the rest of it need not be read.
+    bool wantsMore() const { return !decided_ || outcome_.isResultsFile; }
+    // The end of the file: a row not ended by then was cut off.
+    ReadOutcome finish();
+
+private:
+    enum class Step { Row, Bad, NeedMore };
+    void parse(bool atEnd);
+    bool decideHeader(bool atEnd);
+    Step readRecord(std::string_view bytes, std::size_t& pos, std::int64_t& line, bool atEnd);
+    bool readField(std::string_view bytes, std::size_t& pos, std::int64_t& line, std::size_t field,
+                   std::string_view& value, bool& needMore, bool atEnd);
+    Step rowOf(std::int64_t startLine);
+    void skipped(std::int64_t line);
+    void drop(std::size_t used);
+
+    OnRow onRow_;
+    std::string pending_;
+    std::size_t filled_ = 0;
+    bool decided_ = false;
+    bool toLineEnd_ = false;  // dropping the rest of a damaged line that did not fit
+    std::int64_t line_ = 2;   // of the first byte pending; the header is line 1
+    ReadOutcome outcome_;
+    std::array<std::string_view, kFieldCount> fields_;
+    std::array<std::string, kFieldCount> unquoted_;
+    std::array<std::string, kFieldCount> unescaped_;
+};
+
+// The whole of a file's bytes at once.
+ReadOutcome readResults(std::string_view bytes, const ResultsReader::OnRow& onRow);
 
 }  // namespace calquin::results

@@ -30,14 +30,17 @@ struct AnswerRow {
     bool operator==(const AnswerRow&) const = default;
 };
 
-// One field as RFC 4180 wants it, and safe to open in a spreadsheet: a text that a spreadsheet
-// would run as a formula (it starts with = + - @, a tab or a line break) gets an apostrophe in
-// front, which spreadsheets take as "this is text" and which readField takes off again. A text
-// that starts with an apostrophe gets a second one, so that no typed text is ever changed.
+// One field as RFC 4180 wants it, and safe to open in a spreadsheet split at commas, semicolons
+// or tabs, with spaces trimmed or not: a text that would start a formula cell (= + - @, a tab or a
+// line break, first or after a semicolon, a tab or leading spaces) is written so that an apostrophe
+// comes first, which spreadsheets take as "this is text" and which readField takes off again; a
+// field holding a separator or leading or trailing spaces is quoted. A text that starts with an
+// apostrophe gets a second one, so that no typed text is ever changed.
 std::string writeField(std::string_view text);
 
-// The stored text of a field, its quotes already undone, back to what was written.
-std::string_view readField(std::string_view stored);
+// The stored text of a field, its quotes already undone, back to what was written: a view into
+// `stored`, or into `scratch` where the apostrophes after separators had to be taken out.
+std::string_view readField(std::string_view stored, std::string& scratch);
 
 // The row with its line end (CR LF, as RFC 4180 has it), ready to be appended in one write.
 std::string formatRow(const AnswerRow& row);

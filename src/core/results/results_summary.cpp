@@ -3,21 +3,22 @@
 
 #include "results/results_summary.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
+#include <array>
+#include <atomic>
+#include <exception>
 #include <system_error>
+#include <thread>
 
+#include "results/question_counter.h"
+#include "results/results_file.h"
 #include "results/results_reader.h"
+#include "results/results_source.h"
 
 namespace calquin::results {
 namespace {
 
-void add(Figures& figures, bool correct, std::int64_t centiseconds) {
+void addAnswer(Figures& figures, bool correct, std::int64_t centiseconds) {
     ++figures.answers;
     figures.correct += correct ? 1 : 0;
     figures.centiseconds += centiseconds;
@@ -32,36 +33,174 @@ auto& entry(Map& map, std::string_view key) {
     return found->second;
 }
 
-// The whole file in one piece; errno says why not. Anything but a plain file (a pipe someone put
-// in a shared folder, a device) reads as empty, so that no name in the folder can hold the report.
-bool readWhole(const std::filesystem::path& path, std::string& bytes) {
-    bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return true;
-    }
-    if (info.st_size > 0) {
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-    }
-    char chunk[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) {
-            continue;
+// The pupil part of a results file's name: what comes before the '@', which resultsFileName
+// writes escaped inside a name.
+std::string_view pupilPart(std::string_view fileName) {
+    return fileName.substr(0, fileName.find('@'));
+}
+
+// What one file adds besides its figures, merged into the summary in name order.
+struct FileTally {
+    bool isResultsFile = false;
+    std::int64_t skipped = 0;
+    std::int64_t firstSkippedLine = 0;
+    std::int64_t otherRows = 0;
+    std::int64_t firstOtherLine = 0;
+    std::optional<std::string> unreadable;  // the system's reason
+};
+
+using Pupils = std::map<std::string, PupilFigures, std::less<>>;
+
+// The counting threads of the question shards, and one reading thread's batches for them.
+using Counters = std::array<QuestionCounter, QuestionShards::kShards>;
+
+struct Batches {
+    std::array<AnswerBatch, QuestionShards::kShards> shards;
+
+    void add(Counters& counters, std::string_view question, bool wrong) {
+        const std::uint64_t hash = QuestionTable::hashOf(question);
+        const std::size_t shard = QuestionShards::shardOf(hash);
+        if (!shards[shard].add(question, wrong, hash)) {
+            counters[shard].take(shards[shard]);
+            shards[shard].add(question, wrong, hash);
         }
-        if (got <= 0) {
-            const int error = errno;
-            ::close(fd);
-            errno = error;
-            return got == 0;
-        }
-        bytes.append(chunk, static_cast<std::size_t>(got));
     }
+
+    void handOver(Counters& counters) {
+        for (std::size_t shard = 0; shard < shards.size(); ++shard) {
+            counters[shard].take(shards[shard]);
+        }
+    }
+};
+
+// Adds the rows of one file dated `since` or later to the pupils' figures, and hands their
+// questions on in batches. The file's bytes come in blocks, through reader(), and then finish().
+class FileSummer {
+public:
+    FileSummer(Pupils& pupils, FileOrigin origin, std::string_view since, Counters& questions,
+               Batches& batches)
+        : pupils_(pupils),
+          questions_(questions),
+          batches_(batches),
+          origin_(std::move(origin)),
+          since_(since),
+          reader_([this](const RowView& row) { add(row); }) {}
+    FileSummer(const FileSummer&) = delete;
+    FileSummer& operator=(const FileSummer&) = delete;
+
+    ResultsReader& reader() { return reader_; }
+
+    FileTally finish() {
+        const ReadOutcome outcome = reader_.finish();
+        FileTally tally;
+        tally.isResultsFile = outcome.isResultsFile;
+        tally.skipped = outcome.skipped;
+        tally.firstSkippedLine = outcome.firstSkippedLine;
+        tally.otherRows = otherRows_;
+        tally.firstOtherLine = firstOtherLine_;
+        return tally;
+    }
+
+private:
+    bool isOwnRow(const RowView& row) {
+        if (!trustedPupil_.empty() && row.pupil == trustedPupil_) {
+            return true;
+        }
+        const bool own =
+            pupilPart(resultsFileName(row.pupil, row.computer)) == pupilPart(origin_.name) &&
+            (!origin_.owner || *origin_.owner == row.pupil);
+        if (own) {
+            trustedPupil_ = row.pupil;
+        }
+        return own;
+    }
+
+    void add(const RowView& row) {
+        if (!isOwnRow(row)) {
+            if (otherRows_++ == 0) {
+                firstOtherLine_ = row.line;
+            }
+            return;
+        }
+        if (!since_.empty() && row.time.substr(0, since_.size()) < since_) {
+            return;
+        }
+        // Rows of one file are mostly one pupil's on one item, so the last entries are kept at
+        // hand.
+        if (!pupil_ || row.pupil != pupilName_) {
+            pupil_ = &entry(pupils_, row.pupil);
+            pupilName_ = row.pupil;
+            item_ = nullptr;
+        }
+        if (!item_ || row.item != itemName_) {
+            item_ = &entry(pupil_->items, row.item);
+            itemName_ = row.item;
+        }
+        addAnswer(pupil_->all, row.correct, row.centiseconds);
+        addAnswer(*item_, row.correct, row.centiseconds);
+        batches_.add(questions_, row.question, !row.correct);
+    }
+
+    Pupils& pupils_;
+    Counters& questions_;
+    Batches& batches_;
+    FileOrigin origin_;
+    std::string since_;
+    ResultsReader reader_;
+    PupilFigures* pupil_ = nullptr;
+    std::string pupilName_;
+    Figures* item_ = nullptr;
+    std::string itemName_;
+    std::string trustedPupil_;
+    std::int64_t otherRows_ = 0;
+    std::int64_t firstOtherLine_ = 0;
+};
+
+FileTally unreadable(const std::string& reason) {
+    FileTally tally;
+    tally.unreadable = reason;
+    return tally;
+}
+
+// Reads one file. Anything but a plain file (a pipe someone put in a shared folder, a device) is
+// no results file and is not read, so that no name in the folder can hold the report.
+FileTally readFile(Pupils& pupils, const std::filesystem::path& path, std::string_view since,
+                   Counters& questions, Batches& batches) {
+    ResultsSource source(path);
+    if (source.problem()) {
+        return unreadable(*source.problem());
+    }
+    if (!source.isPlainFile()) {
+        return {};
+    }
+    FileSummer summer(pupils, {path.filename().string(), source.otherOwner()}, since, questions,
+                      batches);
+    const auto problem = source.readInto(summer.reader());
+    FileTally tally = summer.finish();
+    return problem ? unreadable(*problem) : tally;
+}
+
+void addFigures(Figures& to, const Figures& from) {
+    to.answers += from.answers;
+    to.correct += from.correct;
+    to.centiseconds += from.centiseconds;
+}
+
+void merge(Summary& summary, const FileTally& tally, const std::string& name) {
+    if (tally.unreadable) {
+        if (summary.filesUnreadable++ == 0) {
+            summary.firstUnreadableFile = name;
+            summary.firstUnreadableReason = *tally.unreadable;
+        }
+        return;
+    }
+    if (!tally.isResultsFile) {
+        summary.foreignFiles.add(1, name, 0);
+        return;
+    }
+    ++summary.filesRead;
+    summary.skipped.add(tally.skipped, name, tally.firstSkippedLine);
+    summary.otherPupils.add(tally.otherRows, name, tally.firstOtherLine);
 }
 
 }  // namespace
@@ -78,41 +217,23 @@ std::int64_t Figures::averageCentiseconds() const {
     return answers == 0 ? 0 : (centiseconds * 2 + answers) / (answers * 2);
 }
 
-void addFile(Summary& summary, std::string_view bytes, const std::string& fileName,
+void Place::add(std::int64_t more, const std::string& inFile, std::int64_t atLine) {
+    if (more > 0 && count == 0) {
+        file = inFile;
+        line = atLine;
+    }
+    count += more;
+}
+
+void addFile(Summary& summary, std::string_view bytes, const FileOrigin& origin,
              std::string_view since) {
-    // Rows of one file are mostly one pupil's on one item, so the last entries are kept at hand.
-    PupilFigures* pupil = nullptr;
-    std::string pupilName;
-    Figures* item = nullptr;
-    std::string itemName;
-    const ReadOutcome outcome = readResults(bytes, [&](const RowView& row) {
-        if (!since.empty() && row.time.substr(0, since.size()) < since) {
-            return;
-        }
-        if (!pupil || row.pupil != pupilName) {
-            pupil = &entry(summary.pupils, row.pupil);
-            pupilName = row.pupil;
-            item = nullptr;
-        }
-        if (!item || row.item != itemName) {
-            item = &entry(pupil->items, row.item);
-            itemName = row.item;
-        }
-        add(pupil->all, row.correct, row.centiseconds);
-        add(*item, row.correct, row.centiseconds);
-        QuestionFigures& question = entry(summary.questions, row.question);
-        ++question.asked;
-        question.wrong += row.correct ? 0 : 1;
-    });
-    if (!outcome.isResultsFile) {
-        return;
-    }
-    ++summary.filesRead;
-    if (outcome.skipped > 0 && summary.skipped == 0) {
-        summary.firstSkippedFile = fileName;
-        summary.firstSkippedLine = outcome.firstSkippedLine;
-    }
-    summary.skipped += outcome.skipped;
+    Counters questions{{{summary.questions.shard(0), false}, {summary.questions.shard(1), false}}};
+    Batches batches;
+    FileSummer summer(summary.pupils, origin, since, questions, batches);
+    summer.reader().feed(bytes);
+    const FileTally tally = summer.finish();
+    batches.handOver(questions);
+    merge(summary, tally, origin.name);
 }
 
 std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& folder,
@@ -130,28 +251,68 @@ std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& 
     }
     std::sort(files.begin(), files.end());
     Summary summary;
-    std::string bytes;
-    for (const auto& path : files) {
-        if (!readWhole(path, bytes)) {
-            if (summary.filesUnreadable++ == 0) {
-                summary.firstUnreadableFile = path.filename().string();
-                summary.firstUnreadableReason = std::strerror(errno);
+    std::vector<FileTally> tallies(files.size());
+    {
+        // Two threads read the files, each taking the next one not yet taken, and two more count
+        // the questions of both, each those of one shard: the work is uneven, and the system
+        // spreads four threads over two cores better than we could split it in two.
+        Counters questions{
+            {{summary.questions.shard(0), true}, {summary.questions.shard(1), true}}};
+        std::atomic<std::size_t> next{0};
+        const auto readFiles = [&](Pupils& pupils) {
+            Batches batches;
+            for (std::size_t i; (i = next.fetch_add(1)) < files.size();) {
+                tallies[i] = readFile(pupils, files[i], since, questions, batches);
             }
-            continue;
+            batches.handOver(questions);
+        };
+        Pupils others;
+        std::exception_ptr failure;
+        std::thread helper;
+        try {
+            helper = std::thread([&] {
+                try {
+                    readFiles(others);
+                } catch (...) {
+                    failure = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+            // One thread reads them all.
         }
-        addFile(summary, bytes, path.filename().string(), since);
+        std::exception_ptr ownFailure;
+        try {
+            readFiles(summary.pupils);
+        } catch (...) {
+            ownFailure = std::current_exception();  // the helper is joined first
+        }
+        if (helper.joinable()) {
+            helper.join();
+        }
+        for (const std::exception_ptr& thrown : {ownFailure, failure}) {
+            if (thrown) {
+                std::rethrow_exception(thrown);
+            }
+        }
+        for (QuestionCounter& counter : questions) {
+            counter.finish();
+        }
+        for (const auto& [name, figures] : others) {
+            PupilFigures& pupil = entry(summary.pupils, name);
+            addFigures(pupil.all, figures.all);
+            for (const auto& [item, itemFigures] : figures.items) {
+                addFigures(entry(pupil.items, item), itemFigures);
+            }
+        }
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        merge(summary, tallies[i], files[i].filename().string());
     }
     return summary;
 }
 
 std::vector<std::pair<std::string, QuestionFigures>> mostMissed(const Summary& summary,
                                                                 std::size_t limit) {
-    std::vector<std::pair<std::string, QuestionFigures>> missed;
-    for (const auto& [question, figures] : summary.questions) {
-        if (figures.wrong > 0) {
-            missed.emplace_back(question, figures);
-        }
-    }
     const auto before = [](const auto& a, const auto& b) {
         if (a.second.wrong != b.second.wrong) {
             return a.second.wrong > b.second.wrong;
@@ -161,10 +322,28 @@ std::vector<std::pair<std::string, QuestionFigures>> mostMissed(const Summary& s
         }
         return a.first < b.first;
     };
-    const std::size_t kept = std::min(limit, missed.size());
-    std::partial_sort(missed.begin(), missed.begin() + static_cast<std::ptrdiff_t>(kept),
-                      missed.end(), before);
-    missed.resize(kept);
+    // A heap of the best `limit` so far, the last of them on top: millions of questions are
+    // looked at once each, and only a few are kept.
+    std::vector<std::pair<std::string_view, QuestionFigures>> best;
+    summary.questions.forEach([&](std::string_view question, const QuestionFigures& figures) {
+        if (figures.wrong == 0 || limit == 0) {
+            return;
+        }
+        const std::pair<std::string_view, QuestionFigures> candidate(question, figures);
+        if (best.size() < limit) {
+            best.push_back(candidate);
+            std::push_heap(best.begin(), best.end(), before);
+        } else if (before(candidate, best.front())) {
+            std::pop_heap(best.begin(), best.end(), before);
+            best.back() = candidate;
+            std::push_heap(best.begin(), best.end(), before);
+        }
+    });
+    std::sort_heap(best.begin(), best.end(), before);
+    std::vector<std::pair<std::string, QuestionFigures>> missed;
+    for (const auto& [question, figures] : best) {
+        missed.emplace_back(std::string(question), figures);
+    }
     return missed;
 }
 

@@ -6,11 +6,14 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
+
+#include "results/question_table.h"
 
 namespace calquin::results {
 
@@ -31,30 +34,48 @@ struct PupilFigures {
     std::map<std::string, Figures, std::less<>> items;
 };
 
-struct QuestionFigures {
-    std::int64_t asked = 0;
-    std::int64_t wrong = 0;
+// Where rows were found: a count, and the file and line of the first.
+struct Place {
+    std::int64_t count = 0;
+    std::string file;
+    std::int64_t line = 0;
+
+    void add(std::int64_t more, const std::string& inFile, std::int64_t atLine);
 };
 
 struct Summary {
     std::map<std::string, PupilFigures, std::less<>> pupils;
-    std::map<std::string, QuestionFigures, std::less<>> questions;
+    QuestionShards questions;
     int filesRead = 0;
-    std::int64_t skipped = 0;
-    std::string firstSkippedFile;  // with the line below, where the first skipped row is
-    std::int64_t firstSkippedLine = 0;
+    Place skipped;  // rows that cannot be read
+    // Rows that name another pupil than the file they are in: by its name, or by its owner
+    // where the system tells one. A pupil can write only into files of their own, so such a row
+    // was put there by someone else, or is the inner line of a cut answer.
+    Place otherPupils;
+    // .csv files that are no results files (no header: a copy a spreadsheet saved in another
+    // encoding, a file whose start was overwritten), left out.
+    Place foreignFiles;
     int filesUnreadable = 0;
     std::string firstUnreadableFile;
     std::string firstUnreadableReason;
 };
 
+// Who a file's rows may be of: the pupil its name is made for, and the login of its owner where
+// the system tells it and the owner is another account than the one reading (not the teacher's
+// own copy, nor the system's).
+struct FileOrigin {
+    std::string name;
+    std::optional<std::string> owner;
+};
+
 // Adds the rows of one file's bytes dated `since` (YYYY-MM-DD, the local date where the row was
-// recorded) or later; an empty `since` takes every row. A file that does not start with the
-// header adds nothing and is not counted as read.
-void addFile(Summary& summary, std::string_view bytes, const std::string& fileName,
+// recorded) or later; an empty `since` takes every row.
+void addFile(Summary& summary, std::string_view bytes, const FileOrigin& origin,
              std::string_view since);
 
-// Every .csv file in `folder`, in name order. The system's reason when the folder cannot be read.
+// Every .csv file in `folder`, each read in blocks of bounded size whatever it holds, on two
+// threads where there are two; the first of each kind of trouble is named in name order. The
+// system's reason when the folder cannot be read.
 std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& folder,
                                                    std::string_view since);
 
