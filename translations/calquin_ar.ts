@@ -416,7 +416,7 @@ File: %1
     </message>
     <message>
         <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
-        <translation>يعرض نتائج الصف في مجلد النتائج FOLDER (الافتراضي: المحدد في calquin.conf)، تلميذًا تلميذًا وعمليةً عملية. وهو يقرأ المجلد فقط.</translation>
+        <translation>يعرض نتائج الصف في مجلد النتائج مجلد (الافتراضي: المحدد في calquin.conf)، تلميذًا تلميذًا وعمليةً عملية. وهو يقرأ المجلد فقط.</translation>
     </message>
     <message>
         <source>The results folder to show.</source>
@@ -493,7 +493,7 @@ File: %1
     </message>
     <message>
         <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
-        <translation>يفحص فهرس التمارين FILE (الافتراضي: index.txt في مجلد العمل) ويبيّن، موضعًا موضعًا، أي التمارين يمكن بدؤها، دون فتح النافذة.</translation>
+        <translation>يفحص فهرس التمارين ملف (الافتراضي: index.txt في مجلد العمل) ويبيّن، موضعًا موضعًا، أي التمارين يمكن بدؤها، دون فتح النافذة.</translation>
     </message>
     <message>
         <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
@@ -513,7 +513,7 @@ File: %1
     </message>
     <message>
         <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
-        <translation>يفتح نافذة المعلم على مجلد النتائج FOLDER (الافتراضي: المحدد في calquin.conf).</translation>
+        <translation>يفتح نافذة المعلم على مجلد النتائج مجلد (الافتراضي: المحدد في calquin.conf).</translation>
     </message>
     <message>
         <source>--results-window takes at most one folder and no other mode.</source>
@@ -524,6 +524,14 @@ File: %1
 </source>
         <translation>calquin: تعذر تشغيل نافذة المعلم %1: %2
 </translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ملف</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>مجلد</translation>
     </message>
 </context>
 <context>
@@ -766,15 +774,15 @@ File: %1
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>في هذا التشغيل، يسجّل كل إجابة في DIR بدلًا من المجلد المحدد في calquin.conf.</translation>
+        <translation>في هذا التشغيل، يسجّل كل إجابة في مجلد بدلًا من المجلد المحدد في calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
-        <translation>يعرض نتائج الفصل من مجلد النتائج FOLDER (الافتراضي: المحدد في calquin.conf)، دون فتح النافذة.</translation>
+        <translation>يعرض نتائج الفصل من مجلد النتائج مجلد (الافتراضي: المحدد في calquin.conf)، دون فتح النافذة.</translation>
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
-        <translation>مع ⁦--report⁩: الإجابات المعطاة في DATE (YYYY-MM-DD) أو بعده فقط.</translation>
+        <translation>مع ⁦--report⁩: الإجابات المعطاة في تاريخ (YYYY-MM-DD) أو بعده فقط.</translation>
     </message>
     <message>
         <source>--report and --check cannot be given together.</source>
@@ -895,6 +903,14 @@ With --report, 0 means the report was printed and 2 a wrong date or option.
     <message>
         <source>Files that are no results files, left out: %1. The first is %2.</source>
         <translation>ملفات ليست ملفات نتائج، تم استبعادها: %1. أولها %2.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>مجلد</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>تاريخ</translation>
     </message>
 </context>
 <context>

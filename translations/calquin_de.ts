@@ -396,7 +396,7 @@ Datei: %1
     </message>
     <message>
         <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
-        <translation>Zeigt, wie die Klasse im Ergebnisordner FOLDER (Vorgabe: der in calquin.conf eingestellte) abgeschnitten hat, Kind für Kind und Aufgabe für Aufgabe. Der Ordner wird nur gelesen.</translation>
+        <translation>Zeigt, wie die Klasse im Ergebnisordner ORDNER (Vorgabe: der in calquin.conf eingestellte) abgeschnitten hat, Kind für Kind und Aufgabe für Aufgabe. Der Ordner wird nur gelesen.</translation>
     </message>
     <message>
         <source>The results folder to show.</source>
@@ -465,7 +465,7 @@ Datei: %1
     </message>
     <message>
         <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
-        <translation>Prüft den Übungskatalog FILE (Standard: index.txt im Arbeitsverzeichnis), ohne das Fenster zu öffnen, und meldet Listenplatz für Listenplatz, welche Übungen gestartet werden können.</translation>
+        <translation>Prüft den Übungskatalog DATEI (Standard: index.txt im Arbeitsverzeichnis), ohne das Fenster zu öffnen, und meldet Listenplatz für Listenplatz, welche Übungen gestartet werden können.</translation>
     </message>
     <message>
         <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
@@ -493,7 +493,7 @@ Datei: %1
     </message>
     <message>
         <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
-        <translation>Das Lehrerfenster für den Ergebnisordner FOLDER öffnen (Vorgabe: der in calquin.conf eingestellte).</translation>
+        <translation>Das Lehrerfenster für den Ergebnisordner ORDNER öffnen (Vorgabe: der in calquin.conf eingestellte).</translation>
     </message>
     <message>
         <source>--results-window takes at most one folder and no other mode.</source>
@@ -504,6 +504,14 @@ Datei: %1
 </source>
         <translation>calquin: Das Lehrerfenster %1 kann nicht gestartet werden: %2
 </translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>ORDNER</translation>
     </message>
 </context>
 <context>
@@ -746,15 +754,15 @@ Datei: %1
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>Zeichnet bei diesem Start jede Antwort in DIR auf statt im Ordner aus calquin.conf.</translation>
+        <translation>Zeichnet bei diesem Start jede Antwort in ORDNER auf statt im Ordner aus calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
-        <translation>Gibt die Ergebnisse der Klasse aus dem Ergebnisordner FOLDER aus (Vorgabe: der Ordner aus calquin.conf), ohne das Fenster zu öffnen.</translation>
+        <translation>Gibt die Ergebnisse der Klasse aus dem Ergebnisordner ORDNER aus (Vorgabe: der Ordner aus calquin.conf), ohne das Fenster zu öffnen.</translation>
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
-        <translation>Mit --report: nur Antworten vom Tag DATE (JJJJ-MM-TT) an.</translation>
+        <translation>Mit --report: nur Antworten vom Tag DATUM (JJJJ-MM-TT) an.</translation>
     </message>
     <message>
         <source>--report and --check cannot be given together.</source>
@@ -875,6 +883,14 @@ Bei --report heißt 0, dass der Bericht ausgegeben wurde, und 2 ein falsches Dat
     <message>
         <source>Files that are no results files, left out: %1. The first is %2.</source>
         <translation>Dateien, die keine Ergebnisdateien sind, weggelassen: %1. Die erste ist %2.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>ORDNER</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATUM</translation>
     </message>
 </context>
 <context>

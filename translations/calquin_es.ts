@@ -396,7 +396,7 @@ Archivo: %1
     </message>
     <message>
         <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
-        <translation>Muestra cómo le fue a la clase en la carpeta de resultados FOLDER (por defecto: la indicada en calquin.conf), alumno por alumno y operación por operación. Solo lee la carpeta.</translation>
+        <translation>Muestra cómo le fue a la clase en la carpeta de resultados CARPETA (por defecto: la indicada en calquin.conf), alumno por alumno y operación por operación. Solo lee la carpeta.</translation>
     </message>
     <message>
         <source>The results folder to show.</source>
@@ -465,7 +465,7 @@ Archivo: %1
     </message>
     <message>
         <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
-        <translation>Comprueba el catálogo de ejercicios FILE (por defecto: index.txt en el directorio de trabajo) e informa, fila por fila, de qué ejercicios se pueden empezar, sin abrir la ventana.</translation>
+        <translation>Comprueba el catálogo de ejercicios ARCHIVO (por defecto: index.txt en el directorio de trabajo) e informa, fila por fila, de qué ejercicios se pueden empezar, sin abrir la ventana.</translation>
     </message>
     <message>
         <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
@@ -493,7 +493,7 @@ Archivo: %1
     </message>
     <message>
         <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
-        <translation>Abre la ventana del profesor con la carpeta de resultados FOLDER (por defecto: la indicada en calquin.conf).</translation>
+        <translation>Abre la ventana del profesor con la carpeta de resultados CARPETA (por defecto: la indicada en calquin.conf).</translation>
     </message>
     <message>
         <source>--results-window takes at most one folder and no other mode.</source>
@@ -504,6 +504,14 @@ Archivo: %1
 </source>
         <translation>calquin: no se puede iniciar la ventana del profesor %1: %2
 </translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>CARPETA</translation>
     </message>
 </context>
 <context>
@@ -746,15 +754,15 @@ Archivo: %1
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>Registra cada respuesta en DIR en esta ejecución, en lugar de en la carpeta indicada en calquin.conf.</translation>
+        <translation>Registra cada respuesta en CARPETA en esta ejecución, en lugar de en la carpeta indicada en calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
-        <translation>Muestra los resultados de la clase a partir de la carpeta de resultados FOLDER (por defecto: la indicada en calquin.conf), sin abrir la ventana.</translation>
+        <translation>Muestra los resultados de la clase a partir de la carpeta de resultados CARPETA (por defecto: la indicada en calquin.conf), sin abrir la ventana.</translation>
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
-        <translation>Con --report: solo las respuestas dadas el día DATE (AAAA-MM-DD) o después.</translation>
+        <translation>Con --report: solo las respuestas dadas el día FECHA (AAAA-MM-DD) o después.</translation>
     </message>
     <message>
         <source>--report and --check cannot be given together.</source>
@@ -875,6 +883,14 @@ Con --report, 0 significa que se mostró el informe y 2 una fecha o una opción 
     <message>
         <source>Files that are no results files, left out: %1. The first is %2.</source>
         <translation>Archivos que no son de resultados, omitidos: %1. El primero es %2.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>CARPETA</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>FECHA</translation>
     </message>
 </context>
 <context>

@@ -396,7 +396,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
-        <translation>Montre comment la classe a réussi dans le dossier de résultats FOLDER (par défaut&#xa0;: celui défini dans calquin.conf), élève par élève et calcul par calcul. Le dossier est seulement lu.</translation>
+        <translation>Montre comment la classe a réussi dans le dossier de résultats DOSSIER (par défaut&#xa0;: celui défini dans calquin.conf), élève par élève et calcul par calcul. Le dossier est seulement lu.</translation>
     </message>
     <message>
         <source>The results folder to show.</source>
@@ -465,7 +465,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
-        <translation>Vérifie le catalogue d&apos;exercices FILE (par défaut&#xa0;: index.txt dans le répertoire de travail) et indique, position par position dans la liste, quels exercices peuvent être commencés, sans ouvrir la fenêtre.</translation>
+        <translation>Vérifie le catalogue d&apos;exercices FICHIER (par défaut&#xa0;: index.txt dans le répertoire de travail) et indique, position par position dans la liste, quels exercices peuvent être commencés, sans ouvrir la fenêtre.</translation>
     </message>
     <message>
         <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
@@ -493,7 +493,7 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
-        <translation>Ouvrir la fenêtre de l&apos;enseignant sur le dossier de résultats FOLDER (par défaut : celui défini dans calquin.conf).</translation>
+        <translation>Ouvrir la fenêtre de l&apos;enseignant sur le dossier de résultats DOSSIER (par défaut : celui défini dans calquin.conf).</translation>
     </message>
     <message>
         <source>--results-window takes at most one folder and no other mode.</source>
@@ -504,6 +504,14 @@ Fichier&#xa0;: %1
 </source>
         <translation>calquin : impossible de démarrer la fenêtre de l&apos;enseignant %1 : %2
 </translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>DOSSIER</translation>
     </message>
 </context>
 <context>
@@ -746,11 +754,11 @@ Fichier&#xa0;: %1
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>Enregistre chaque réponse dans DIR pour ce lancement, au lieu du dossier défini dans calquin.conf.</translation>
+        <translation>Enregistre chaque réponse dans DOSSIER pour ce lancement, au lieu du dossier défini dans calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
-        <translation>Affiche les résultats de la classe à partir du dossier de résultats FOLDER (par défaut&#xa0;: celui défini dans calquin.conf), sans ouvrir la fenêtre.</translation>
+        <translation>Affiche les résultats de la classe à partir du dossier de résultats DOSSIER (par défaut&#xa0;: celui défini dans calquin.conf), sans ouvrir la fenêtre.</translation>
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
@@ -875,6 +883,14 @@ Avec --report, 0 signifie que le rapport a été affiché et 2 une date ou une o
     <message>
         <source>Files that are no results files, left out: %1. The first is %2.</source>
         <translation>Fichiers qui ne sont pas des fichiers de résultats, laissés de côté : %1. Le premier est %2.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DOSSIER</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATE</translation>
     </message>
 </context>
 <context>

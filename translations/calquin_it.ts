@@ -396,7 +396,7 @@ Percorso: %1
     </message>
     <message>
         <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
-        <translation>Mostra come è andata la classe nella cartella dei risultati FOLDER (predefinita: quella impostata in calquin.conf), alunno per alunno e calcolo per calcolo. La cartella viene solo letta.</translation>
+        <translation>Mostra come è andata la classe nella cartella dei risultati CARTELLA (predefinita: quella impostata in calquin.conf), alunno per alunno e calcolo per calcolo. La cartella viene solo letta.</translation>
     </message>
     <message>
         <source>The results folder to show.</source>
@@ -493,7 +493,7 @@ Percorso: %1
     </message>
     <message>
         <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
-        <translation>Apre la finestra dell&apos;insegnante sulla cartella dei risultati FOLDER (predefinita: quella impostata in calquin.conf).</translation>
+        <translation>Apre la finestra dell&apos;insegnante sulla cartella dei risultati CARTELLA (predefinita: quella impostata in calquin.conf).</translation>
     </message>
     <message>
         <source>--results-window takes at most one folder and no other mode.</source>
@@ -504,6 +504,14 @@ Percorso: %1
 </source>
         <translation>calquin: impossibile avviare la finestra dell&apos;insegnante %1: %2
 </translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>CARTELLA</translation>
     </message>
 </context>
 <context>
@@ -746,15 +754,15 @@ Percorso: %1
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>Per questo avvio, registra ogni risposta in DIR invece che nella cartella indicata in calquin.conf.</translation>
+        <translation>Per questo avvio, registra ogni risposta in CARTELLA invece che nella cartella indicata in calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
-        <translation>Mostra i risultati della classe dalla cartella dei risultati FOLDER (predefinita: quella indicata in calquin.conf), senza aprire la finestra.</translation>
+        <translation>Mostra i risultati della classe dalla cartella dei risultati CARTELLA (predefinita: quella indicata in calquin.conf), senza aprire la finestra.</translation>
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
-        <translation>Con --report: solo le risposte date il giorno DATE (AAAA-MM-GG) o dopo.</translation>
+        <translation>Con --report: solo le risposte date il giorno DATA (AAAA-MM-GG) o dopo.</translation>
     </message>
     <message>
         <source>--report and --check cannot be given together.</source>
@@ -875,6 +883,14 @@ Con --report, 0 vuol dire che il resoconto è stato mostrato e 2 una data o un&a
     <message>
         <source>Files that are no results files, left out: %1. The first is %2.</source>
         <translation>File che non sono file di risultati, esclusi: %1. Il primo è %2.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>CARTELLA</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATA</translation>
     </message>
 </context>
 <context>

@@ -396,7 +396,7 @@ Bestand: %1
     </message>
     <message>
         <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
-        <translation>Toont hoe de klas het deed in de resultatenmap FOLDER (standaard: die in calquin.conf), per leerling en per som. De map wordt alleen gelezen.</translation>
+        <translation>Toont hoe de klas het deed in de resultatenmap MAP (standaard: die in calquin.conf), per leerling en per som. De map wordt alleen gelezen.</translation>
     </message>
     <message>
         <source>The results folder to show.</source>
@@ -473,7 +473,7 @@ Bestand: %1
     </message>
     <message>
         <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
-        <translation>Controleert de catalogus FILE (standaard: index.txt in de werkmap) en meldt per plaats welke oefeningen kunnen worden gestart, zonder het venster te openen.</translation>
+        <translation>Controleert de catalogus BESTAND (standaard: index.txt in de werkmap) en meldt per plaats welke oefeningen kunnen worden gestart, zonder het venster te openen.</translation>
     </message>
     <message>
         <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
@@ -493,7 +493,7 @@ Bestand: %1
     </message>
     <message>
         <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
-        <translation>Het venster van de leraar openen op de resultatenmap FOLDER (standaard: die in calquin.conf).</translation>
+        <translation>Het venster van de leraar openen op de resultatenmap MAP (standaard: die in calquin.conf).</translation>
     </message>
     <message>
         <source>--results-window takes at most one folder and no other mode.</source>
@@ -504,6 +504,14 @@ Bestand: %1
 </source>
         <translation>calquin: het venster van de leraar %1 kan niet worden gestart: %2
 </translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>BESTAND</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>MAP</translation>
     </message>
 </context>
 <context>
@@ -746,15 +754,15 @@ Bestand: %1
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>Slaat bij deze start elk antwoord op in DIR in plaats van in de map uit calquin.conf.</translation>
+        <translation>Slaat bij deze start elk antwoord op in MAP in plaats van in de map uit calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
-        <translation>Toont de resultaten van de klas uit de resultatenmap FOLDER (standaard: die uit calquin.conf), zonder het venster te openen.</translation>
+        <translation>Toont de resultaten van de klas uit de resultatenmap MAP (standaard: die uit calquin.conf), zonder het venster te openen.</translation>
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
-        <translation>Met --report: alleen antwoorden van DATE (JJJJ-MM-DD) of later.</translation>
+        <translation>Met --report: alleen antwoorden van DATUM (JJJJ-MM-DD) of later.</translation>
     </message>
     <message>
         <source>--report and --check cannot be given together.</source>
@@ -875,6 +883,14 @@ Bij --report betekent 0 dat het overzicht is getoond en 2 een verkeerde datum of
     <message>
         <source>Files that are no results files, left out: %1. The first is %2.</source>
         <translation>Bestanden die geen resultatenbestand zijn, weggelaten: %1. Het eerste is %2.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>MAP</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATUM</translation>
     </message>
 </context>
 <context>

@@ -478,7 +478,7 @@ Plik: %1
     </message>
     <message>
         <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
-        <translation>Sprawdza katalog ćwiczeń FILE (domyślnie: index.txt w bieżącym folderze) i podaje, pozycja po pozycji, które ćwiczenia można rozpocząć, bez otwierania okna.</translation>
+        <translation>Sprawdza katalog ćwiczeń PLIK (domyślnie: index.txt w bieżącym folderze) i podaje, pozycja po pozycji, które ćwiczenia można rozpocząć, bez otwierania okna.</translation>
     </message>
     <message>
         <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
@@ -509,6 +509,14 @@ Plik: %1
 </source>
         <translation>calquin: nie można uruchomić okna nauczyciela %1: %2
 </translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>PLIK</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>FOLDER</translation>
     </message>
 </context>
 <context>
@@ -751,7 +759,7 @@ Plik: %1
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>Przy tym uruchomieniu zapisuje każdą odpowiedź w DIR zamiast w folderze ustawionym w calquin.conf.</translation>
+        <translation>Przy tym uruchomieniu zapisuje każdą odpowiedź w FOLDER zamiast w folderze ustawionym w calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
@@ -759,7 +767,7 @@ Plik: %1
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
-        <translation>Przy --report: tylko odpowiedzi z dnia DATE (RRRR-MM-DD) lub późniejsze.</translation>
+        <translation>Przy --report: tylko odpowiedzi z dnia DATA (RRRR-MM-DD) lub późniejsze.</translation>
     </message>
     <message>
         <source>--report and --check cannot be given together.</source>
@@ -880,6 +888,14 @@ Przy --report 0 oznacza, że raport został wypisany, a 2 błędną datę lub op
     <message>
         <source>Files that are no results files, left out: %1. The first is %2.</source>
         <translation>Pliki, które nie są plikami wyników, pominięte: %1. Pierwszy to %2.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATA</translation>
     </message>
 </context>
 <context>

@@ -396,7 +396,7 @@ Arquivo: %1
     </message>
     <message>
         <source>Shows how the class did in the results folder FOLDER (default: the one set in calquin.conf), pupil by pupil and fact by fact. It only reads the folder.</source>
-        <translation>Mostra como a turma foi na pasta de resultados FOLDER (padrão: a definida em calquin.conf), aluno por aluno e conta por conta. Apenas lê a pasta.</translation>
+        <translation>Mostra como a turma foi na pasta de resultados PASTA (padrão: a definida em calquin.conf), aluno por aluno e conta por conta. Apenas lê a pasta.</translation>
     </message>
     <message>
         <source>The results folder to show.</source>
@@ -473,7 +473,7 @@ Arquivo: %1
     </message>
     <message>
         <source>Check the test catalogue FILE (default: index.txt in the working directory) and report, row by row, which items can be started, without opening the window.</source>
-        <translation>Verifica o catálogo de exercícios FILE (padrão: index.txt na pasta atual) e informa, posição por posição, quais exercícios podem ser iniciados, sem abrir a janela.</translation>
+        <translation>Verifica o catálogo de exercícios ARQUIVO (padrão: index.txt na pasta atual) e informa, posição por posição, quais exercícios podem ser iniciados, sem abrir a janela.</translation>
     </message>
     <message>
         <source>An arithmetic drill for pupils. Without options it opens the drill window on index.txt in the working directory.</source>
@@ -493,7 +493,7 @@ Arquivo: %1
     </message>
     <message>
         <source>Open the teacher&apos;s window on the results folder FOLDER (default: the one set in calquin.conf).</source>
-        <translation>Abre a janela do professor na pasta de resultados FOLDER (padrão: a definida em calquin.conf).</translation>
+        <translation>Abre a janela do professor na pasta de resultados PASTA (padrão: a definida em calquin.conf).</translation>
     </message>
     <message>
         <source>--results-window takes at most one folder and no other mode.</source>
@@ -504,6 +504,14 @@ Arquivo: %1
 </source>
         <translation>calquin: não é possível iniciar a janela do professor %1: %2
 </translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARQUIVO</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>PASTA</translation>
     </message>
 </context>
 <context>
@@ -746,15 +754,15 @@ Arquivo: %1
     </message>
     <message>
         <source>For this run, record every answer in DIR instead of the folder set in calquin.conf.</source>
-        <translation>Registra cada resposta em DIR nesta execução, em vez de na pasta definida em calquin.conf.</translation>
+        <translation>Registra cada resposta em PASTA nesta execução, em vez de na pasta definida em calquin.conf.</translation>
     </message>
     <message>
         <source>Print the class&apos;s results from the results folder FOLDER (default: the one set in calquin.conf), without opening the window.</source>
-        <translation>Mostra os resultados da turma a partir da pasta de resultados FOLDER (padrão: a definida em calquin.conf), sem abrir a janela.</translation>
+        <translation>Mostra os resultados da turma a partir da pasta de resultados PASTA (padrão: a definida em calquin.conf), sem abrir a janela.</translation>
     </message>
     <message>
         <source>With --report: only answers given on DATE (YYYY-MM-DD) or later.</source>
-        <translation>Com --report: só as respostas dadas em DATE (AAAA-MM-DD) ou depois.</translation>
+        <translation>Com --report: só as respostas dadas em DATA (AAAA-MM-DD) ou depois.</translation>
     </message>
     <message>
         <source>--report and --check cannot be given together.</source>
@@ -875,6 +883,14 @@ Com --report, 0 significa que o relatório foi mostrado e 2 uma data ou opção 
     <message>
         <source>Files that are no results files, left out: %1. The first is %2.</source>
         <translation>Arquivos que não são de resultados, deixados de fora: %1. O primeiro é %2.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>PASTA</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATA</translation>
     </message>
 </context>
 <context>

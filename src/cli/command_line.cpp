@@ -37,6 +37,9 @@ constexpr Text kProgramDescription =
                  "An arithmetic drill for pupils. Without options it opens the drill window on "
                  "index.txt in the working directory.");
 constexpr Text kFileArgument = translatable("CommandLine", "With --check: the catalogue to check.");
+// The placeholders --help names its arguments by, as the descriptions above write them.
+constexpr Text kFilePlaceholder = translatable("CommandLine", "FILE");
+constexpr Text kFolderPlaceholder = translatable("CommandLine", "FOLDER");
 constexpr Text kExitStatuses =
     translatable("CommandLine",
                  "Exit status:\n"
@@ -210,10 +213,10 @@ int run(int argc, char** argv) {
     const Options options = describeOptions(parser);
     const bool parsed = parser.parse(argumentList(argc, argv));
     parser.setApplicationDescription(translated(kProgramDescription));
-    parser.addPositionalArgument(QStringLiteral("FILE"), translated(kFileArgument),
-                                 QStringLiteral("[FILE]"));
-    parser.addPositionalArgument(QStringLiteral("FOLDER"), reportFolderText(),
-                                 QStringLiteral("[FOLDER]"));
+    const QString file = translated(kFilePlaceholder);
+    const QString folder = translated(kFolderPlaceholder);
+    parser.addPositionalArgument(file, translated(kFileArgument), QStringLiteral("[%1]").arg(file));
+    parser.addPositionalArgument(folder, reportFolderText(), QStringLiteral("[%1]").arg(folder));
     const QString usage =
         parser.helpText() + QLatin1Char('\n') + translated(kExitStatuses) + reportExitStatusText();
 

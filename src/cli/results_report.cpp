@@ -28,6 +28,9 @@ constexpr Text kResultsFolderHelp =
     translatable("ResultsReport",
                  "For this run, record every answer in DIR instead of the folder set "
                  "in calquin.conf.");
+// The placeholders --help names the options' values by, as the descriptions write them.
+constexpr Text kDirPlaceholder = translatable("ResultsReport", "DIR");
+constexpr Text kDatePlaceholder = translatable("ResultsReport", "DATE");
 constexpr Text kReportHelp =
     translatable("ResultsReport",
                  "Print the class's results from the results folder FOLDER (default: "
@@ -169,10 +172,11 @@ std::vector<typename Map::const_iterator> inNameOrder(const Map& map) {
 
 ResultsOptions describeResultsOptions(QCommandLineParser& parser) {
     QCommandLineOption folder(QStringLiteral("results-folder"),
-                              text::translated(kResultsFolderHelp), QStringLiteral("DIR"));
+                              text::translated(kResultsFolderHelp),
+                              text::translated(kDirPlaceholder));
     QCommandLineOption report(QStringLiteral("report"), text::translated(kReportHelp));
     QCommandLineOption since(QStringLiteral("since"), text::translated(kSinceHelp),
-                             QStringLiteral("DATE"));
+                             text::translated(kDatePlaceholder));
     parser.addOption(folder);
     parser.addOption(report);
     parser.addOption(since);
