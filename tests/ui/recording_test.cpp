@@ -3,8 +3,10 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -28,8 +30,7 @@ struct RecordedDrill {
     ManualClock clock;
     Form1 form{Form1Seams{&messenger, &webOpener, &ticks, &random, &recorder, &clock}};
 
-    RecordedDrill() {
-        const QByteArray catalogue = "\"Tens, then units\",2,1,+\n";
+    explicit RecordedDrill(const QByteArray& catalogue = "\"Tens, then units\",2,1,+\n") {
         if (auto error = form.Form_Load(writeCatalogue(catalogue).toStdString())) {
             qFatal("%s", error->c_str());
         }
@@ -57,6 +58,8 @@ class Recording : public QObject {
 private slots:
     void eachAnswerIsRecordedAsJudgedBeforeItsMessage_data();
     void eachAnswerIsRecordedAsJudgedBeforeItsMessage();
+    void theQuestionIsRecordedInOneFormInEveryLanguage_data();
+    void theQuestionIsRecordedInOneFormInEveryLanguage();
     void aFolderRecorderAppendsThePupilsRows();
     void aFolderRecorderTellsTroubleOnce();
 };
@@ -90,6 +93,52 @@ void Recording::eachAnswerIsRecordedAsJudgedBeforeItsMessage() {
     QCOMPARE(QString::fromStdString(answer.typed), text);
     QCOMPARE(answer.correct, correct);
     QCOMPARE(answer.took, std::chrono::nanoseconds(3456789us));
+}
+
+void Recording::theQuestionIsRecordedInOneFormInEveryLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("sign");
+    QTest::addRow("English sum") << "" << QByteArray("+");
+    QTest::addRow("French product, shown with ×") << "fr" << QByteArray("*");
+    QTest::addRow("German quotient, shown with :") << "de" << QByteArray("/");
+    QTest::addRow("Arabic product, Arabic digits and marks") << "ar" << QByteArray("*");
+    QTest::addRow("Arabic difference") << "ar" << QByteArray("-");
+}
+
+// Whatever the window shows, the row holds the catalogue's sign between plain decimal numbers,
+// so that a teacher's sums read every language's rows alike.
+void Recording::theQuestionIsRecordedInOneFormInEveryLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QByteArray, sign);
+    const QLocale before;
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        if (language == QLatin1String("ar")) {
+            QLocale::setDefault(QLocale(QStringLiteral("ar_EG")));
+        }
+        QVERIFY(translator.load(QStringLiteral(":/translations/calquin_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translator);
+    }
+    RecordedDrill drill("\"Item\",1,1," + sign + "\n");
+    const qint64 answer = drill.form.state().answer;
+    QTest::keyClick(drill.answerBox(), Qt::Key_Return);
+    QCoreApplication::removeTranslator(&translator);
+    QLocale::setDefault(before);
+
+    QCOMPARE(drill.recorder.recorded.size(), std::size_t{1});
+    const QString recorded = QString::fromStdString(drill.recorder.recorded[0].question);
+    const QRegularExpression form(QStringLiteral("^([0-9]+) %1 ([0-9]+)$")
+                                      .arg(QRegularExpression::escape(QString::fromLatin1(sign))));
+    const QRegularExpressionMatch match = form.match(recorded);
+    QVERIFY2(match.hasMatch(), qPrintable(recorded));
+    // The numbers are the question's own: together they make the answer judged against.
+    const qint64 first = match.captured(1).toLongLong();
+    const qint64 second = match.captured(2).toLongLong();
+    const qint64 made = sign == "+"   ? first + second
+                        : sign == "-" ? first - second
+                        : sign == "*" ? first * second
+                                      : (second == 0 ? -1 : first / second);
+    QCOMPARE(made, answer);
 }
 
 void Recording::aFolderRecorderAppendsThePupilsRows() {

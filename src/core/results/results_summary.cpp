@@ -12,6 +12,7 @@
 #include <cstring>
 #include <system_error>
 
+#include "results/class_figures.h"
 #include "results/results_reader.h"
 
 namespace calquin::results {
@@ -31,6 +32,37 @@ auto& entry(Map& map, std::string_view key) {
     }
     return found->second;
 }
+
+// The key a recorded question is counted under: one form for every language's recording of it
+// ("7 × 8", "٧ × ٨" with its direction marks and "7 * 8" all count as "7 * 8"), or the text as it
+// stands when it reads as no question. A question already in that form, as every row written
+// since the record keeps one form is, costs one look-up; other forms are read once per file.
+class QuestionKeys {
+public:
+    explicit QuestionKeys(std::map<std::string, QuestionFigures, std::less<>>& questions)
+        : questions_(questions) {}
+
+    QuestionFigures& operator[](std::string_view recorded) {
+        if (const auto found = questions_.find(recorded); found != questions_.end()) {
+            return found->second;
+        }
+        auto alias = aliases_.find(recorded);
+        if (alias == aliases_.end()) {
+            std::string key(recorded);
+            if (const auto parts = parseQuestion(recorded)) {
+                key = std::to_string(parts->first) + ' ' +
+                      std::string(engine::operatorOfType(static_cast<int>(parts->operation)).sign) +
+                      ' ' + std::to_string(parts->second);
+            }
+            alias = aliases_.emplace(std::string(recorded), std::move(key)).first;
+        }
+        return entry(questions_, alias->second);
+    }
+
+private:
+    std::map<std::string, QuestionFigures, std::less<>>& questions_;
+    std::map<std::string, std::string, std::less<>> aliases_;
+};
 
 // The whole file in one piece; errno says why not. Anything but a plain file (a pipe someone put
 // in a shared folder, a device) reads as empty, so that no name in the folder can hold the report.
@@ -85,6 +117,7 @@ void addFile(Summary& summary, std::string_view bytes, const std::string& fileNa
     std::string pupilName;
     Figures* item = nullptr;
     std::string itemName;
+    QuestionKeys questions(summary.questions);
     const ReadOutcome outcome = readResults(bytes, [&](const RowView& row) {
         if (!since.empty() && row.time.substr(0, since.size()) < since) {
             return;
@@ -100,7 +133,7 @@ void addFile(Summary& summary, std::string_view bytes, const std::string& fileNa
         }
         add(pupil->all, row.correct, row.centiseconds);
         add(*item, row.correct, row.centiseconds);
-        QuestionFigures& question = entry(summary.questions, row.question);
+        QuestionFigures& question = questions[row.question];
         ++question.asked;
         question.wrong += row.correct ? 0 : 1;
     });
