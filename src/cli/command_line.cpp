@@ -195,8 +195,10 @@ std::optional<WindowStart> windowStart(int argc, char** argv) {
         return std::nullopt;
     }
     WindowStart start;
-    if (const auto folder = resultsFolder(parser, options.results)) {
-        start.resultsFolder = localPath(*folder);
+    const RecordSettings settings = recordSettings(parser, options.results);
+    if (settings.folder) {
+        start.resultsFolder = localPath(*settings.folder);
+        start.askName = settings.askName;
     }
     return start;
 }
@@ -247,7 +249,7 @@ int run(int argc, char** argv) {
     engine::ClockSeededRandom random;
     const CheckOutcome outcome = checkCatalogueFile(path, random);
     print(stdout, outcome.report + QLatin1Char('\n') +
-                      resultsCheckText(resultsFolder(parser, options.results)));
+                      resultsCheckText(recordSettings(parser, options.results)));
     return outcome.status;
 }
 

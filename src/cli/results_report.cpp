@@ -14,8 +14,11 @@
 #include <vector>
 
 #include "common/exit_status.h"
+#include "results/class_figures.h"
 #include "results/results_file.h"
 #include "results/results_row.h"
+#include "text/captions.h"
+#include "text/pupil_names_text.h"
 #include "text/school_writing.h"
 #include "text/translation.h"
 
@@ -87,6 +90,17 @@ std::vector<typename Map::const_iterator> inNameOrder(const Map& map) {
     return entries;
 }
 
+// A question as the reader's schools write it ("6 × 8", in their digits); the record counts it in
+// the catalogue's form, whatever language it was answered in.
+QString shownQuestion(const std::string& counted) {
+    const auto parts = results::parseQuestion(counted);
+    if (!parts) {
+        return QString::fromUtf8(counted);
+    }
+    const std::string sign(engine::operatorOfType(static_cast<int>(parts->operation)).sign);
+    return text::questionText(engine::Question{parts->first, parts->second, sign});
+}
+
 }  // namespace
 
 ResultsOptions describeResultsOptions(QCommandLineParser& parser) {
@@ -111,21 +125,33 @@ ResultsOptions describeResultsOptions(QCommandLineParser& parser) {
 
 std::optional<QString> resultsFolder(const QCommandLineParser& parser,
                                      const ResultsOptions& options) {
-    // An empty folder means none, on the command line as in the file: an empty path would put
-    // the rows in whatever folder the program was started in.
-    if (parser.isSet(options.resultsFolder)) {
-        const QString folder = parser.value(options.resultsFolder);
-        return folder.isEmpty() ? std::nullopt : std::optional(folder);
-    }
+    return recordSettings(parser, options).folder;
+}
+
+RecordSettings recordSettings(const QCommandLineParser& parser, const ResultsOptions& options) {
     // Native format: calquin.conf under XDG_CONFIG_HOME, then under each of XDG_CONFIG_DIRS
     // (/etc/xdg, where an administrator puts it for every machine).
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+    std::optional<QSettings> settings;
+    const auto file = [&settings]() -> const QSettings& {
+        if (!settings) {
+            settings.emplace(QSettings::NativeFormat, QSettings::UserScope,
                              QStringLiteral("calquin"), QStringLiteral("calquin"));
-    const QString folder = settings.value(QStringLiteral("results/folder")).toString();
+        }
+        return *settings;
+    };
+    RecordSettings chosen;
+    // An empty folder means none, on the command line as in the file: an empty path would put
+    // the rows in whatever folder the program was started in.
+    const QString folder = parser.isSet(options.resultsFolder)
+                               ? parser.value(options.resultsFolder)
+                               : file().value(QStringLiteral("results/folder")).toString();
     if (folder.isEmpty()) {
-        return std::nullopt;
+        return chosen;
     }
-    return folder;
+    chosen.folder = folder;
+    chosen.askName = file().value(QStringLiteral("results/ask-name")).toString().trimmed() ==
+                     QLatin1String("true");
+    return chosen;
 }
 
 QString reportUsageError(ReportUsage usage) {
@@ -149,7 +175,8 @@ QString reportExitStatusText() {
         "With --report, 0 means the report was printed and 2 a wrong date or option.\n");
 }
 
-QString resultsCheckText(const std::optional<QString>& folder) {
+QString resultsCheckText(const RecordSettings& settings) {
+    const std::optional<QString>& folder = settings.folder;
     if (!folder) {
         return ResultsReport::tr("Results: not recorded, since no results folder is set.\n");
     }
@@ -159,8 +186,9 @@ QString resultsCheckText(const std::optional<QString>& folder) {
         return ResultsReport::tr("Results: cannot be recorded in %1: %2.\n")
             .arg(text::leftToRightName(*folder), QString::fromLocal8Bit(problem->c_str()));
     }
-    return ResultsReport::tr("Results: every answer is recorded in %1.\n")
-        .arg(text::leftToRightName(*folder));
+    const QString recorded = ResultsReport::tr("Results: every answer is recorded in %1.\n")
+                                 .arg(text::leftToRightName(*folder));
+    return settings.askName ? recorded + text::pupilNamesCheckText(localPath(*folder)) : recorded;
 }
 
 CheckOutcome reportResults(const std::optional<QString>& folder, const QString& since) {
@@ -211,7 +239,7 @@ QString formatReport(const results::Summary& summary, const QString& folder, con
                              ResultsReport::tr("Asked")});
             const QLocale locale;
             for (const auto& [question, figures] : missed) {
-                questions.add({QString::fromUtf8(question),
+                questions.add({shownQuestion(question),
                                text::schoolDigits(locale.toString(figures.wrong)),
                                text::schoolDigits(locale.toString(figures.asked))});
             }

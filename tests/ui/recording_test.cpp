@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Calquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -13,6 +16,7 @@
 #include <sstream>
 
 #include "fakes.h"
+#include "ui/name_chooser.h"
 
 using namespace calquin::ui;
 using namespace calquin::ui::testing;
@@ -60,6 +64,10 @@ private slots:
     void eachAnswerIsRecordedAsJudgedBeforeItsMessage();
     void theQuestionIsRecordedInOneFormInEveryLanguage_data();
     void theQuestionIsRecordedInOneFormInEveryLanguage();
+    void aPupilPicksTheirNameByClickOrKeyboard_data();
+    void aPupilPicksTheirNameByClickOrKeyboard();
+    void withoutNamesTheLoginNameIsUsedAndSaidSo();
+    void aChosenNameGoesIntoTheRowsAndTheFileName();
     void aFolderRecorderAppendsThePupilsRows();
     void aFolderRecorderTellsTroubleOnce();
 };
@@ -139,6 +147,71 @@ void Recording::theQuestionIsRecordedInOneFormInEveryLanguage() {
                         : sign == "*" ? first * second
                                       : (second == 0 ? -1 : first / second);
     QCOMPARE(made, answer);
+}
+
+void Recording::aPupilPicksTheirNameByClickOrKeyboard_data() {
+    QTest::addColumn<QList<int>>("keys");  // none: a click on the third name
+    QTest::addColumn<QString>("chosen");   // empty: the list was closed
+    QTest::addRow("a click") << QList<int>{} << "Zoë";
+    QTest::addRow("Enter on the first") << QList<int>{Qt::Key_Return} << "Anna";
+    QTest::addRow("arrows, then Enter")
+        << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Return} << "Ben";
+    QTest::addRow("an arrow alone picks nobody") << QList<int>{Qt::Key_Down} << "";
+    QTest::addRow("Escape") << QList<int>{Qt::Key_Down, Qt::Key_Escape} << "";
+}
+
+void Recording::aPupilPicksTheirNameByClickOrKeyboard() {
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, chosen);
+    NameChooser chooser({"Anna", "Ben", "Zoë"});
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowActive(&chooser));
+    auto* list = chooser.findChild<QListWidget*>();
+    QCOMPARE(QApplication::focusWidget(), list);
+    if (keys.isEmpty()) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(2)).center());
+    }
+    for (const int key : keys) {
+        QTest::keyClick(list, static_cast<Qt::Key>(key));
+    }
+    QCOMPARE(chooser.result() == QDialog::Accepted && !chooser.isVisible(), !chosen.isEmpty());
+    QCOMPARE(QString::fromStdString(chooser.chosen()), chosen);
+}
+
+// A missing or empty list must not keep a pupil from practising: the login name stands in, and
+// whoever started the program reads why.
+void Recording::withoutNamesTheLoginNameIsUsedAndSaidSo() {
+    QTemporaryDir folder;
+    for (const QByteArray& contents : {QByteArray(), QByteArray("\n  \r\n")}) {
+        if (!contents.isNull()) {
+            QFile list(folder.filePath("pupils.txt"));
+            QVERIFY(list.open(QIODevice::WriteOnly));
+            list.write(contents);
+        }
+        std::FILE* errors = std::tmpfile();
+        const auto name = askPupilName(folder.path().toStdString(), errors);
+        std::rewind(errors);
+        char line[4096] = {};
+        QVERIFY(std::fgets(line, sizeof line, errors) != nullptr);
+        std::fclose(errors);
+        QCOMPARE(name, std::optional<std::string>(""));
+        QVERIFY2(QString::fromLocal8Bit(line).contains(folder.filePath("pupils.txt")), line);
+    }
+}
+
+void Recording::aChosenNameGoesIntoTheRowsAndTheFileName() {
+    QTemporaryDir folder;
+    {
+        FolderRecorder recorder(folder.path().toStdString(), stderr, {"Zoë", ""});
+        recorder.record({"Item", "7 + 5", "12", true, 1s});
+    }
+    const QStringList files = QDir(folder.path()).entryList({"*.csv"});
+    QCOMPARE(files.size(), 1);
+    // The pupil's name, then the computer's, as for a pupil with a login of their own.
+    QVERIFY2(files[0].startsWith("Zo%C3%AB@") && files[0].size() > 14, qPrintable(files[0]));
+    const std::string text = fileText(folder.filePath(files[0]).toStdString());
+    QVERIFY(text.find(",Zoë,") != std::string::npos);
 }
 
 void Recording::aFolderRecorderAppendsThePupilsRows() {
