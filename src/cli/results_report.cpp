@@ -140,6 +140,9 @@ RecordSettings recordSettings(const QCommandLineParser& parser, const ResultsOpt
         return *settings;
     };
     RecordSettings chosen;
+    if (parser.isSet(QStringLiteral("prune-results"))) {
+        chosen.keepDays = file().value(QStringLiteral("results/keep-days")).toString();
+    }
     // An empty folder means none, on the command line as in the file: an empty path would put
     // the rows in whatever folder the program was started in.
     const QString folder = parser.isSet(options.resultsFolder)

@@ -33,6 +33,7 @@ std::optional<QString> resultsFolder(const QCommandLineParser& parser,
 struct RecordSettings {
     std::optional<QString> folder;
     bool askName = false;
+    QString keepDays;  // results/keep-days as written; read only for --prune-results
 };
 RecordSettings recordSettings(const QCommandLineParser& parser, const ResultsOptions& options);
 

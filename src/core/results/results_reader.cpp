@@ -183,7 +183,8 @@ ReadOutcome readResults(std::string_view bytes, const std::function<void(const R
         return outcome;
     }
     outcome.isResultsFile = true;
-    Parser parser(bytes.substr(bytes.find('\n') + 1));
+    const std::string_view body = bytes.substr(bytes.find('\n') + 1);
+    Parser parser(body);
     std::array<std::string_view, kFieldCount> fields;
     RowView row;
     for (;;) {
@@ -195,6 +196,7 @@ ReadOutcome readResults(std::string_view bytes, const std::function<void(const R
         const std::int64_t startLine = parser.line();
         if (parser.readRecord(fields) && toRow(fields, row)) {
             ++outcome.rows;
+            row.bytes = body.substr(start, parser.pos() - start);
             onRow(row);
             continue;
         }

@@ -20,6 +20,8 @@ struct RowView {
     std::string_view answer;
     bool correct = false;
     std::int64_t centiseconds = 0;
+    // The whole row as it stands in the bytes read, its line end included.
+    std::string_view bytes;
 };
 
 struct ReadOutcome {
