@@ -23,11 +23,11 @@ constexpr Text kPruneDescription =
                  "results file in FOLDER (default: the one set in calquin.conf).");
 constexpr Text kForgetDescription = translatable(
     "Erasing", "Remove every answer of the pupil NAME from the results folder, and say how many.");
-constexpr Text kExitStatus =
-    translatable("Erasing",
-                 "  5  --prune-results or --forget-pupil could not change every results file\n"
-                 "With --prune-results, 2 also means that results/keep-days is not a number of "
-                 "days.\n");
+constexpr Text kExitStatus = translatable(
+    "Erasing",
+    "  5  --prune-results or --forget-pupil could not change every results file\n"
+    "With --prune-results and --forget-pupil, 0 means every file was changed, 4 that the folder "
+    "cannot be read, and 2 also that results/keep-days is not a number of days.\n");
 constexpr Text kNoFolder =
     translatable("Erasing",
                  "calquin: %1 needs a folder, and no results folder is set in "
