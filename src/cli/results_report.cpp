@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "common/exit_status.h"
-#include "results/class_figures.h"
+#include "results/recorded_question.h"
 #include "results/results_file.h"
 #include "results/results_row.h"
 #include "text/captions.h"
@@ -93,12 +93,12 @@ std::vector<typename Map::const_iterator> inNameOrder(const Map& map) {
 // A question as the reader's schools write it ("6 × 8", in their digits); the record counts it in
 // the catalogue's form, whatever language it was answered in.
 QString shownQuestion(const std::string& counted) {
-    const auto parts = results::parseQuestion(counted);
-    if (!parts) {
+    const auto question = results::readRecordedQuestion(counted);
+    if (!question) {
         return QString::fromUtf8(counted);
     }
-    const std::string sign(engine::operatorOfType(static_cast<int>(parts->operation)).sign);
-    return text::questionText(engine::Question{parts->first, parts->second, sign});
+    return text::questionText(
+        engine::Question{question->first, question->second, std::string(question->op->sign)});
 }
 
 }  // namespace

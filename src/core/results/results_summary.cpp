@@ -12,7 +12,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "results/class_figures.h"
+#include "results/recorded_question.h"
 #include "results/results_reader.h"
 
 namespace calquin::results {
@@ -49,10 +49,8 @@ public:
         auto alias = aliases_.find(recorded);
         if (alias == aliases_.end()) {
             std::string key(recorded);
-            if (const auto parts = parseQuestion(recorded)) {
-                key = std::to_string(parts->first) + ' ' +
-                      std::string(engine::operatorOfType(static_cast<int>(parts->operation)).sign) +
-                      ' ' + std::to_string(parts->second);
+            if (const auto question = readRecordedQuestion(recorded)) {
+                key = question->text();
             }
             alias = aliases_.emplace(std::string(recorded), std::move(key)).first;
         }
