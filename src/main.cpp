@@ -6,7 +6,7 @@
 
 int main(int argc, char** argv) {
     if (const auto window = calquin::cli::windowStart(argc, argv)) {
-        return calquin::ui::runApplication(argc, argv, window->resultsFolder);
+        return calquin::ui::runApplication(argc, argv, window->resultsFolder, window->askName);
     }
     return calquin::cli::run(argc, argv);
 }

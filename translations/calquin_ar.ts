@@ -530,8 +530,121 @@ File: %1
         <translation>ملف</translation>
     </message>
     <message>
+        <source>--prune-results and --forget-pupil take at most one folder and no other mode.</source>
+        <translation>يقبل --prune-results و--forget-pupil مجلدًا واحدًا على الأكثر ولا وضعًا آخر.</translation>
+    </message>
+    <message>
         <source>FOLDER</source>
         <translation>مجلد</translation>
+    </message>
+</context>
+<context>
+    <name>Erasing</name>
+    <message>
+        <source>Remove the answers older than results/keep-days in calquin.conf from every results file in FOLDER (default: the one set in calquin.conf).</source>
+        <translation>حذف الإجابات الأقدم من results/keep-days في calquin.conf من كل ملف نتائج في المجلد FOLDER (الافتراضي: المجلد المحدد في calquin.conf).</translation>
+    </message>
+    <message>
+        <source>Remove every answer of the pupil NAME from the results folder, and say how many.</source>
+        <translation>حذف كل إجابات التلميذ NAME من مجلد النتائج، وذكر عددها.</translation>
+    </message>
+    <message>
+        <source>  5  --prune-results or --forget-pupil could not change every results file
+With --prune-results and --forget-pupil, 0 means every file was changed, 4 that the folder cannot be read, and 2 also that results/keep-days is not a number of days.
+</source>
+        <translation>  ٥  تعذّر على --prune-results أو --forget-pupil تغيير كل ملفات النتائج
+مع --prune-results و--forget-pupil يعني ٠ أن كل ملف قد غُيّر، و٤ أن المجلد لا يمكن قراءته، و٢ أيضًا أن results/keep-days ليس عددًا من الأيام.
+</translation>
+    </message>
+    <message>
+        <source>calquin: %1 needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: يحتاج %1 إلى مجلد، ولم يُحدَّد مجلد للنتائج في calquin.conf.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --prune-results needs results/keep-days in calquin.conf: how many days answers are kept, such as 365.
+</source>
+        <translation>calquin: يحتاج --prune-results إلى results/keep-days في calquin.conf: عدد الأيام التي تُحفظ فيها الإجابات، مثل ٣٦٥.
+</translation>
+    </message>
+    <message>
+        <source>calquin: results/keep-days in calquin.conf must be a whole number of days from 1 to 36500, not &quot;%1&quot;.
+</source>
+        <translation>calquin: يجب أن يكون results/keep-days في calquin.conf عددًا صحيحًا من الأيام من ١ إلى ٣٦٥٠٠، لا &quot;%1&quot;.
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: تتعذّر قراءة مجلد النتائج %1: %2.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers dated before %1 (kept for %2 days) removed from %3: %n.
+</source>
+        <translation>
+            <numerusform>الإجابات المؤرخة قبل %1 (تُحفظ %2 يومًا) المحذوفة من %3: %n.
+</numerusform>
+            <numerusform>الإجابات المؤرخة قبل %1 (تُحفظ %2 يومًا) المحذوفة من %3: %n.
+</numerusform>
+            <numerusform>الإجابات المؤرخة قبل %1 (تُحفظ %2 يومًا) المحذوفة من %3: %n.
+</numerusform>
+            <numerusform>الإجابات المؤرخة قبل %1 (تُحفظ %2 يومًا) المحذوفة من %3: %n.
+</numerusform>
+            <numerusform>الإجابات المؤرخة قبل %1 (تُحفظ %2 يومًا) المحذوفة من %3: %n.
+</numerusform>
+            <numerusform>الإجابات المؤرخة قبل %1 (تُحفظ %2 يومًا) المحذوفة من %3: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers of %1 removed from %2: %n.
+</source>
+        <translation>
+            <numerusform>إجابات %1 المحذوفة من %2: %n.
+</numerusform>
+            <numerusform>إجابات %1 المحذوفة من %2: %n.
+</numerusform>
+            <numerusform>إجابات %1 المحذوفة من %2: %n.
+</numerusform>
+            <numerusform>إجابات %1 المحذوفة من %2: %n.
+</numerusform>
+            <numerusform>إجابات %1 المحذوفة من %2: %n.
+</numerusform>
+            <numerusform>إجابات %1 المحذوفة من %2: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files removed, since no answer was left in them: %n.
+</source>
+        <translation>
+            <numerusform>الملفات المحذوفة لأنه لم تبقَ فيها أي إجابة: %n.
+</numerusform>
+            <numerusform>الملفات المحذوفة لأنه لم تبقَ فيها أي إجابة: %n.
+</numerusform>
+            <numerusform>الملفات المحذوفة لأنه لم تبقَ فيها أي إجابة: %n.
+</numerusform>
+            <numerusform>الملفات المحذوفة لأنه لم تبقَ فيها أي إجابة: %n.
+</numerusform>
+            <numerusform>الملفات المحذوفة لأنه لم تبقَ فيها أي إجابة: %n.
+</numerusform>
+            <numerusform>الملفات المحذوفة لأنه لم تبقَ فيها أي إجابة: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>calquin: results files that could not be changed: %1. The first is %2: %3.
+</source>
+        <translation>calquin: ملفات النتائج التي تعذّر تغييرها: %1. أولها %2: %3.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --forget-pupil needs a name.
+</source>
+        <translation>calquin: يحتاج --forget-pupil إلى اسم.
+</translation>
     </message>
 </context>
 <context>
@@ -706,6 +819,52 @@ File: %1
     <message>
         <source>This row of the list holds no item.</source>
         <translation>لا يوجد تمرين في هذا الموضع من القائمة.</translation>
+    </message>
+</context>
+<context>
+    <name>NameChooser</name>
+    <message>
+        <source>Choose your name, then press Enter or click it:</source>
+        <translation>اختر اسمك، ثم اضغط Enter أو انقر عليه:</translation>
+    </message>
+</context>
+<context>
+    <name>PupilNames</name>
+    <message>
+        <source>calquin: no names to choose from, since %1 cannot be read: %2. Answers are recorded under the login name.
+</source>
+        <translation>calquin: لا أسماء للاختيار منها، لأن %1 تتعذّر قراءته: %2. تُسجَّل الإجابات باسم الدخول.
+</translation>
+    </message>
+    <message>
+        <source>calquin: no names to choose from, since %1 lists none. Answers are recorded under the login name.
+</source>
+        <translation>calquin: لا أسماء للاختيار منها، لأن %1 لا يضم أي اسم. تُسجَّل الإجابات باسم الدخول.
+</translation>
+    </message>
+    <message>
+        <source>calquin: line %1 of %2 is not UTF-8 text and is left out.
+</source>
+        <translation>calquin: السطر %1 من %2 ليس نصًا بترميز UTF-8 ولذا يُترك.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pupils: each first chooses their name, one of %n in %1.
+</source>
+        <translation>
+            <numerusform>التلاميذ: يختار كل منهم اسمه أولًا من %1 (عدد الأسماء: %n).
+</numerusform>
+            <numerusform>التلاميذ: يختار كل منهم اسمه أولًا من %1 (عدد الأسماء: %n).
+</numerusform>
+            <numerusform>التلاميذ: يختار كل منهم اسمه أولًا من %1 (عدد الأسماء: %n).
+</numerusform>
+            <numerusform>التلاميذ: يختار كل منهم اسمه أولًا من %1 (عدد الأسماء: %n).
+</numerusform>
+            <numerusform>التلاميذ: يختار كل منهم اسمه أولًا من %1 (عدد الأسماء: %n).
+</numerusform>
+            <numerusform>التلاميذ: يختار كل منهم اسمه أولًا من %1 (عدد الأسماء: %n).
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -510,8 +510,97 @@ Datei: %1
         <translation>DATEI</translation>
     </message>
     <message>
+        <source>--prune-results and --forget-pupil take at most one folder and no other mode.</source>
+        <translation>--prune-results und --forget-pupil nehmen höchstens einen Ordner und keine andere Betriebsart.</translation>
+    </message>
+    <message>
         <source>FOLDER</source>
         <translation>ORDNER</translation>
+    </message>
+</context>
+<context>
+    <name>Erasing</name>
+    <message>
+        <source>Remove the answers older than results/keep-days in calquin.conf from every results file in FOLDER (default: the one set in calquin.conf).</source>
+        <translation>Die Antworten, die älter als results/keep-days in calquin.conf sind, aus jeder Ergebnisdatei im Ordner FOLDER entfernen (Vorgabe: der in calquin.conf eingestellte).</translation>
+    </message>
+    <message>
+        <source>Remove every answer of the pupil NAME from the results folder, and say how many.</source>
+        <translation>Jede Antwort des Schülers NAME aus dem Ergebnisordner entfernen und sagen, wie viele es waren.</translation>
+    </message>
+    <message>
+        <source>  5  --prune-results or --forget-pupil could not change every results file
+With --prune-results and --forget-pupil, 0 means every file was changed, 4 that the folder cannot be read, and 2 also that results/keep-days is not a number of days.
+</source>
+        <translation>  5  --prune-results oder --forget-pupil konnte nicht jede Ergebnisdatei ändern
+Bei --prune-results und --forget-pupil heißt 0, dass jede Datei geändert wurde, 4, dass der Ordner nicht gelesen werden kann, und 2 auch, dass results/keep-days keine Zahl von Tagen ist.
+</translation>
+    </message>
+    <message>
+        <source>calquin: %1 needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: %1 braucht einen Ordner, und in calquin.conf ist kein Ergebnisordner eingestellt.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --prune-results needs results/keep-days in calquin.conf: how many days answers are kept, such as 365.
+</source>
+        <translation>calquin: --prune-results braucht results/keep-days in calquin.conf: wie viele Tage Antworten aufbewahrt werden, etwa 365.
+</translation>
+    </message>
+    <message>
+        <source>calquin: results/keep-days in calquin.conf must be a whole number of days from 1 to 36500, not &quot;%1&quot;.
+</source>
+        <translation>calquin: results/keep-days in calquin.conf muss eine ganze Zahl von Tagen von 1 bis 36500 sein, nicht „%1“.
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: Der Ergebnisordner %1 kann nicht gelesen werden: %2.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers dated before %1 (kept for %2 days) removed from %3: %n.
+</source>
+        <translation>
+            <numerusform>Antworten vor dem %1 (aufbewahrt für %2 Tage) aus %3 entfernt: %n.
+</numerusform>
+            <numerusform>Antworten vor dem %1 (aufbewahrt für %2 Tage) aus %3 entfernt: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers of %1 removed from %2: %n.
+</source>
+        <translation>
+            <numerusform>Antworten von %1 aus %2 entfernt: %n.
+</numerusform>
+            <numerusform>Antworten von %1 aus %2 entfernt: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files removed, since no answer was left in them: %n.
+</source>
+        <translation>
+            <numerusform>Entfernte Dateien, weil keine Antwort in ihnen blieb: %n.
+</numerusform>
+            <numerusform>Entfernte Dateien, weil keine Antwort in ihnen blieb: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>calquin: results files that could not be changed: %1. The first is %2: %3.
+</source>
+        <translation>calquin: Ergebnisdateien, die nicht geändert werden konnten: %1. Die erste ist %2: %3.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --forget-pupil needs a name.
+</source>
+        <translation>calquin: --forget-pupil braucht einen Namen.
+</translation>
     </message>
 </context>
 <context>
@@ -686,6 +775,44 @@ Datei: %1
     <message>
         <source>This row of the list holds no item.</source>
         <translation>Auf diesem Listenplatz steht keine Übung.</translation>
+    </message>
+</context>
+<context>
+    <name>NameChooser</name>
+    <message>
+        <source>Choose your name, then press Enter or click it:</source>
+        <translation>Wähle deinen Namen und drücke dann die Eingabetaste oder klicke ihn an:</translation>
+    </message>
+</context>
+<context>
+    <name>PupilNames</name>
+    <message>
+        <source>calquin: no names to choose from, since %1 cannot be read: %2. Answers are recorded under the login name.
+</source>
+        <translation>calquin: Keine Namen zur Auswahl, da %1 nicht gelesen werden kann: %2. Die Antworten werden unter dem Anmeldenamen aufgezeichnet.
+</translation>
+    </message>
+    <message>
+        <source>calquin: no names to choose from, since %1 lists none. Answers are recorded under the login name.
+</source>
+        <translation>calquin: Keine Namen zur Auswahl, da %1 keine enthält. Die Antworten werden unter dem Anmeldenamen aufgezeichnet.
+</translation>
+    </message>
+    <message>
+        <source>calquin: line %1 of %2 is not UTF-8 text and is left out.
+</source>
+        <translation>calquin: Zeile %1 von %2 ist kein UTF-8-Text und wird ausgelassen.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pupils: each first chooses their name, one of %n in %1.
+</source>
+        <translation>
+            <numerusform>Schüler: Jeder wählt zuerst seinen Namen aus %1 (Namen: %n).
+</numerusform>
+            <numerusform>Schüler: Jeder wählt zuerst seinen Namen aus %1 (Namen: %n).
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

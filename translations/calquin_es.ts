@@ -510,8 +510,97 @@ Archivo: %1
         <translation>ARCHIVO</translation>
     </message>
     <message>
+        <source>--prune-results and --forget-pupil take at most one folder and no other mode.</source>
+        <translation>--prune-results y --forget-pupil admiten como mucho una carpeta y ningún otro modo.</translation>
+    </message>
+    <message>
         <source>FOLDER</source>
         <translation>CARPETA</translation>
+    </message>
+</context>
+<context>
+    <name>Erasing</name>
+    <message>
+        <source>Remove the answers older than results/keep-days in calquin.conf from every results file in FOLDER (default: the one set in calquin.conf).</source>
+        <translation>Eliminar las respuestas más antiguas que results/keep-days de calquin.conf de cada archivo de resultados de la carpeta FOLDER (por defecto: la indicada en calquin.conf).</translation>
+    </message>
+    <message>
+        <source>Remove every answer of the pupil NAME from the results folder, and say how many.</source>
+        <translation>Eliminar todas las respuestas del alumno NAME de la carpeta de resultados y decir cuántas.</translation>
+    </message>
+    <message>
+        <source>  5  --prune-results or --forget-pupil could not change every results file
+With --prune-results and --forget-pupil, 0 means every file was changed, 4 that the folder cannot be read, and 2 also that results/keep-days is not a number of days.
+</source>
+        <translation>  5  --prune-results o --forget-pupil no pudo cambiar todos los archivos de resultados
+Con --prune-results y --forget-pupil, 0 significa que se cambió cada archivo, 4 que la carpeta no se puede leer, y 2 también que results/keep-days no es un número de días.
+</translation>
+    </message>
+    <message>
+        <source>calquin: %1 needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: %1 necesita una carpeta, y no hay ninguna carpeta de resultados indicada en calquin.conf.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --prune-results needs results/keep-days in calquin.conf: how many days answers are kept, such as 365.
+</source>
+        <translation>calquin: --prune-results necesita results/keep-days en calquin.conf: cuántos días se guardan las respuestas, por ejemplo 365.
+</translation>
+    </message>
+    <message>
+        <source>calquin: results/keep-days in calquin.conf must be a whole number of days from 1 to 36500, not &quot;%1&quot;.
+</source>
+        <translation>calquin: results/keep-days en calquin.conf debe ser un número entero de días de 1 a 36500, no «%1».
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: no se puede leer la carpeta de resultados %1: %2.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers dated before %1 (kept for %2 days) removed from %3: %n.
+</source>
+        <translation>
+            <numerusform>Respuestas anteriores al %1 (guardadas %2 días) eliminadas de %3: %n.
+</numerusform>
+            <numerusform>Respuestas anteriores al %1 (guardadas %2 días) eliminadas de %3: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers of %1 removed from %2: %n.
+</source>
+        <translation>
+            <numerusform>Respuestas de %1 eliminadas de %2: %n.
+</numerusform>
+            <numerusform>Respuestas de %1 eliminadas de %2: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files removed, since no answer was left in them: %n.
+</source>
+        <translation>
+            <numerusform>Archivos eliminados, porque no les quedaba ninguna respuesta: %n.
+</numerusform>
+            <numerusform>Archivos eliminados, porque no les quedaba ninguna respuesta: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>calquin: results files that could not be changed: %1. The first is %2: %3.
+</source>
+        <translation>calquin: archivos de resultados que no se pudieron cambiar: %1. El primero es %2: %3.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --forget-pupil needs a name.
+</source>
+        <translation>calquin: --forget-pupil necesita un nombre.
+</translation>
     </message>
 </context>
 <context>
@@ -686,6 +775,44 @@ Archivo: %1
     <message>
         <source>This row of the list holds no item.</source>
         <translation>Esta fila de la lista no tiene ningún ejercicio.</translation>
+    </message>
+</context>
+<context>
+    <name>NameChooser</name>
+    <message>
+        <source>Choose your name, then press Enter or click it:</source>
+        <translation>Elige tu nombre y luego pulsa Intro o haz clic en él:</translation>
+    </message>
+</context>
+<context>
+    <name>PupilNames</name>
+    <message>
+        <source>calquin: no names to choose from, since %1 cannot be read: %2. Answers are recorded under the login name.
+</source>
+        <translation>calquin: no hay nombres para elegir, porque no se puede leer %1: %2. Las respuestas se registran con el nombre de usuario.
+</translation>
+    </message>
+    <message>
+        <source>calquin: no names to choose from, since %1 lists none. Answers are recorded under the login name.
+</source>
+        <translation>calquin: no hay nombres para elegir, porque %1 no contiene ninguno. Las respuestas se registran con el nombre de usuario.
+</translation>
+    </message>
+    <message>
+        <source>calquin: line %1 of %2 is not UTF-8 text and is left out.
+</source>
+        <translation>calquin: la línea %1 de %2 no es texto UTF-8 y se omite.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pupils: each first chooses their name, one of %n in %1.
+</source>
+        <translation>
+            <numerusform>Alumnos: cada uno elige primero su nombre de %1 (nombres: %n).
+</numerusform>
+            <numerusform>Alumnos: cada uno elige primero su nombre de %1 (nombres: %n).
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -510,8 +510,97 @@ Fichier&#xa0;: %1
         <translation>FICHIER</translation>
     </message>
     <message>
+        <source>--prune-results and --forget-pupil take at most one folder and no other mode.</source>
+        <translation>--prune-results et --forget-pupil prennent au plus un dossier et aucun autre mode.</translation>
+    </message>
+    <message>
         <source>FOLDER</source>
         <translation>DOSSIER</translation>
+    </message>
+</context>
+<context>
+    <name>Erasing</name>
+    <message>
+        <source>Remove the answers older than results/keep-days in calquin.conf from every results file in FOLDER (default: the one set in calquin.conf).</source>
+        <translation>Supprimer les réponses plus anciennes que results/keep-days de calquin.conf de chaque fichier de résultats du dossier FOLDER (par défaut : celui défini dans calquin.conf).</translation>
+    </message>
+    <message>
+        <source>Remove every answer of the pupil NAME from the results folder, and say how many.</source>
+        <translation>Supprimer toutes les réponses de l’élève NAME du dossier des résultats, et dire combien.</translation>
+    </message>
+    <message>
+        <source>  5  --prune-results or --forget-pupil could not change every results file
+With --prune-results and --forget-pupil, 0 means every file was changed, 4 that the folder cannot be read, and 2 also that results/keep-days is not a number of days.
+</source>
+        <translation>  5  --prune-results ou --forget-pupil n’a pas pu modifier tous les fichiers de résultats
+Avec --prune-results et --forget-pupil, 0 signifie que chaque fichier a été modifié, 4 que le dossier ne peut pas être lu, et 2 aussi que results/keep-days n’est pas un nombre de jours.
+</translation>
+    </message>
+    <message>
+        <source>calquin: %1 needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin : %1 a besoin d’un dossier, et aucun dossier de résultats n’est défini dans calquin.conf.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --prune-results needs results/keep-days in calquin.conf: how many days answers are kept, such as 365.
+</source>
+        <translation>calquin : --prune-results a besoin de results/keep-days dans calquin.conf : le nombre de jours pendant lesquels les réponses sont gardées, par exemple 365.
+</translation>
+    </message>
+    <message>
+        <source>calquin: results/keep-days in calquin.conf must be a whole number of days from 1 to 36500, not &quot;%1&quot;.
+</source>
+        <translation>calquin : results/keep-days dans calquin.conf doit être un nombre entier de jours de 1 à 36500, et non « %1 ».
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin : impossible de lire le dossier des résultats %1 : %2.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers dated before %1 (kept for %2 days) removed from %3: %n.
+</source>
+        <translation>
+            <numerusform>Réponses datées d’avant le %1 (gardées %2 jours) supprimées de %3 : %n.
+</numerusform>
+            <numerusform>Réponses datées d’avant le %1 (gardées %2 jours) supprimées de %3 : %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers of %1 removed from %2: %n.
+</source>
+        <translation>
+            <numerusform>Réponses de %1 supprimées de %2 : %n.
+</numerusform>
+            <numerusform>Réponses de %1 supprimées de %2 : %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files removed, since no answer was left in them: %n.
+</source>
+        <translation>
+            <numerusform>Fichiers supprimés, car il n’y restait aucune réponse : %n.
+</numerusform>
+            <numerusform>Fichiers supprimés, car il n’y restait aucune réponse : %n.
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>calquin: results files that could not be changed: %1. The first is %2: %3.
+</source>
+        <translation>calquin : fichiers de résultats qui n’ont pas pu être modifiés : %1. Le premier est %2 : %3.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --forget-pupil needs a name.
+</source>
+        <translation>calquin : --forget-pupil a besoin d’un nom.
+</translation>
     </message>
 </context>
 <context>
@@ -686,6 +775,44 @@ Fichier&#xa0;: %1
     <message>
         <source>This row of the list holds no item.</source>
         <translation>Il n&apos;y a aucun exercice à cet endroit de la liste.</translation>
+    </message>
+</context>
+<context>
+    <name>NameChooser</name>
+    <message>
+        <source>Choose your name, then press Enter or click it:</source>
+        <translation>Choisis ton nom, puis appuie sur Entrée ou clique dessus :</translation>
+    </message>
+</context>
+<context>
+    <name>PupilNames</name>
+    <message>
+        <source>calquin: no names to choose from, since %1 cannot be read: %2. Answers are recorded under the login name.
+</source>
+        <translation>calquin : aucun nom à choisir, car %1 ne peut pas être lu : %2. Les réponses sont enregistrées sous le nom de connexion.
+</translation>
+    </message>
+    <message>
+        <source>calquin: no names to choose from, since %1 lists none. Answers are recorded under the login name.
+</source>
+        <translation>calquin : aucun nom à choisir, car %1 n’en contient aucun. Les réponses sont enregistrées sous le nom de connexion.
+</translation>
+    </message>
+    <message>
+        <source>calquin: line %1 of %2 is not UTF-8 text and is left out.
+</source>
+        <translation>calquin : la ligne %1 de %2 n’est pas du texte UTF-8 et est ignorée.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pupils: each first chooses their name, one of %n in %1.
+</source>
+        <translation>
+            <numerusform>Élèves : chacun choisit d’abord son nom dans %1 (noms : %n).
+</numerusform>
+            <numerusform>Élèves : chacun choisit d’abord son nom dans %1 (noms : %n).
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

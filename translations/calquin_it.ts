@@ -510,8 +510,97 @@ Percorso: %1
         <translation>FILE</translation>
     </message>
     <message>
+        <source>--prune-results and --forget-pupil take at most one folder and no other mode.</source>
+        <translation>--prune-results e --forget-pupil accettano al massimo una cartella e nessun&apos;altra modalità.</translation>
+    </message>
+    <message>
         <source>FOLDER</source>
         <translation>CARTELLA</translation>
+    </message>
+</context>
+<context>
+    <name>Erasing</name>
+    <message>
+        <source>Remove the answers older than results/keep-days in calquin.conf from every results file in FOLDER (default: the one set in calquin.conf).</source>
+        <translation>Rimuovere le risposte più vecchie di results/keep-days in calquin.conf da ogni file dei risultati nella cartella FOLDER (predefinita: quella impostata in calquin.conf).</translation>
+    </message>
+    <message>
+        <source>Remove every answer of the pupil NAME from the results folder, and say how many.</source>
+        <translation>Rimuovere ogni risposta dell&apos;alunno NAME dalla cartella dei risultati e dire quante.</translation>
+    </message>
+    <message>
+        <source>  5  --prune-results or --forget-pupil could not change every results file
+With --prune-results and --forget-pupil, 0 means every file was changed, 4 that the folder cannot be read, and 2 also that results/keep-days is not a number of days.
+</source>
+        <translation>  5  --prune-results o --forget-pupil non ha potuto modificare tutti i file dei risultati
+Con --prune-results e --forget-pupil, 0 significa che ogni file è stato modificato, 4 che la cartella non può essere letta, e 2 anche che results/keep-days non è un numero di giorni.
+</translation>
+    </message>
+    <message>
+        <source>calquin: %1 needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: %1 richiede una cartella, e in calquin.conf non è impostata alcuna cartella dei risultati.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --prune-results needs results/keep-days in calquin.conf: how many days answers are kept, such as 365.
+</source>
+        <translation>calquin: --prune-results richiede results/keep-days in calquin.conf: per quanti giorni si conservano le risposte, per esempio 365.
+</translation>
+    </message>
+    <message>
+        <source>calquin: results/keep-days in calquin.conf must be a whole number of days from 1 to 36500, not &quot;%1&quot;.
+</source>
+        <translation>calquin: results/keep-days in calquin.conf deve essere un numero intero di giorni da 1 a 36500, non «%1».
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: impossibile leggere la cartella dei risultati %1: %2.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers dated before %1 (kept for %2 days) removed from %3: %n.
+</source>
+        <translation>
+            <numerusform>Risposte datate prima del %1 (conservate per %2 giorni) rimosse da %3: %n.
+</numerusform>
+            <numerusform>Risposte datate prima del %1 (conservate per %2 giorni) rimosse da %3: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers of %1 removed from %2: %n.
+</source>
+        <translation>
+            <numerusform>Risposte di %1 rimosse da %2: %n.
+</numerusform>
+            <numerusform>Risposte di %1 rimosse da %2: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files removed, since no answer was left in them: %n.
+</source>
+        <translation>
+            <numerusform>File rimossi, perché non vi restava alcuna risposta: %n.
+</numerusform>
+            <numerusform>File rimossi, perché non vi restava alcuna risposta: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>calquin: results files that could not be changed: %1. The first is %2: %3.
+</source>
+        <translation>calquin: file dei risultati che non è stato possibile modificare: %1. Il primo è %2: %3.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --forget-pupil needs a name.
+</source>
+        <translation>calquin: --forget-pupil richiede un nome.
+</translation>
     </message>
 </context>
 <context>
@@ -686,6 +775,44 @@ Percorso: %1
     <message>
         <source>This row of the list holds no item.</source>
         <translation>In questa posizione dell&apos;elenco non c&apos;è nessun esercizio.</translation>
+    </message>
+</context>
+<context>
+    <name>NameChooser</name>
+    <message>
+        <source>Choose your name, then press Enter or click it:</source>
+        <translation>Scegli il tuo nome, poi premi Invio o fai clic su di esso:</translation>
+    </message>
+</context>
+<context>
+    <name>PupilNames</name>
+    <message>
+        <source>calquin: no names to choose from, since %1 cannot be read: %2. Answers are recorded under the login name.
+</source>
+        <translation>calquin: nessun nome da scegliere, perché %1 non può essere letto: %2. Le risposte vengono registrate con il nome di accesso.
+</translation>
+    </message>
+    <message>
+        <source>calquin: no names to choose from, since %1 lists none. Answers are recorded under the login name.
+</source>
+        <translation>calquin: nessun nome da scegliere, perché %1 non ne contiene. Le risposte vengono registrate con il nome di accesso.
+</translation>
+    </message>
+    <message>
+        <source>calquin: line %1 of %2 is not UTF-8 text and is left out.
+</source>
+        <translation>calquin: la riga %1 di %2 non è testo UTF-8 e viene tralasciata.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pupils: each first chooses their name, one of %n in %1.
+</source>
+        <translation>
+            <numerusform>Alunni: ognuno sceglie prima il proprio nome da %1 (nomi: %n).
+</numerusform>
+            <numerusform>Alunni: ognuno sceglie prima il proprio nome da %1 (nomi: %n).
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

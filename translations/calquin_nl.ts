@@ -510,8 +510,97 @@ Bestand: %1
         <translation>BESTAND</translation>
     </message>
     <message>
+        <source>--prune-results and --forget-pupil take at most one folder and no other mode.</source>
+        <translation>--prune-results en --forget-pupil nemen hoogstens één map en geen andere modus.</translation>
+    </message>
+    <message>
         <source>FOLDER</source>
         <translation>MAP</translation>
+    </message>
+</context>
+<context>
+    <name>Erasing</name>
+    <message>
+        <source>Remove the answers older than results/keep-days in calquin.conf from every results file in FOLDER (default: the one set in calquin.conf).</source>
+        <translation>Verwijder de antwoorden ouder dan results/keep-days in calquin.conf uit elk resultatenbestand in de map FOLDER (standaard: de map die in calquin.conf is ingesteld).</translation>
+    </message>
+    <message>
+        <source>Remove every answer of the pupil NAME from the results folder, and say how many.</source>
+        <translation>Verwijder elk antwoord van de leerling NAME uit de resultatenmap, en zeg hoeveel.</translation>
+    </message>
+    <message>
+        <source>  5  --prune-results or --forget-pupil could not change every results file
+With --prune-results and --forget-pupil, 0 means every file was changed, 4 that the folder cannot be read, and 2 also that results/keep-days is not a number of days.
+</source>
+        <translation>  5  --prune-results of --forget-pupil kon niet elk resultatenbestand wijzigen
+Bij --prune-results en --forget-pupil betekent 0 dat elk bestand gewijzigd is, 4 dat de map niet gelezen kan worden, en 2 ook dat results/keep-days geen aantal dagen is.
+</translation>
+    </message>
+    <message>
+        <source>calquin: %1 needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: %1 heeft een map nodig, en in calquin.conf is geen resultatenmap ingesteld.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --prune-results needs results/keep-days in calquin.conf: how many days answers are kept, such as 365.
+</source>
+        <translation>calquin: --prune-results heeft results/keep-days in calquin.conf nodig: hoeveel dagen antwoorden bewaard worden, bijvoorbeeld 365.
+</translation>
+    </message>
+    <message>
+        <source>calquin: results/keep-days in calquin.conf must be a whole number of days from 1 to 36500, not &quot;%1&quot;.
+</source>
+        <translation>calquin: results/keep-days in calquin.conf moet een geheel aantal dagen van 1 tot 36500 zijn, niet &quot;%1&quot;.
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: de resultatenmap %1 kan niet gelezen worden: %2.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers dated before %1 (kept for %2 days) removed from %3: %n.
+</source>
+        <translation>
+            <numerusform>Antwoorden van vóór %1 (%2 dagen bewaard) verwijderd uit %3: %n.
+</numerusform>
+            <numerusform>Antwoorden van vóór %1 (%2 dagen bewaard) verwijderd uit %3: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers of %1 removed from %2: %n.
+</source>
+        <translation>
+            <numerusform>Antwoorden van %1 verwijderd uit %2: %n.
+</numerusform>
+            <numerusform>Antwoorden van %1 verwijderd uit %2: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files removed, since no answer was left in them: %n.
+</source>
+        <translation>
+            <numerusform>Verwijderde bestanden, omdat er geen antwoord in overbleef: %n.
+</numerusform>
+            <numerusform>Verwijderde bestanden, omdat er geen antwoord in overbleef: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>calquin: results files that could not be changed: %1. The first is %2: %3.
+</source>
+        <translation>calquin: resultatenbestanden die niet gewijzigd konden worden: %1. Het eerste is %2: %3.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --forget-pupil needs a name.
+</source>
+        <translation>calquin: --forget-pupil heeft een naam nodig.
+</translation>
     </message>
 </context>
 <context>
@@ -686,6 +775,44 @@ Bestand: %1
     <message>
         <source>This row of the list holds no item.</source>
         <translation>Op deze plaats in de lijst staat geen oefening.</translation>
+    </message>
+</context>
+<context>
+    <name>NameChooser</name>
+    <message>
+        <source>Choose your name, then press Enter or click it:</source>
+        <translation>Kies je naam en druk dan op Enter of klik erop:</translation>
+    </message>
+</context>
+<context>
+    <name>PupilNames</name>
+    <message>
+        <source>calquin: no names to choose from, since %1 cannot be read: %2. Answers are recorded under the login name.
+</source>
+        <translation>calquin: geen namen om uit te kiezen, omdat %1 niet gelezen kan worden: %2. De antwoorden worden onder de inlognaam vastgelegd.
+</translation>
+    </message>
+    <message>
+        <source>calquin: no names to choose from, since %1 lists none. Answers are recorded under the login name.
+</source>
+        <translation>calquin: geen namen om uit te kiezen, omdat %1 er geen bevat. De antwoorden worden onder de inlognaam vastgelegd.
+</translation>
+    </message>
+    <message>
+        <source>calquin: line %1 of %2 is not UTF-8 text and is left out.
+</source>
+        <translation>calquin: regel %1 van %2 is geen UTF-8-tekst en wordt overgeslagen.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pupils: each first chooses their name, one of %n in %1.
+</source>
+        <translation>
+            <numerusform>Leerlingen: ieder kiest eerst de eigen naam uit %1 (namen: %n).
+</numerusform>
+            <numerusform>Leerlingen: ieder kiest eerst de eigen naam uit %1 (namen: %n).
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -515,8 +515,103 @@ Plik: %1
         <translation>PLIK</translation>
     </message>
     <message>
+        <source>--prune-results and --forget-pupil take at most one folder and no other mode.</source>
+        <translation>--prune-results i --forget-pupil przyjmują najwyżej jeden folder i żaden inny tryb.</translation>
+    </message>
+    <message>
         <source>FOLDER</source>
         <translation>FOLDER</translation>
+    </message>
+</context>
+<context>
+    <name>Erasing</name>
+    <message>
+        <source>Remove the answers older than results/keep-days in calquin.conf from every results file in FOLDER (default: the one set in calquin.conf).</source>
+        <translation>Usuń odpowiedzi starsze niż results/keep-days z calquin.conf z każdego pliku wyników w folderze FOLDER (domyślnie: ustawionym w calquin.conf).</translation>
+    </message>
+    <message>
+        <source>Remove every answer of the pupil NAME from the results folder, and say how many.</source>
+        <translation>Usuń każdą odpowiedź ucznia NAME z folderu wyników i podaj, ile ich było.</translation>
+    </message>
+    <message>
+        <source>  5  --prune-results or --forget-pupil could not change every results file
+With --prune-results and --forget-pupil, 0 means every file was changed, 4 that the folder cannot be read, and 2 also that results/keep-days is not a number of days.
+</source>
+        <translation>  5  --prune-results lub --forget-pupil nie mógł zmienić każdego pliku wyników
+Przy --prune-results i --forget-pupil 0 oznacza, że każdy plik został zmieniony, 4, że folderu nie można odczytać, a 2 także, że results/keep-days nie jest liczbą dni.
+</translation>
+    </message>
+    <message>
+        <source>calquin: %1 needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: %1 wymaga folderu, a w calquin.conf nie ustawiono folderu wyników.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --prune-results needs results/keep-days in calquin.conf: how many days answers are kept, such as 365.
+</source>
+        <translation>calquin: --prune-results wymaga results/keep-days w calquin.conf: ile dni przechowywać odpowiedzi, np. 365.
+</translation>
+    </message>
+    <message>
+        <source>calquin: results/keep-days in calquin.conf must be a whole number of days from 1 to 36500, not &quot;%1&quot;.
+</source>
+        <translation>calquin: results/keep-days w calquin.conf musi być całkowitą liczbą dni od 1 do 36500, a nie „%1”.
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: nie można odczytać folderu wyników %1: %2.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers dated before %1 (kept for %2 days) removed from %3: %n.
+</source>
+        <translation>
+            <numerusform>Odpowiedzi sprzed %1 (przechowywane %2 dni) usunięte z %3: %n.
+</numerusform>
+            <numerusform>Odpowiedzi sprzed %1 (przechowywane %2 dni) usunięte z %3: %n.
+</numerusform>
+            <numerusform>Odpowiedzi sprzed %1 (przechowywane %2 dni) usunięte z %3: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers of %1 removed from %2: %n.
+</source>
+        <translation>
+            <numerusform>Odpowiedzi ucznia %1 usunięte z %2: %n.
+</numerusform>
+            <numerusform>Odpowiedzi ucznia %1 usunięte z %2: %n.
+</numerusform>
+            <numerusform>Odpowiedzi ucznia %1 usunięte z %2: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files removed, since no answer was left in them: %n.
+</source>
+        <translation>
+            <numerusform>Usunięte pliki, w których nie została żadna odpowiedź: %n.
+</numerusform>
+            <numerusform>Usunięte pliki, w których nie została żadna odpowiedź: %n.
+</numerusform>
+            <numerusform>Usunięte pliki, w których nie została żadna odpowiedź: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>calquin: results files that could not be changed: %1. The first is %2: %3.
+</source>
+        <translation>calquin: pliki wyników, których nie można było zmienić: %1. Pierwszy to %2: %3.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --forget-pupil needs a name.
+</source>
+        <translation>calquin: --forget-pupil wymaga imienia.
+</translation>
     </message>
 </context>
 <context>
@@ -691,6 +786,46 @@ Plik: %1
     <message>
         <source>This row of the list holds no item.</source>
         <translation>Na tej pozycji listy nie ma żadnego ćwiczenia.</translation>
+    </message>
+</context>
+<context>
+    <name>NameChooser</name>
+    <message>
+        <source>Choose your name, then press Enter or click it:</source>
+        <translation>Wybierz swoje imię, a potem naciśnij Enter albo je kliknij:</translation>
+    </message>
+</context>
+<context>
+    <name>PupilNames</name>
+    <message>
+        <source>calquin: no names to choose from, since %1 cannot be read: %2. Answers are recorded under the login name.
+</source>
+        <translation>calquin: brak imion do wyboru, bo nie można odczytać %1: %2. Odpowiedzi są zapisywane pod nazwą konta.
+</translation>
+    </message>
+    <message>
+        <source>calquin: no names to choose from, since %1 lists none. Answers are recorded under the login name.
+</source>
+        <translation>calquin: brak imion do wyboru, bo %1 nie zawiera żadnego. Odpowiedzi są zapisywane pod nazwą konta.
+</translation>
+    </message>
+    <message>
+        <source>calquin: line %1 of %2 is not UTF-8 text and is left out.
+</source>
+        <translation>calquin: wiersz %1 pliku %2 nie jest tekstem UTF-8 i zostaje pominięty.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pupils: each first chooses their name, one of %n in %1.
+</source>
+        <translation>
+            <numerusform>Uczniowie: każdy najpierw wybiera swoje imię z %1 (imion: %n).
+</numerusform>
+            <numerusform>Uczniowie: każdy najpierw wybiera swoje imię z %1 (imion: %n).
+</numerusform>
+            <numerusform>Uczniowie: każdy najpierw wybiera swoje imię z %1 (imion: %n).
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -510,8 +510,97 @@ Arquivo: %1
         <translation>ARQUIVO</translation>
     </message>
     <message>
+        <source>--prune-results and --forget-pupil take at most one folder and no other mode.</source>
+        <translation>--prune-results e --forget-pupil aceitam no máximo uma pasta e nenhum outro modo.</translation>
+    </message>
+    <message>
         <source>FOLDER</source>
         <translation>PASTA</translation>
+    </message>
+</context>
+<context>
+    <name>Erasing</name>
+    <message>
+        <source>Remove the answers older than results/keep-days in calquin.conf from every results file in FOLDER (default: the one set in calquin.conf).</source>
+        <translation>Remover as respostas mais antigas que results/keep-days do calquin.conf de cada arquivo de resultados da pasta FOLDER (padrão: a definida no calquin.conf).</translation>
+    </message>
+    <message>
+        <source>Remove every answer of the pupil NAME from the results folder, and say how many.</source>
+        <translation>Remover todas as respostas do aluno NAME da pasta de resultados e dizer quantas.</translation>
+    </message>
+    <message>
+        <source>  5  --prune-results or --forget-pupil could not change every results file
+With --prune-results and --forget-pupil, 0 means every file was changed, 4 that the folder cannot be read, and 2 also that results/keep-days is not a number of days.
+</source>
+        <translation>  5  --prune-results ou --forget-pupil não conseguiu alterar todos os arquivos de resultados
+Com --prune-results e --forget-pupil, 0 significa que cada arquivo foi alterado, 4 que a pasta não pode ser lida, e 2 também que results/keep-days não é um número de dias.
+</translation>
+    </message>
+    <message>
+        <source>calquin: %1 needs a folder, and no results folder is set in calquin.conf.
+</source>
+        <translation>calquin: %1 precisa de uma pasta, e nenhuma pasta de resultados está definida no calquin.conf.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --prune-results needs results/keep-days in calquin.conf: how many days answers are kept, such as 365.
+</source>
+        <translation>calquin: --prune-results precisa de results/keep-days no calquin.conf: por quantos dias as respostas são guardadas, por exemplo 365.
+</translation>
+    </message>
+    <message>
+        <source>calquin: results/keep-days in calquin.conf must be a whole number of days from 1 to 36500, not &quot;%1&quot;.
+</source>
+        <translation>calquin: results/keep-days no calquin.conf deve ser um número inteiro de dias de 1 a 36500, não &quot;%1&quot;.
+</translation>
+    </message>
+    <message>
+        <source>calquin: cannot read the results folder %1: %2.
+</source>
+        <translation>calquin: não é possível ler a pasta de resultados %1: %2.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers dated before %1 (kept for %2 days) removed from %3: %n.
+</source>
+        <translation>
+            <numerusform>Respostas anteriores a %1 (guardadas por %2 dias) removidas de %3: %n.
+</numerusform>
+            <numerusform>Respostas anteriores a %1 (guardadas por %2 dias) removidas de %3: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers of %1 removed from %2: %n.
+</source>
+        <translation>
+            <numerusform>Respostas de %1 removidas de %2: %n.
+</numerusform>
+            <numerusform>Respostas de %1 removidas de %2: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files removed, since no answer was left in them: %n.
+</source>
+        <translation>
+            <numerusform>Arquivos removidos, porque não restou nenhuma resposta neles: %n.
+</numerusform>
+            <numerusform>Arquivos removidos, porque não restou nenhuma resposta neles: %n.
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>calquin: results files that could not be changed: %1. The first is %2: %3.
+</source>
+        <translation>calquin: arquivos de resultados que não puderam ser alterados: %1. O primeiro é %2: %3.
+</translation>
+    </message>
+    <message>
+        <source>calquin: --forget-pupil needs a name.
+</source>
+        <translation>calquin: --forget-pupil precisa de um nome.
+</translation>
     </message>
 </context>
 <context>
@@ -686,6 +775,44 @@ Arquivo: %1
     <message>
         <source>This row of the list holds no item.</source>
         <translation>Nesta posição da lista não há nenhum exercício.</translation>
+    </message>
+</context>
+<context>
+    <name>NameChooser</name>
+    <message>
+        <source>Choose your name, then press Enter or click it:</source>
+        <translation>Escolha seu nome e depois pressione Enter ou clique nele:</translation>
+    </message>
+</context>
+<context>
+    <name>PupilNames</name>
+    <message>
+        <source>calquin: no names to choose from, since %1 cannot be read: %2. Answers are recorded under the login name.
+</source>
+        <translation>calquin: nenhum nome para escolher, pois %1 não pode ser lido: %2. As respostas são registradas com o nome de login.
+</translation>
+    </message>
+    <message>
+        <source>calquin: no names to choose from, since %1 lists none. Answers are recorded under the login name.
+</source>
+        <translation>calquin: nenhum nome para escolher, pois %1 não contém nenhum. As respostas são registradas com o nome de login.
+</translation>
+    </message>
+    <message>
+        <source>calquin: line %1 of %2 is not UTF-8 text and is left out.
+</source>
+        <translation>calquin: a linha %1 de %2 não é texto UTF-8 e foi ignorada.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pupils: each first chooses their name, one of %n in %1.
+</source>
+        <translation>
+            <numerusform>Alunos: cada um escolhe primeiro seu nome em %1 (nomes: %n).
+</numerusform>
+            <numerusform>Alunos: cada um escolhe primeiro seu nome em %1 (nomes: %n).
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 
 #include "catalogue/catalogue_file.h"
 #include "cli/catalogue_report.h"
+#include "cli/results_erasing.h"
 #include "cli/results_report.h"
 #include "common/exit_status.h"
 #include "engine/random_source.h"
@@ -58,6 +59,8 @@ constexpr Text kResultsWindowMissing =
     translatable("CommandLine", "calquin: cannot start the teacher's window %1: %2\n");
 constexpr Text kFileOnlyWithCheck =
     translatable("CommandLine", "A file can only be given with --check.");
+constexpr Text kErasingAlone = translatable(
+    "CommandLine", "--prune-results and --forget-pupil take at most one folder and no other mode.");
 
 using text::translated;
 
@@ -98,6 +101,8 @@ struct Options {
     QCommandLineOption version;
     QCommandLineOption check;
     QCommandLineOption resultsWindow;
+    QCommandLineOption prune;
+    QCommandLineOption forget;
     ResultsOptions results;
 };
 
@@ -119,9 +124,14 @@ Options describeOptions(QCommandLineParser& parser) {
     const QCommandLineOption resultsWindow(QStringLiteral("results-window"),
                                            translated(kResultsWindowDescription));
     parser.addOption(resultsWindow);
+    const QCommandLineOption prune(QStringLiteral("prune-results"), pruneDescription());
+    parser.addOption(prune);
+    const QCommandLineOption forget(QStringLiteral("forget-pupil"), forgetDescription(),
+                                    QStringLiteral("NAME"));
+    parser.addOption(forget);
     const ResultsOptions results = describeResultsOptions(parser);
     acceptQtOptions(parser);
-    return {help, version, check, resultsWindow, results};
+    return {help, version, check, resultsWindow, prune, forget, results};
 }
 
 QStringList argumentList(int argc, char** argv) {
@@ -140,6 +150,11 @@ std::optional<QString> usageError(const QCommandLineParser& parser, const Option
     if (parser.isSet(options.resultsWindow) && (report || check || given > 1)) {
         return translated(kResultsWindowAlone);
     }
+    const bool erasing = parser.isSet(options.prune) || parser.isSet(options.forget);
+    if (erasing && (report || check || parser.isSet(options.resultsWindow) || given > 1 ||
+                    (parser.isSet(options.prune) && parser.isSet(options.forget)))) {
+        return translated(kErasingAlone);
+    }
     if (report && check) {
         return reportUsageError(ReportUsage::WithCheck);
     }
@@ -152,7 +167,7 @@ std::optional<QString> usageError(const QCommandLineParser& parser, const Option
     if (check && given > 1) {
         return translated(kCheckTakesOneFile);
     }
-    if (!check && !report && !parser.isSet(options.resultsWindow) && given > 0) {
+    if (!check && !report && !erasing && !parser.isSet(options.resultsWindow) && given > 0) {
         return translated(kFileOnlyWithCheck);
     }
     return std::nullopt;
@@ -192,14 +207,16 @@ std::optional<WindowStart> windowStart(int argc, char** argv) {
     const bool window = parser.parse(argumentList(argc, argv)) && !parser.isSet(options.help) &&
                         !parser.isSet(options.version) && !parser.isSet(options.check) &&
                         !parser.isSet(options.results.report) &&
-                        !parser.isSet(options.results.since) &&
-                        parser.positionalArguments().isEmpty();
+                        !parser.isSet(options.results.since) && !parser.isSet(options.prune) &&
+                        !parser.isSet(options.forget) && parser.positionalArguments().isEmpty();
     if (!window || parser.isSet(options.resultsWindow)) {
         return std::nullopt;
     }
     WindowStart start;
-    if (const auto folder = resultsFolder(parser, options.results)) {
-        start.resultsFolder = localPath(*folder);
+    const RecordSettings settings = recordSettings(parser, options.results);
+    if (settings.folder) {
+        start.resultsFolder = localPath(*settings.folder);
+        start.askName = settings.askName;
     }
     return start;
 }
@@ -217,8 +234,8 @@ int run(int argc, char** argv) {
     const QString folder = translated(kFolderPlaceholder);
     parser.addPositionalArgument(file, translated(kFileArgument), QStringLiteral("[%1]").arg(file));
     parser.addPositionalArgument(folder, reportFolderText(), QStringLiteral("[%1]").arg(folder));
-    const QString usage =
-        parser.helpText() + QLatin1Char('\n') + translated(kExitStatuses) + reportExitStatusText();
+    const QString usage = parser.helpText() + QLatin1Char('\n') + translated(kExitStatuses) +
+                          reportExitStatusText() + erasingExitStatusText();
 
     const std::optional<QString> error =
         parsed ? usageError(parser, options) : std::optional(parser.errorText());
@@ -238,6 +255,16 @@ int run(int argc, char** argv) {
         return openResultsWindow(argc, argv);
     }
     const QStringList files = parser.positionalArguments();
+    if (parser.isSet(options.prune) || parser.isSet(options.forget)) {
+        const RecordSettings settings = recordSettings(parser, options.results);
+        const std::optional<QString> folder =
+            files.isEmpty() ? settings.folder : std::optional(files.first());
+        const CheckOutcome outcome = parser.isSet(options.prune)
+                                         ? pruneResults(folder, settings.keepDays)
+                                         : forgetPupil(folder, parser.value(options.forget));
+        print(outcome.status == kSuccess ? stdout : stderr, outcome.report);
+        return outcome.status;
+    }
     if (parser.isSet(options.results.report)) {
         const ReportOutcome outcome =
             reportResults(files.isEmpty() ? resultsFolder(parser, options.results) : files.first(),
@@ -250,7 +277,7 @@ int run(int argc, char** argv) {
     engine::ClockSeededRandom random;
     const CheckOutcome outcome = checkCatalogueFile(path, random);
     print(stdout, outcome.report + QLatin1Char('\n') +
-                      resultsCheckText(resultsFolder(parser, options.results)));
+                      resultsCheckText(recordSettings(parser, options.results)));
     return outcome.status;
 }
 

@@ -9,9 +9,11 @@
 namespace calquin::cli {
 
 // What the drill window needs from the command line and the settings: where answers are
-// recorded, if anywhere.
+// recorded, if anywhere, and whether the pupil first chooses a name from the folder's
+// pupils.txt.
 struct WindowStart {
     std::optional<std::filesystem::path> resultsFolder;
+    bool askName = false;
 };
 
 // The window's start when this start asks for the window: no option of the program's own but

@@ -15,8 +15,11 @@
 
 #include "common/exit_status.h"
 #include "common/phrase.h"
+#include "results/recorded_question.h"
 #include "results/results_file.h"
 #include "results/results_row.h"
+#include "text/captions.h"
+#include "text/pupil_names_text.h"
 #include "text/school_writing.h"
 #include "text/translation.h"
 
@@ -168,6 +171,17 @@ std::vector<typename Map::const_iterator> inNameOrder(const Map& map) {
     return entries;
 }
 
+// A question as the reader's schools write it ("6 × 8", in their digits); the record counts it in
+// the catalogue's form, whatever language it was answered in.
+QString shownQuestion(const std::string& counted) {
+    const auto question = results::readRecordedQuestion(counted);
+    if (!question) {
+        return printable(counted);
+    }
+    return text::questionText(
+        engine::Question{question->first, question->second, std::string(question->op->sign)});
+}
+
 }  // namespace
 
 ResultsOptions describeResultsOptions(QCommandLineParser& parser) {
@@ -185,21 +199,36 @@ ResultsOptions describeResultsOptions(QCommandLineParser& parser) {
 
 std::optional<QString> resultsFolder(const QCommandLineParser& parser,
                                      const ResultsOptions& options) {
-    // An empty folder means none, on the command line as in the file: an empty path would put
-    // the rows in whatever folder the program was started in.
-    if (parser.isSet(options.resultsFolder)) {
-        const QString folder = parser.value(options.resultsFolder);
-        return folder.isEmpty() ? std::nullopt : std::optional(folder);
-    }
+    return recordSettings(parser, options).folder;
+}
+
+RecordSettings recordSettings(const QCommandLineParser& parser, const ResultsOptions& options) {
     // Native format: calquin.conf under XDG_CONFIG_HOME, then under each of XDG_CONFIG_DIRS
     // (/etc/xdg, where an administrator puts it for every machine).
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+    std::optional<QSettings> settings;
+    const auto file = [&settings]() -> const QSettings& {
+        if (!settings) {
+            settings.emplace(QSettings::NativeFormat, QSettings::UserScope,
                              QStringLiteral("calquin"), QStringLiteral("calquin"));
-    const QString folder = settings.value(QStringLiteral("results/folder")).toString();
-    if (folder.isEmpty()) {
-        return std::nullopt;
+        }
+        return *settings;
+    };
+    RecordSettings chosen;
+    if (parser.isSet(QStringLiteral("prune-results"))) {
+        chosen.keepDays = file().value(QStringLiteral("results/keep-days")).toString();
     }
-    return folder;
+    // An empty folder means none, on the command line as in the file: an empty path would put
+    // the rows in whatever folder the program was started in.
+    const QString folder = parser.isSet(options.resultsFolder)
+                               ? parser.value(options.resultsFolder)
+                               : file().value(QStringLiteral("results/folder")).toString();
+    if (folder.isEmpty()) {
+        return chosen;
+    }
+    chosen.folder = folder;
+    chosen.askName = file().value(QStringLiteral("results/ask-name")).toString().trimmed() ==
+                     QLatin1String("true");
+    return chosen;
 }
 
 QString reportUsageError(ReportUsage usage) {
@@ -221,7 +250,8 @@ QString reportExitStatusText() {
     return text::translated(kExitStatuses);
 }
 
-QString resultsCheckText(const std::optional<QString>& folder) {
+QString resultsCheckText(const RecordSettings& settings) {
+    const std::optional<QString>& folder = settings.folder;
     if (!folder) {
         return text::translated(kCheckNoFolder);
     }
@@ -231,7 +261,8 @@ QString resultsCheckText(const std::optional<QString>& folder) {
         return text::translated(kCheckCannot)
             .arg(text::leftToRightName(*folder), QString::fromLocal8Bit(problem->c_str()));
     }
-    return text::translated(kCheckRecorded).arg(text::leftToRightName(*folder));
+    const QString recorded = text::translated(kCheckRecorded).arg(text::leftToRightName(*folder));
+    return settings.askName ? recorded + text::pupilNamesCheckText(localPath(*folder)) : recorded;
 }
 
 ReportOutcome reportResults(const std::optional<QString>& folder, const QString& since) {
@@ -253,8 +284,9 @@ ReportOutcome reportResults(const std::optional<QString>& folder, const QString&
 QString formatReport(const results::Summary& summary, const QString& folder, const QString& since) {
     QStringList lines;
     const QString name = text::leftToRightName(folder);
-    lines << (since.isEmpty() ? text::translated(kResultsIn).arg(name)
-                              : text::translated(kResultsSince).arg(name, text::leftToRightName(since)))
+    lines << (since.isEmpty()
+                  ? text::translated(kResultsIn).arg(name)
+                  : text::translated(kResultsSince).arg(name, text::leftToRightName(since)))
           << QString();
     if (summary.pupils.empty()) {
         lines << text::translated(kNoAnswers);
@@ -275,7 +307,7 @@ QString formatReport(const results::Summary& summary, const QString& folder, con
                              text::translated(kAsked)});
             const QLocale locale;
             for (const auto& [question, figures] : missed) {
-                questions.add({printable(question),
+                questions.add({shownQuestion(question),
                                text::schoolDigits(locale.toString(figures.wrong)),
                                text::schoolDigits(locale.toString(figures.asked))});
             }

@@ -32,6 +32,16 @@ ResultsOptions describeResultsOptions(QCommandLineParser& parser);
 std::optional<QString> resultsFolder(const QCommandLineParser& parser,
                                      const ResultsOptions& options);
 
+// How answers are recorded: in which folder, and whether pupils who share one login choose
+// their name from the folder's pupils.txt first (results/ask-name in calquin.conf, off unless
+// set to true). Asking needs a folder.
+struct RecordSettings {
+    std::optional<QString> folder;
+    bool askName = false;
+    QString keepDays;  // results/keep-days as written; read only for --prune-results
+};
+RecordSettings recordSettings(const QCommandLineParser& parser, const ResultsOptions& options);
+
 enum class ReportUsage { WithCheck, TwoFolders, SinceAlone };
 QString reportUsageError(ReportUsage usage);
 
@@ -41,8 +51,9 @@ QString reportFolderText();
 // The lines of --help on the exit statuses that only --report gives.
 QString reportExitStatusText();
 
-// For --check: whether answers are recorded and where, or why they cannot be.
-QString resultsCheckText(const std::optional<QString>& folder);
+// For --check: whether answers are recorded and where, or why they cannot be, and with ask-name
+// under which names.
+QString resultsCheckText(const RecordSettings& settings);
 
 // `calquin --report`: the class's figures from every results file in `folder`, for rows dated
 // `since` (YYYY-MM-DD) or later when it is given. The status is kSuccess, kUsageError for a bad

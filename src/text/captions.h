@@ -11,8 +11,9 @@ namespace calquin::text {
 
 // A question as the pupil's schools write it, e.g. "37 + 8": the first number, the sign the
 // schools write (in English the catalogue's own) and the second, in the school's digits and in
-// that order, with nothing about how it is drawn: what the record keeps. A sign the program does
-// not know is written as the catalogue gives it.
+// that order, with nothing about how it is drawn. A sign the program does not know is written as
+// the catalogue gives it. The record keeps the catalogue's own form instead, which reads back the
+// same in every language.
 QString questionText(const engine::Question& question);
 
 // The same question as the window shows it: in a translation whose window or whose sums read

@@ -51,8 +51,11 @@ void FolderRecorder::notice(const results::ResultsFile::Notice& notice) {
 
 void FolderRecorder::record(const JudgedAnswer& answer) {
     if (!file_) {
+        // A pupil who chose their name still records it on this computer.
         if (pupil_.empty()) {
             pupil_ = results::loginName();
+        }
+        if (computer_.empty()) {
             computer_ = results::hostName();
         }
         file_.emplace(folder_ / results::resultsFileName(pupil_, computer_),

@@ -16,7 +16,7 @@ namespace calquin::ui {
 // One judged answer as the window knows it.
 struct JudgedAnswer {
     std::string item;      // the item's text as listed
-    std::string question;  // the caption the pupil saw
+    std::string question;  // in the catalogue's sign and plain digits, e.g. "7 * 8"
     std::string typed;     // the answer box's text, as typed
     bool correct = false;
     std::chrono::nanoseconds took{};  // from the question showing to Enter

@@ -11,6 +11,7 @@
 #include "ui/accessibility.h"
 #include "ui/answer_recorder.h"
 #include "ui/form1.h"
+#include "ui/name_chooser.h"
 
 namespace calquin::ui {
 
@@ -25,8 +26,8 @@ bool loadOrReport(Form1& form, Messenger& messenger, std::FILE* errors) {
     return false;
 }
 
-int runApplication(int argc, char** argv,
-                   const std::optional<std::filesystem::path>& resultsFolder) {
+int runApplication(int argc, char** argv, const std::optional<std::filesystem::path>& resultsFolder,
+                   bool askName) {
     QApplication app(argc, argv);
     installAccessibleKinds();
     text::installTranslations(app);
@@ -42,7 +43,15 @@ int runApplication(int argc, char** argv,
 
     std::optional<FolderRecorder> recorder;
     if (resultsFolder) {
-        recorder.emplace(*resultsFolder);
+        FolderRecorder::Account account;
+        if (askName) {
+            auto name = askPupilName(*resultsFolder, stderr);
+            if (!name) {
+                return kSuccess;
+            }
+            account.pupil = std::move(*name);
+        }
+        recorder.emplace(*resultsFolder, stderr, std::move(account));
     }
     Form1 form(Form1Seams{.recorder = recorder ? &*recorder : nullptr});
     MessageBoxMessenger messenger(nullptr, QMessageBox::Critical);

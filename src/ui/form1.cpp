@@ -281,8 +281,9 @@ void Form1::Command6_Click() {
 void Form1::NewQuestion() {
     const engine::Question question = generator_.NewQuestion(state_);
     setCaption(c_.lblQst, text::questionCaption(question));
-    // The record keeps the question as written, first number first, not how it is drawn.
-    questionText_ = text::questionText(question);
+    // The record keeps the question in the catalogue's signs and plain digits, first number
+    // first, so that it reads back the same whatever language the window spoke.
+    questionText_ = question.caption();
     describeAnswerBox(c_.Text1, text::spokenQuestion(question));
     questionShownAt_ = clock_->now();
 }
@@ -290,9 +291,8 @@ void Form1::NewQuestion() {
 void Form1::recordAnswer(const std::string& typed, bool correct) {
     // Before any message shows: a window closed or killed from there keeps this answer.
     if (recorder_) {
-        recorder_->record({std::string(state_.itemText.at(chosenRecord_)),
-                           questionText_.toStdString(), typed, correct,
-                           clock_->now() - questionShownAt_});
+        recorder_->record({std::string(state_.itemText.at(chosenRecord_)), questionText_, typed,
+                           correct, clock_->now() - questionShownAt_});
     }
 }
 

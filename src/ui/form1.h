@@ -83,7 +83,7 @@ private:
     AnswerRecorder* recorder_;
     const MonotonicClock* clock_;
     std::chrono::nanoseconds questionShownAt_{};
-    QString questionText_;
+    std::string questionText_;
     int chosenRecord_ = -1;
 
     TestState state_;

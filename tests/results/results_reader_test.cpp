@@ -171,6 +171,48 @@ TEST(Summary, MostMissedKeepsTheFirstByWrongThenAskedThenText) {
     EXPECT_EQ(questions, (std::vector<std::string>{"13 + 1", "20 + 1", "27 + 1", "34 + 1"}));
 }
 
+struct MissedCase {
+    const char* name;
+    std::vector<std::string> recorded;  // each answered wrong once, by pupils in two files
+    std::string counted;                // the one question they all count as
+};
+
+void PrintTo(const MissedCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class MissedQuestions : public testing::TestWithParam<MissedCase> {};
+
+// Rows written in a translated window hold its signs, digits and direction marks; the
+// most-missed list counts one question once, under the form rows are recorded in now.
+TEST_P(MissedQuestions, CountOneQuestionOnceWhateverLanguageRecordedIt) {
+    Summary summary;
+    std::string first = kTop;
+    std::string second = kTop;
+    for (std::size_t i = 0; i < GetParam().recorded.size(); ++i) {
+        (i % 2 == 0 ? first : second) += row("anna", GetParam().recorded[i], false);
+    }
+    addFile(summary, first, {"anna@pc-1.csv", {}}, "");
+    addFile(summary, second, {"anna@pc-2.csv", {}}, "");
+    const auto missed = mostMissed(summary);
+    ASSERT_EQ(missed.size(), 1u);
+    EXPECT_EQ(missed[0].first, GetParam().counted);
+    EXPECT_EQ(missed[0].second.wrong, static_cast<std::int64_t>(GetParam().recorded.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MissedQuestions,
+    testing::Values(
+        MissedCase{"english_and_french_times", {"7 * 8", "7 × 8", "7 * 8", "7 × 8"}, "7 * 8"},
+        MissedCase{"german_first_then_english", {"7 · 8", "7 * 8", "7 · 8"}, "7 * 8"},
+        MissedCase{"arabic_digits_and_marks",
+                   {"\u2066\u0665\u0666 \u200E\u00F7\u200E \u200E\u0667\u2069", "56 : 7", "56 / 7",
+                    "56 ÷ 7"},
+                   "56 / 7"},
+        MissedCase{"blanks_around", {" 9 - 3", "9 - 3", "9-3"}, "9 - 3"},
+        MissedCase{"no_question_kept_as_written", {"banana", "banana"}, "banana"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Summary, SinceKeepsThatDayAndLater) {
     Summary summary;
     addFile(summary,

@@ -75,7 +75,7 @@ void Captions::question() {
     QCoreApplication::removeTranslator(&translator);
     caption.removeIf([](QChar c) { return c.category() == QChar::Other_Format; });
     QCOMPARE(caption, shown);
-    // The record keeps what the pupil reads, without anything that only steers the drawing.
+    // The text is what the pupil reads, without anything that only steers the drawing.
     QCOMPARE(recorded, shown);
     QCOMPARE(words, spoken);
 }

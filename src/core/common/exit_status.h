@@ -13,6 +13,7 @@ enum ExitStatus : int {
     kUsageError = 2,
     kItemCannotStart = 3,
     kResultsUnreadable = 4,  // --report cannot read the results folder
+    kResultsNotChanged = 5,  // --prune-results or --forget-pupil left a results file unchanged
 };
 
 }  // namespace calquin

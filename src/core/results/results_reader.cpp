@@ -113,6 +113,7 @@ void ResultsReader::drop(std::size_t used) {
     std::copy(pending_.begin() + static_cast<std::ptrdiff_t>(used),
               pending_.begin() + static_cast<std::ptrdiff_t>(filled_), pending_.begin());
     filled_ -= used;
+    dropped_ += used;
 }
 
 void ResultsReader::skipped(std::int64_t line) {
@@ -210,7 +211,7 @@ ResultsReader::Step ResultsReader::readRecord(std::string_view bytes, std::size_
         fields_[split] = bytes.substr(from, at - from);
         pos = at + (bytes[at] == '\n' ? 1 : 2);
         ++line;
-        return split + 1 == kFieldCount ? rowOf(startLine) : Step::Bad;
+        return split + 1 == kFieldCount ? rowOf(startLine, pos) : Step::Bad;
     }
     // A quote, a lone carriage return or the end of the bytes: read field by field.
     for (std::size_t field = 0;; ++field) {
@@ -245,11 +246,11 @@ ResultsReader::Step ResultsReader::readRecord(std::string_view bytes, std::size_
         if (field + 1 != kFieldCount) {
             return Step::Bad;
         }
-        return rowOf(startLine);
+        return rowOf(startLine, pos);
     }
 }
 
-ResultsReader::Step ResultsReader::rowOf(std::int64_t startLine) {
+ResultsReader::Step ResultsReader::rowOf(std::int64_t startLine, std::size_t end) {
     RowView row;
     if (!wellFormedTime(fields_[0]) || (fields_[6] != "0" && fields_[6] != "1") ||
         !readCentiseconds(fields_[7], row.centiseconds)) {
@@ -263,6 +264,8 @@ ResultsReader::Step ResultsReader::rowOf(std::int64_t startLine) {
     row.answer = results::readField(fields_[5], unescaped_[5]);
     row.correct = fields_[6] == "1";
     row.line = startLine;
+    row.offset = dropped_ + rowStart_;
+    row.length = end - rowStart_;
     ++outcome_.rows;
     onRow_(row);
     return Step::Row;
@@ -306,6 +309,7 @@ void ResultsReader::parse(bool atEnd) {
         }
         const std::size_t start = pos;
         const std::int64_t startLine = line_;
+        rowStart_ = start;
         Step step = readRecord(bytes, pos, line_, atEnd);
         if (step == Step::NeedMore && bytes.size() - start > kLongestRow) {
             step = Step::Bad;

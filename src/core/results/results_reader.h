@@ -26,6 +26,10 @@ struct RowView {
     bool correct = false;
     std::int64_t centiseconds = 0;
     std::int64_t line = 0;  // the file's own line where the row starts; the header is line 1
+    // Where the whole row stands among the bytes read (after any hole skipped), its line end
+    // included.
+    std::uint64_t offset = 0;
+    std::size_t length = 0;
 };
 
 struct ReadOutcome {
@@ -71,13 +75,15 @@ private:
     Step readRecord(std::string_view bytes, std::size_t& pos, std::int64_t& line, bool atEnd);
     bool readField(std::string_view bytes, std::size_t& pos, std::int64_t& line, std::size_t field,
                    std::string_view& value, bool& needMore, bool atEnd);
-    Step rowOf(std::int64_t startLine);
+    Step rowOf(std::int64_t startLine, std::size_t end);
     void skipped(std::int64_t line);
     void drop(std::size_t used);
 
     OnRow onRow_;
     std::string pending_;
     std::size_t filled_ = 0;
+    std::uint64_t dropped_ = 0;  // bytes of the file before pending_'s first
+    std::size_t rowStart_ = 0;   // in pending_, of the record being read
     bool decided_ = false;
     bool toLineEnd_ = false;  // dropping the rest of a damaged line that did not fit
     std::int64_t line_ = 2;   // of the first byte pending; the header is line 1

@@ -7,10 +7,12 @@
 #include <array>
 #include <atomic>
 #include <exception>
+#include <map>
 #include <system_error>
 #include <thread>
 
 #include "results/question_counter.h"
+#include "results/recorded_question.h"
 #include "results/results_file.h"
 #include "results/results_reader.h"
 #include "results/results_source.h"
@@ -37,6 +39,22 @@ auto& entry(Map& map, std::string_view key) {
 // writes escaped inside a name.
 std::string_view pupilPart(std::string_view fileName) {
     return fileName.substr(0, fileName.find('@'));
+}
+
+// "56 / 7": plain digits, a blank, the catalogue's sign, a blank, plain digits.
+bool inKeptForm(std::string_view question) {
+    const auto digits = [&question]() {
+        const std::size_t count =
+            std::min(question.find_first_not_of("0123456789"), question.size());
+        question.remove_prefix(count);
+        return count > 0;
+    };
+    if (!digits() || question.size() < 3 || question[0] != ' ' || question[2] != ' ' ||
+        std::string_view("+-*/").find(question[1]) == std::string_view::npos) {
+        return false;
+    }
+    question.remove_prefix(3);
+    return digits() && question.empty();
 }
 
 // What one file adds besides its figures, merged into the summary in name order.
@@ -138,7 +156,26 @@ private:
         }
         addAnswer(pupil_->all, row.correct, row.centiseconds);
         addAnswer(*item_, row.correct, row.centiseconds);
-        batches_.add(questions_, row.question, !row.correct);
+        batches_.add(questions_, keptForm(row.question), !row.correct);
+    }
+
+    // The question in the one form the record keeps now ("7 * 8"), so that rows a 1.2.0 window
+    // wrote in its own language's signs, digits and direction marks count as the same question.
+    // A question already in that form, as every row written since is, is taken as it stands;
+    // other forms are read once per file.
+    std::string_view keptForm(std::string_view recorded) {
+        if (inKeptForm(recorded)) {
+            return recorded;
+        }
+        auto known = otherForms_.find(recorded);
+        if (known == otherForms_.end()) {
+            const auto question = readRecordedQuestion(recorded);
+            known = otherForms_
+                        .emplace(std::string(recorded),
+                                 question ? question->text() : std::string(recorded))
+                        .first;
+        }
+        return known->second;
     }
 
     Pupils& pupils_;
@@ -152,6 +189,7 @@ private:
     Figures* item_ = nullptr;
     std::string itemName_;
     std::string trustedPupil_;
+    std::map<std::string, std::string, std::less<>> otherForms_;
     std::int64_t otherRows_ = 0;
     std::int64_t firstOtherLine_ = 0;
 };
