@@ -3,16 +3,23 @@
 
 #include "teacher/class_results_window.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDesktopServices>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPromise>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -20,6 +27,8 @@
 #include <cmath>
 
 #include "engine/operators.h"
+#include "results/results_row.h"
+#include "teacher/class_report_pdf.h"
 #include "text/translation.h"
 
 namespace calquin::teacher {
@@ -55,6 +64,21 @@ constexpr Text kFolderUnreadable =
     translatable("ClassResults", "The results folder %1 cannot be read: %2.");
 constexpr Text kReadingCancelled =
     translatable("ClassResults", "Reading was cancelled; the figures shown are the earlier ones.");
+
+constexpr Text kWeeks = translatable("ClassResults", "Weeks");
+constexpr Text kFileMenu = translatable("ClassResults", "&File");
+constexpr Text kSavePdf = translatable("ClassResults", "Save as &PDF…");
+constexpr Text kPrint = translatable("ClassResults", "P&rint…");
+constexpr Text kExportCsv = translatable("ClassResults", "&Export table as CSV…");
+constexpr Text kQuit = translatable("ClassResults", "&Quit");
+constexpr Text kPdfFilter = translatable("ClassResults", "PDF files (*.pdf)");
+constexpr Text kCsvFilter = translatable("ClassResults", "CSV files (*.csv)");
+constexpr Text kPdfSaved = translatable("ClassResults", "Saved %1.");
+constexpr Text kCannotWrite = translatable("ClassResults", "%1 cannot be written: %2.");
+constexpr Text kCannotOpen =
+    translatable("ClassResults", "No program on this computer opens %1 to print it.");
+constexpr Text kPeriodBetween = translatable("ClassResults", "%1 to %2");
+constexpr Text kSuggestedName = translatable("ClassResults", "class-results");
 
 using text::translated;
 
@@ -305,6 +329,19 @@ void ClassResultsWindow::buildControls() {
     items->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     items->setAccessibleName(translated(kItems));
     operations_->addTab(items, translated(kItems));
+    auto* weeks = new QWidget;
+    auto* weeksLayout = new QVBoxLayout(weeks);
+    auto* chart = new WeeksChart(weeks_);
+    auto* weeksTable = new QTableView;
+    weeksTable->setObjectName(QStringLiteral("weeksTable"));
+    weeksTable->setModel(&weeks_);
+    weeksTable->setTabKeyNavigation(false);
+    weeksTable->verticalHeader()->hide();
+    weeksTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    weeksTable->setAccessibleName(translated(kWeeks));
+    weeksLayout->addWidget(chart, 2);
+    weeksLayout->addWidget(weeksTable, 1);
+    operations_->addTab(weeks, translated(kWeeks));
     factsLayout->addWidget(gridHeading_);
     factsLayout->addWidget(operations_);
     factsLayout->addWidget(legend());
@@ -319,6 +356,7 @@ void ClassResultsWindow::buildControls() {
     status_->setWordWrap(true);
     layout->addWidget(status_);
     setCentralWidget(central);
+    buildMenu();
 
     showPresetDates();
     connect(period_, &QComboBox::currentIndexChanged, this, [this] { presetChosen(); });
@@ -393,6 +431,119 @@ void ClassResultsWindow::showGrids() {
                              engine::operatorOfType(static_cast<int>(type)).operation);
     }
     items_.setItems(figures_, overview ? &overview->items : nullptr);
+    weeks_.setWeeks(figures_, overview ? &overview->weeks : nullptr);
+}
+
+void ClassResultsWindow::buildMenu() {
+    QMenu* file = menuBar()->addMenu(translated(kFileMenu));
+    QAction* pdf = file->addAction(translated(kSavePdf), this, [this] { askAndSavePdf(); });
+    pdf->setObjectName(QStringLiteral("savePdf"));
+    pdf->setShortcut(QKeySequence::Save);
+    QAction* print = file->addAction(translated(kPrint), this, [this] { this->print(); });
+    print->setObjectName(QStringLiteral("print"));
+    print->setShortcut(QKeySequence::Print);
+    QAction* csv = file->addAction(translated(kExportCsv), this, [this] { askAndExportCsv(); });
+    csv->setObjectName(QStringLiteral("exportCsv"));
+    file->addSeparator();
+    file->addAction(translated(kQuit), QKeySequence::Quit, this, &QWidget::close);
+}
+
+QString ClassResultsWindow::periodText() const {
+    const auto choice = static_cast<PeriodChoice>(period_->currentIndex());
+    if (choice == PeriodChoice::Everything) {
+        return translated(kEverything);
+    }
+    const results::Periods periods = chosenPeriods();
+    return translated(kPeriodBetween)
+        .arg(QString::fromStdString(periods.current.first),
+             QString::fromStdString(periods.current.last));
+}
+
+bool ClassResultsWindow::saveAsPdf(const QString& path) {
+    if (!figures_) {
+        return false;
+    }
+    const auto problem = writeClassPdf(path, {figures_, limitCentiseconds_, periodText()},
+                                       paperFor(seams_.paperLocale()));
+    status_->setText(problem
+                         ? translated(kCannotWrite).arg(QDir::toNativeSeparators(path), *problem)
+                         : translated(kPdfSaved).arg(QDir::toNativeSeparators(path)));
+    return !problem;
+}
+
+bool ClassResultsWindow::exportCsv(const QString& path) {
+    // The cells as the results record writes them, so that no spreadsheet runs one as a formula.
+    std::string bytes;
+    const auto line = [&bytes](const QStringList& cells) {
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            bytes += (i > 0 ? "," : "") + results::writeField(cells[i].toStdString());
+        }
+        bytes += "\r\n";
+    };
+    QStringList cells;
+    for (int column = 0; column < sorted_.columnCount(); ++column) {
+        cells << sorted_.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    }
+    line(cells);
+    for (int row = 0; row < sorted_.rowCount(); ++row) {
+        cells.clear();
+        for (int column = 0; column < sorted_.columnCount(); ++column) {
+            cells << sorted_.index(row, column).data().toString();
+        }
+        line(cells);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()) ||
+        !file.commit()) {
+        status_->setText(
+            translated(kCannotWrite).arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    status_->setText(translated(kPdfSaved).arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+QString ClassResultsWindow::askSaveFile(const Text& caption, const QString& suffix,
+                                        const Text& filter) {
+    const QString suggested =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(translated(kSuggestedName) + suffix);
+    if (seams_.chooseSaveFile) {
+        return seams_.chooseSaveFile(translated(caption), suggested, translated(filter));
+    }
+    return QFileDialog::getSaveFileName(this, translated(caption).remove(QLatin1Char('&')),
+                                        suggested, translated(filter));
+}
+
+void ClassResultsWindow::askAndSavePdf() {
+    const QString path = askSaveFile(kSavePdf, QStringLiteral(".pdf"), kPdfFilter);
+    if (!path.isEmpty()) {
+        saveAsPdf(path);
+    }
+}
+
+void ClassResultsWindow::askAndExportCsv() {
+    const QString path = askSaveFile(kExportCsv, QStringLiteral(".csv"), kCsvFilter);
+    if (!path.isEmpty()) {
+        exportCsv(path);
+    }
+}
+
+void ClassResultsWindow::print() {
+    // Qt's print support is not in every Qt this program is built with (the Windows one lacks
+    // it), so the PDF goes to the system's viewer, whose print dialog every teacher knows.
+    const QString path = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+                             .filePath(translated(kSuggestedName) + QStringLiteral(".pdf"));
+    if (!saveAsPdf(path)) {
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(path);
+    const bool opened = seams_.openUrl ? seams_.openUrl(url) : QDesktopServices::openUrl(url);
+    if (!opened) {
+        status_->setText(translated(kCannotOpen).arg(QDir::toNativeSeparators(path)));
+    }
 }
 
 results::Periods ClassResultsWindow::chosenPeriods() const {

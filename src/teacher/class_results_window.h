@@ -5,17 +5,21 @@
 
 #include <QDate>
 #include <QFutureWatcher>
+#include <QLocale>
 #include <QMainWindow>
 #include <QTimer>
+#include <QUrl>
 #include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
 
+#include "common/phrase.h"
 #include "results/class_figures.h"
 #include "teacher/class_model.h"
 #include "teacher/fact_grid_model.h"
 #include "teacher/item_model.h"
+#include "teacher/weeks_view.h"
 
 class QComboBox;
 class QDateEdit;
@@ -39,6 +43,13 @@ results::Periods periodsBetween(QDate first, QDate last);
 struct ClassResultsSeams {
     std::function<QDate()> today = [] { return QDate::currentDate(); };
     std::function<void(double seconds)> keepFluentSeconds = [](double) {};
+    // Where to save a file: the standard save dialog unless a test answers. Empty for no.
+    std::function<QString(const QString& caption, const QString& suggested, const QString& filter)>
+        chooseSaveFile{};
+    // Hands a file to the system's program for it; the system's opener unless a test watches.
+    std::function<bool(const QUrl&)> openUrl{};
+    // The paper a PDF is laid out on.
+    std::function<QLocale()> paperLocale = [] { return QLocale::system(); };
 };
 
 // A finished reading of the folder, handed from the worker thread to the window whole.
@@ -61,8 +72,20 @@ public:
     // From the start of a reading until the window shows what it read.
     bool isReading() const { return busy_; }
 
+    // A page for the class, then one per pupil, to `path`; false, with the reason in the status
+    // line, when it cannot be written.
+    bool saveAsPdf(const QString& path);
+    // The class table in the order shown, to `path` as CSV.
+    bool exportCsv(const QString& path);
+
 private:
     void buildControls();
+    void buildMenu();
+    void askAndSavePdf();
+    void print();
+    void askAndExportCsv();
+    QString periodText() const;
+    QString askSaveFile(const Text& caption, const QString& suffix, const Text& filter);
     void readingFinished();
     void showGrids();
     void setFluentSeconds(double seconds);
@@ -87,6 +110,7 @@ private:
     std::array<FactGridModel, 4> grids_;
     ItemModel items_;
     QSortFilterProxyModel sortedItems_;
+    WeeksModel weeks_;
 
     QComboBox* period_ = nullptr;
     QDateEdit* from_ = nullptr;
