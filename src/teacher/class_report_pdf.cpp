@@ -133,13 +133,16 @@ public:
 
     // A heading line in a larger bold type; returns its height.
     double heading(double y, const QString& text, double scale) {
+        return heading(y, text, scale, area_.left(), area_.width());
+    }
+    double heading(double y, const QString& text, double scale, double x, double width) {
         QFont font = painter_.font();
         const QFont plain = font;
         font.setPointSizeF(plain.pointSizeF() * scale);
         font.setBold(true);
         painter_.setFont(font);
         const double height = QFontMetricsF(font).height();
-        painter_.drawText(QRectF(area_.left(), y, area_.width(), height),
+        painter_.drawText(QRectF(x, y, width, height),
                           static_cast<int>(Qt::AlignLeading | Qt::AlignVCenter), text);
         painter_.setFont(plain);
         return height;
@@ -170,7 +173,7 @@ void paintFactsAndWeeks(QPainter& painter, PageWriter& page, double y,
                              ? page.area().right() - gridWidth - column * (gridWidth + gap)
                              : page.area().left() + column * (gridWidth + gap);
         const double top = y + static_cast<double>(type / 2) * rowHeight;
-        const double title = page.heading(top, translated(op.checkHeading), 1.0);
+        const double title = page.heading(top, translated(op.checkHeading), 1.0, x, gridWidth);
         std::vector<int> rows(results::kGridSize);
         for (int row = 0; row < results::kGridSize; ++row) {
             rows[static_cast<std::size_t>(row)] = row;
@@ -180,6 +183,18 @@ void paintFactsAndWeeks(QPainter& painter, PageWriter& page, double y,
         rowHeight = std::max(rowHeight, title + height + 12);
     }
     y += 2 * rowHeight;
+    // The states' key, as under the window's grids: paper may be copied without colour.
+    QStringList key;
+    for (const auto state : {results::FactState::Fluent, results::FactState::AccurateButSlow,
+                             results::FactState::NotYet, results::FactState::NotAsked}) {
+        const StateLook look = stateLook(state);
+        key << (look.symbol.isEmpty() ? QStringLiteral("□") : look.symbol) + QLatin1Char(' ') +
+                   translated(look.name);
+    }
+    painter.drawText(QRectF(page.area().left(), y, page.area().width(), 20),
+                     static_cast<int>(Qt::AlignLeading | Qt::AlignVCenter),
+                     key.join(QStringLiteral("     ")));
+    y += 28;
     const double chartHeight = std::min(260.0, page.area().bottom() - y - 30);
     paintWeeks(painter, QRectF(page.area().left(), y, page.area().width(), chartHeight),
                overview.weeks);

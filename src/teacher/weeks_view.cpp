@@ -169,7 +169,8 @@ void paintWeeks(QPainter& painter, const QRectF& area,
     for (const auto& week : weeks) {
         slowest = std::max(slowest, week.counts.medianCentiseconds);
     }
-    const std::int64_t topSeconds = (slowest + 99) / 100;  // whole seconds, at least one
+    // An even number of seconds, so that the quarter lines fall on half seconds.
+    const std::int64_t topSeconds = (slowest + 199) / 200 * 2;
     const double shareSide = rightToLeft ? plot.right() + 6 : plot.left() - 6;
     const double secondsSide = rightToLeft ? plot.left() - 6 : plot.right() + 6;
     const auto sideText = [&](double side, double y, const QString& label) {
