@@ -15,6 +15,7 @@
 #include "teacher/class_model.h"
 #include "teacher/fact_grid_model.h"
 #include "teacher/weeks_view.h"
+#include "text/school_writing.h"
 #include "text/translation.h"
 
 namespace calquin::teacher {
@@ -63,7 +64,7 @@ double paintTable(QPainter& painter, QPointF at, double width, const QAbstractIt
         }
         total = width;
     }
-    const bool rightToLeft = QGuiApplication::isRightToLeft();
+    const bool rightToLeft = (text::layoutDirection() == Qt::RightToLeft);
     const QColor ink = painter.pen().color();
     const auto cell = [&](double y, int column, const QString& text, const QVariant& background,
                           const QVariant& foreground, Qt::Alignment align, bool heading) {
@@ -169,7 +170,7 @@ void paintFactsAndWeeks(QPainter& painter, PageWriter& page, double y,
         grids[type].setLimitCentiseconds(limit);
         grids[type].setGrid(owner, &overview.facts[type], op.operation);
         const double column = static_cast<double>(type % 2);
-        const double x = QGuiApplication::isRightToLeft()
+        const double x = (text::layoutDirection() == Qt::RightToLeft)
                              ? page.area().right() - gridWidth - column * (gridWidth + gap)
                              : page.area().left() + column * (gridWidth + gap);
         const double top = y + static_cast<double>(type / 2) * rowHeight;
@@ -225,6 +226,7 @@ std::optional<QString> writeClassPdf(const QString& path, const ClassReport& rep
     if (!painter.begin(&writer)) {
         return file.errorString();
     }
+    painter.setLayoutDirection(text::layoutDirection());
     QFont font = painter.font();
     font.setPointSizeF(9);
     painter.setFont(font);

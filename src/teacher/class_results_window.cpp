@@ -29,6 +29,7 @@
 #include "engine/operators.h"
 #include "results/results_row.h"
 #include "teacher/class_report_pdf.h"
+#include "text/school_writing.h"
 #include "text/translation.h"
 
 namespace calquin::teacher {
@@ -453,10 +454,15 @@ QString ClassResultsWindow::periodText() const {
     if (choice == PeriodChoice::Everything) {
         return translated(kEverything);
     }
+    // The dates in the language's digits, each kept in its order inside right-to-left text.
+    const auto date = [](const std::string& day) {
+        const QString digits = text::schoolDigits(QString::fromStdString(day));
+        return text::layoutDirection() == Qt::RightToLeft
+                   ? text::directionalRun(digits, Qt::LeftToRight)
+                   : digits;
+    };
     const results::Periods periods = chosenPeriods();
-    return translated(kPeriodBetween)
-        .arg(QString::fromStdString(periods.current.first),
-             QString::fromStdString(periods.current.last));
+    return translated(kPeriodBetween).arg(date(periods.current.first), date(periods.current.last));
 }
 
 bool ClassResultsWindow::saveAsPdf(const QString& path) {

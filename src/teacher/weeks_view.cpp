@@ -13,6 +13,7 @@
 #include "teacher/class_model.h"
 #include "teacher/fact_grid_model.h"
 #include "teacher/headings.h"
+#include "text/school_writing.h"
 #include "text/translation.h"
 
 namespace calquin::teacher {
@@ -126,7 +127,7 @@ void paintWeeks(QPainter& painter, const QRectF& area,
     painter.setRenderHint(QPainter::Antialiasing);
     const QFontMetricsF metrics(painter.font());
     const QColor ink = painter.pen().color();
-    const bool rightToLeft = QGuiApplication::isRightToLeft();
+    const bool rightToLeft = (text::layoutDirection() == Qt::RightToLeft);
     const QLocale locale;
 
     // The legend on top, in reading order.
