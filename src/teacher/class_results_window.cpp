@@ -410,6 +410,9 @@ void ClassResultsWindow::readingFinished() {
         chosen.isValid() ? classModel_.name(sorted_.mapToSource(chosen).row()) : QString();
     figures_ = reading.figures;
     classModel_.setFigures(figures_);
+    for (QAction* action : paperActions_) {
+        action->setEnabled(true);
+    }
     int row = 0;
     for (int i = 1; i < classModel_.rowCount(); ++i) {
         if (classModel_.name(i) == name) {
@@ -445,6 +448,11 @@ void ClassResultsWindow::buildMenu() {
     print->setShortcut(QKeySequence::Print);
     QAction* csv = file->addAction(translated(kExportCsv), this, [this] { askAndExportCsv(); });
     csv->setObjectName(QStringLiteral("exportCsv"));
+    // Nothing to save or print until a reading has shown figures.
+    paperActions_ = {pdf, print, csv};
+    for (QAction* action : paperActions_) {
+        action->setEnabled(false);
+    }
     file->addSeparator();
     file->addAction(translated(kQuit), QKeySequence::Quit, this, &QWidget::close);
 }

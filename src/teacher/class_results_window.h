@@ -21,6 +21,7 @@
 #include "teacher/item_model.h"
 #include "teacher/weeks_view.h"
 
+class QAction;
 class QComboBox;
 class QDateEdit;
 class QDoubleSpinBox;
@@ -123,6 +124,7 @@ private:
     QLabel* gridHeading_ = nullptr;
     QTabWidget* operations_ = nullptr;
     QLabel* status_ = nullptr;
+    std::array<QAction*, 3> paperActions_{};
 };
 
 }  // namespace calquin::teacher

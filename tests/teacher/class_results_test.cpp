@@ -308,6 +308,7 @@ void ClassResults::folderThatCannotBeReadIsNamed() {
                  status.contains(QStringLiteral("cannot be read")),
              qPrintable(status));
     QCOMPARE(w.table()->model()->rowCount(), 0);
+    QVERIFY(!w.window->findChild<QAction*>("savePdf")->isEnabled());
 }
 
 void ClassResults::drillProgramBecomesTheTeachersWindow() {
