@@ -10,9 +10,12 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <fstream>
 
 #include "results/results_row.h"
@@ -141,6 +144,7 @@ private slots:
     void pdfHasThePageOfTheClassThenOneAPupil();
     void paperIsLetterInTheUnitedStatesAndCanadaOnly_data();
     void paperIsLetterInTheUnitedStatesAndCanadaOnly();
+    void pdfIsInTheWindowsLanguage();
     void printOpensThePdfThroughTheSystem();
     void csvHoldsTheTableAsShownInCellsNoSpreadsheetRuns();
 };
@@ -380,7 +384,11 @@ QStringList pdfPages(const QString& path) {
     if (!reader.waitForFinished(20000) || reader.exitCode() != 0) {
         return {QStringLiteral("pdftotext failed: ") + reader.readAllStandardError()};
     }
-    QStringList pages = QString::fromUtf8(reader.readAllStandardOutput()).split(QLatin1Char('\f'));
+    // Arabic comes out in its presentation forms inside embedding marks; compared in its letters.
+    QString text =
+        QString::fromUtf8(reader.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    text.remove(QRegularExpression(QStringLiteral("[\u202A-\u202E]")));
+    QStringList pages = text.split(QLatin1Char('\f'));
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) {
         pages.removeLast();
     }
@@ -451,6 +459,29 @@ void ClassResults::paperIsLetterInTheUnitedStatesAndCanadaOnly() {
     QFETCH(QLocale, locale);
     QFETCH(int, paper);
     QCOMPARE(int(paperFor(locale).id()), paper);
+}
+
+void ClassResults::pdfIsInTheWindowsLanguage() {
+    QTranslator arabic;
+    QVERIFY(arabic.load(QStringLiteral(":/translations/calquin_ar.qm")));
+    QCoreApplication::installTranslator(&arabic);
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    const auto back = qScopeGuard([&] {
+        QCoreApplication::removeTranslator(&arabic);
+        QLocale::setDefault(before);
+    });
+    Window w;
+    QVERIFY(w.read());
+    const QString path = w.dir.filePath(QStringLiteral("class.pdf"));
+    QVERIFY(w.window->saveAsPdf(path));
+    const QStringList pages = pdfPages(path);
+    QCOMPARE(pages.size(), 4);
+    // Its words, and its digits in the page numbers, the weeks and the dates.
+    for (const char* text : {"الصفحة", "١", "الضرب", "٤٩", "٢٠٢٦"}) {
+        QVERIFY2(pages[1].contains(QString::fromUtf8(text)), text);
+    }
+    QVERIFY(!pages[1].contains(QStringLiteral("Page")));
 }
 
 void ClassResults::printOpensThePdfThroughTheSystem() {
