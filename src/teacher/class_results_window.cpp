@@ -212,6 +212,7 @@ ClassResultsWindow::ClassResultsWindow(std::filesystem::path folder, double flue
             &QProgressBar::setRange);
     connect(&reading_, &QFutureWatcherBase::progressValueChanged, progress_,
             &QProgressBar::setValue);
+    connect(&writing_, &QFutureWatcherBase::finished, this, [this] { pdfWritten(); });
     everyMinute_.setInterval(std::chrono::minutes(1));
     connect(&everyMinute_, &QTimer::timeout, this, [this] { refresh(); });
     everyMinute_.start();
@@ -221,6 +222,7 @@ ClassResultsWindow::ClassResultsWindow(std::filesystem::path folder, double flue
 ClassResultsWindow::~ClassResultsWindow() {
     reading_.cancel();
     reading_.waitForFinished();
+    writing_.waitForFinished();
 }
 
 void ClassResultsWindow::buildControls() {
@@ -386,7 +388,9 @@ void ClassResultsWindow::refresh() {
 
 void ClassResultsWindow::readingFinished() {
     busy_ = false;
-    progress_->hide();
+    if (!isWritingPdf()) {
+        progress_->hide();
+    }
     cancel_->hide();
     refresh_->setEnabled(true);
     if (readAgain_) {
@@ -411,7 +415,7 @@ void ClassResultsWindow::readingFinished() {
     figures_ = reading.figures;
     classModel_.setFigures(figures_);
     for (QAction* action : paperActions_) {
-        action->setEnabled(true);
+        action->setEnabled(!isWritingPdf());
     }
     int row = 0;
     for (int i = 1; i < classModel_.rowCount(); ++i) {
@@ -473,16 +477,48 @@ QString ClassResultsWindow::periodText() const {
     return translated(kPeriodBetween).arg(date(periods.current.first), date(periods.current.last));
 }
 
-bool ClassResultsWindow::saveAsPdf(const QString& path) {
-    if (!figures_) {
+bool ClassResultsWindow::saveAsPdf(const QString& path, bool thenOpen) {
+    if (!figures_ || isWritingPdf()) {
         return false;
     }
-    const auto problem = writeClassPdf(path, {figures_, limitCentiseconds_, periodText()},
-                                       paperFor(seams_.paperLocale()));
-    status_->setText(problem
-                         ? translated(kCannotWrite).arg(QDir::toNativeSeparators(path), *problem)
-                         : translated(kPdfSaved).arg(QDir::toNativeSeparators(path)));
-    return !problem;
+    writingPath_ = path;
+    openWhenWritten_ = thenOpen;
+    writingPending_ = true;
+    for (QAction* action : paperActions_) {
+        action->setEnabled(false);
+    }
+    progress_->setRange(0, 0);
+    progress_->show();
+    // The figures are shared and never changed, so the worker paints them while the window
+    // reads the folder again; the page's texts are looked up there in the window's language.
+    writing_.setFuture(QtConcurrent::run(
+        [path, report = ClassReport{figures_, limitCentiseconds_, periodText()},
+         paper = paperFor(seams_.paperLocale())] { return writeClassPdf(path, report, paper); }));
+    return true;
+}
+
+void ClassResultsWindow::pdfWritten() {
+    writingPending_ = false;
+    for (QAction* action : paperActions_) {
+        action->setEnabled(figures_ != nullptr);
+    }
+    if (!busy_) {
+        progress_->hide();
+    }
+    const std::optional<QString> problem = writing_.future().result();
+    const QString shown = QDir::toNativeSeparators(writingPath_);
+    if (problem) {
+        status_->setText(translated(kCannotWrite).arg(shown, *problem));
+        return;
+    }
+    status_->setText(translated(kPdfSaved).arg(shown));
+    if (openWhenWritten_) {
+        const QUrl url = QUrl::fromLocalFile(writingPath_);
+        const bool opened = seams_.openUrl ? seams_.openUrl(url) : QDesktopServices::openUrl(url);
+        if (!opened) {
+            status_->setText(translated(kCannotOpen).arg(shown));
+        }
+    }
 }
 
 bool ClassResultsWindow::exportCsv(const QString& path) {
@@ -548,16 +584,9 @@ void ClassResultsWindow::askAndExportCsv() {
 void ClassResultsWindow::print() {
     // Qt's print support is not in every Qt this program is built with (the Windows one lacks
     // it), so the PDF goes to the system's viewer, whose print dialog every teacher knows.
-    const QString path = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
-                             .filePath(translated(kSuggestedName) + QStringLiteral(".pdf"));
-    if (!saveAsPdf(path)) {
-        return;
-    }
-    const QUrl url = QUrl::fromLocalFile(path);
-    const bool opened = seams_.openUrl ? seams_.openUrl(url) : QDesktopServices::openUrl(url);
-    if (!opened) {
-        status_->setText(translated(kCannotOpen).arg(QDir::toNativeSeparators(path)));
-    }
+    saveAsPdf(QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+                  .filePath(translated(kSuggestedName) + QStringLiteral(".pdf")),
+              true);
 }
 
 results::Periods ClassResultsWindow::chosenPeriods() const {

@@ -73,15 +73,19 @@ public:
     // From the start of a reading until the window shows what it read.
     bool isReading() const { return busy_; }
 
-    // A page for the class, then one per pupil, to `path`; false, with the reason in the status
-    // line, when it cannot be written.
-    bool saveAsPdf(const QString& path);
+    // Starts writing a page for the class, then one per pupil, to `path` on a worker thread (a
+    // whole school's takes seconds); the status line tells when it is written or why it cannot
+    // be. Opens it through the system when `thenOpen`. False when there is nothing to write or a
+    // PDF is being written.
+    bool saveAsPdf(const QString& path, bool thenOpen = false);
+    bool isWritingPdf() const { return writing_.isRunning() || writingPending_; }
     // The class table in the order shown, to `path` as CSV.
     bool exportCsv(const QString& path);
 
 private:
     void buildControls();
     void buildMenu();
+    void pdfWritten();
     void askAndSavePdf();
     void print();
     void askAndExportCsv();
@@ -102,6 +106,10 @@ private:
     std::int64_t limitCentiseconds_;
     std::shared_ptr<const results::ClassFigures> figures_;
     QFutureWatcher<FolderReading> reading_;
+    QFutureWatcher<std::optional<QString>> writing_;
+    QString writingPath_;
+    bool openWhenWritten_ = false;
+    bool writingPending_ = false;
     QTimer everyMinute_;
     bool readAgain_ = false;
     bool busy_ = false;
