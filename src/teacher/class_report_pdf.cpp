@@ -4,7 +4,6 @@
 #include "teacher/class_report_pdf.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>

@@ -4,7 +4,6 @@
 #include "teacher/weeks_view.h"
 
 #include <QAccessible>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
