@@ -20,7 +20,8 @@ case "$purpose" in
     # --screen-reader also starts a session bus with the accessibility bus on it.
     bench) packages+=(libbenchmark-dev xvfb xauth libxcb1-dev libxcb-damage0-dev openbox
                       dbus-daemon dbus-bin at-spi2-core) ;;
-    test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth) ;;
+    # The teacher's window's PDF is read back with pdftotext (poppler-utils) in both runs.
+    test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth poppler-utils) ;;
     # The full run also checks the licence headers (reuse), the package (lintian, and
     # hardening-check from devscripts), the manual page (man-db), that the core builds for Windows
     # (mingw-w64), and the window's focus under a real window manager (openbox). The
@@ -39,7 +40,7 @@ case "$purpose" in
                      orca speech-dispatcher libao4 dbus-daemon at-spi2-core locales
                      build-essential debhelper libjpeg-dev python3-debian autopkgtest
                      python3-pyatspi piuparts debootstrap openssh-server openssh-client sshfs
-                     fuse3 samba smbnetfs libreoffice-calc-nogui) ;;
+                     fuse3 samba smbnetfs libreoffice-calc-nogui poppler-utils) ;;
     *) echo "usage: $0 [run|test|full|bench]" >&2; exit 2 ;;
 esac
 

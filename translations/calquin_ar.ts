@@ -466,6 +466,86 @@ File: %1
         <source>, </source>
         <translation>، </translation>
     </message>
+    <message>
+        <source>Calquin class results: %1</source>
+        <translation>نتائج الصف في Calquin: %1</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>الصفحة %1</translation>
+    </message>
+    <message>
+        <source>Weeks</source>
+        <translation>الأسابيع</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF…</source>
+        <translation>حفظ بصيغة &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;طباعة…</translation>
+    </message>
+    <message>
+        <source>&amp;Export table as CSV…</source>
+        <translation>&amp;تصدير الجدول بصيغة CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>ملفات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>ملفات CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>تم حفظ %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>تعذرت كتابة %1: %2.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens %1 to print it.</source>
+        <translation>لا يوجد على هذا الحاسوب برنامج يفتح %1 لطباعته.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>class-results</source>
+        <translation>نتائج-الصف</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>الأسبوع</translation>
+    </message>
+    <message>
+        <source>Week %1, %2</source>
+        <translation>الأسبوع %1 من %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 correct, median %4 seconds</source>
+        <translation>%1: %2، %3 صحيحة، الوسيط %4 ثانية</translation>
+    </message>
+    <message>
+        <source>No answers in these dates.</source>
+        <translation>لا إجابات في هذه التواريخ.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 ث</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

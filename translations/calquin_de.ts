@@ -446,6 +446,86 @@ Datei: %1
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>Calquin class results: %1</source>
+        <translation>Calquin-Klassenergebnisse: %1</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>Weeks</source>
+        <translation>Wochen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF…</source>
+        <translation>Als &amp;PDF speichern…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>&amp;Export table as CSV…</source>
+        <translation>Tabelle als CSV &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens %1 to print it.</source>
+        <translation>Kein Programm auf diesem Computer öffnet %1 zum Drucken.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>class-results</source>
+        <translation>klassenergebnisse</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Week %1, %2</source>
+        <translation>Woche %1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 correct, median %4 seconds</source>
+        <translation>%1: %2, %3 richtig, Median %4 Sekunden</translation>
+    </message>
+    <message>
+        <source>No answers in these dates.</source>
+        <translation>Keine Antworten in diesem Zeitraum.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

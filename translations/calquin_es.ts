@@ -446,6 +446,86 @@ Archivo: %1
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>Calquin class results: %1</source>
+        <translation>Resultados de la clase en Calquin: %1</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>Weeks</source>
+        <translation>Semanas</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF…</source>
+        <translation>Guardar como &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>&amp;Export table as CSV…</source>
+        <translation>&amp;Exportar la tabla como CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>Se guardó %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens %1 to print it.</source>
+        <translation>Ningún programa de este equipo abre %1 para imprimirlo.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>class-results</source>
+        <translation>resultados-clase</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>Week %1, %2</source>
+        <translation>Semana %1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 correct, median %4 seconds</source>
+        <translation>%1: %2, %3 correctas, mediana %4 segundos</translation>
+    </message>
+    <message>
+        <source>No answers in these dates.</source>
+        <translation>No hay respuestas en estas fechas.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

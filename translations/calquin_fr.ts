@@ -446,6 +446,86 @@ Fichier&#xa0;: %1
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>Calquin class results: %1</source>
+        <translation>Résultats de la classe dans Calquin&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>Weeks</source>
+        <translation>Semaines</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF…</source>
+        <translation>Enregistrer en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>&amp;Export table as CSV…</source>
+        <translation>&amp;Exporter le tableau en CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 enregistré.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 ne peut pas être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens %1 to print it.</source>
+        <translation>Aucun programme de cet ordinateur n’ouvre %1 pour l’imprimer.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>class-results</source>
+        <translation>resultats-classe</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Week %1, %2</source>
+        <translation>Semaine %1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 correct, median %4 seconds</source>
+        <translation>%1&#xa0;: %2, %3 justes, médiane %4 secondes</translation>
+    </message>
+    <message>
+        <source>No answers in these dates.</source>
+        <translation>Aucune réponse à ces dates.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -446,6 +446,86 @@ Percorso: %1
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>Calquin class results: %1</source>
+        <translation>Risultati della classe in Calquin: %1</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>Weeks</source>
+        <translation>Settimane</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF…</source>
+        <translation>Salva come &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>S&amp;tampa…</translation>
+    </message>
+    <message>
+        <source>&amp;Export table as CSV…</source>
+        <translation>Esporta la tabella in &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 salvato.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>Impossibile scrivere %1: %2.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens %1 to print it.</source>
+        <translation>Nessun programma su questo computer apre %1 per stamparlo.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>class-results</source>
+        <translation>risultati-classe</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Settimana</translation>
+    </message>
+    <message>
+        <source>Week %1, %2</source>
+        <translation>Settimana %1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 correct, median %4 seconds</source>
+        <translation>%1: %2, %3 corrette, mediana %4 secondi</translation>
+    </message>
+    <message>
+        <source>No answers in these dates.</source>
+        <translation>Nessuna risposta in queste date.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -446,6 +446,86 @@ Bestand: %1
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>Calquin class results: %1</source>
+        <translation>Calquin-klasresultaten: %1</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>Weeks</source>
+        <translation>Weken</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF…</source>
+        <translation>Opslaan als &amp;pdf…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>Af&amp;drukken…</translation>
+    </message>
+    <message>
+        <source>&amp;Export table as CSV…</source>
+        <translation>Tabel &amp;exporteren als csv…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Pdf-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Csv-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 opgeslagen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens %1 to print it.</source>
+        <translation>Geen programma op deze computer opent %1 om af te drukken.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 tot en met %2</translation>
+    </message>
+    <message>
+        <source>class-results</source>
+        <translation>klasresultaten</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>Week %1, %2</source>
+        <translation>Week %1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 correct, median %4 seconds</source>
+        <translation>%1: %2, %3 goed, mediaan %4 seconden</translation>
+    </message>
+    <message>
+        <source>No answers in these dates.</source>
+        <translation>Geen antwoorden in deze periode.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

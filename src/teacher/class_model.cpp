@@ -76,7 +76,9 @@ namespace {
 // beside the table write it; bidirectional text would otherwise turn the date around.
 QString lastDayText(const std::string& day) {
     const QString digits = text::schoolDigits(QString::fromStdString(day));
-    return text::layoutDirection() == Qt::RightToLeft ? text::directionalRun(digits, Qt::LeftToRight) : digits;
+    return text::layoutDirection() == Qt::RightToLeft
+               ? text::directionalRun(digits, Qt::LeftToRight)
+               : digits;
 }
 
 }  // namespace

@@ -3,16 +3,23 @@
 
 #include "teacher/class_results_window.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDesktopServices>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPromise>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -20,6 +27,9 @@
 #include <cmath>
 
 #include "engine/operators.h"
+#include "results/results_row.h"
+#include "teacher/class_report_pdf.h"
+#include "text/school_writing.h"
 #include "text/translation.h"
 
 namespace calquin::teacher {
@@ -55,6 +65,21 @@ constexpr Text kFolderUnreadable =
     translatable("ClassResults", "The results folder %1 cannot be read: %2.");
 constexpr Text kReadingCancelled =
     translatable("ClassResults", "Reading was cancelled; the figures shown are the earlier ones.");
+
+constexpr Text kWeeks = translatable("ClassResults", "Weeks");
+constexpr Text kFileMenu = translatable("ClassResults", "&File");
+constexpr Text kSavePdf = translatable("ClassResults", "Save as &PDF…");
+constexpr Text kPrint = translatable("ClassResults", "P&rint…");
+constexpr Text kExportCsv = translatable("ClassResults", "&Export table as CSV…");
+constexpr Text kQuit = translatable("ClassResults", "&Quit");
+constexpr Text kPdfFilter = translatable("ClassResults", "PDF files (*.pdf)");
+constexpr Text kCsvFilter = translatable("ClassResults", "CSV files (*.csv)");
+constexpr Text kPdfSaved = translatable("ClassResults", "Saved %1.");
+constexpr Text kCannotWrite = translatable("ClassResults", "%1 cannot be written: %2.");
+constexpr Text kCannotOpen =
+    translatable("ClassResults", "No program on this computer opens %1 to print it.");
+constexpr Text kPeriodBetween = translatable("ClassResults", "%1 to %2");
+constexpr Text kSuggestedName = translatable("ClassResults", "class-results");
 
 using text::translated;
 
@@ -187,6 +212,7 @@ ClassResultsWindow::ClassResultsWindow(std::filesystem::path folder, double flue
             &QProgressBar::setRange);
     connect(&reading_, &QFutureWatcherBase::progressValueChanged, progress_,
             &QProgressBar::setValue);
+    connect(&writing_, &QFutureWatcherBase::finished, this, [this] { pdfWritten(); });
     everyMinute_.setInterval(std::chrono::minutes(1));
     connect(&everyMinute_, &QTimer::timeout, this, [this] { refresh(); });
     everyMinute_.start();
@@ -196,6 +222,7 @@ ClassResultsWindow::ClassResultsWindow(std::filesystem::path folder, double flue
 ClassResultsWindow::~ClassResultsWindow() {
     reading_.cancel();
     reading_.waitForFinished();
+    writing_.waitForFinished();
 }
 
 void ClassResultsWindow::buildControls() {
@@ -305,6 +332,19 @@ void ClassResultsWindow::buildControls() {
     items->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     items->setAccessibleName(translated(kItems));
     operations_->addTab(items, translated(kItems));
+    auto* weeks = new QWidget;
+    auto* weeksLayout = new QVBoxLayout(weeks);
+    auto* chart = new WeeksChart(weeks_);
+    auto* weeksTable = new QTableView;
+    weeksTable->setObjectName(QStringLiteral("weeksTable"));
+    weeksTable->setModel(&weeks_);
+    weeksTable->setTabKeyNavigation(false);
+    weeksTable->verticalHeader()->hide();
+    weeksTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    weeksTable->setAccessibleName(translated(kWeeks));
+    weeksLayout->addWidget(chart, 2);
+    weeksLayout->addWidget(weeksTable, 1);
+    operations_->addTab(weeks, translated(kWeeks));
     factsLayout->addWidget(gridHeading_);
     factsLayout->addWidget(operations_);
     factsLayout->addWidget(legend());
@@ -319,6 +359,7 @@ void ClassResultsWindow::buildControls() {
     status_->setWordWrap(true);
     layout->addWidget(status_);
     setCentralWidget(central);
+    buildMenu();
 
     showPresetDates();
     connect(period_, &QComboBox::currentIndexChanged, this, [this] { presetChosen(); });
@@ -347,7 +388,9 @@ void ClassResultsWindow::refresh() {
 
 void ClassResultsWindow::readingFinished() {
     busy_ = false;
-    progress_->hide();
+    if (!isWritingPdf()) {
+        progress_->hide();
+    }
     cancel_->hide();
     refresh_->setEnabled(true);
     if (readAgain_) {
@@ -371,6 +414,9 @@ void ClassResultsWindow::readingFinished() {
         chosen.isValid() ? classModel_.name(sorted_.mapToSource(chosen).row()) : QString();
     figures_ = reading.figures;
     classModel_.setFigures(figures_);
+    for (QAction* action : paperActions_) {
+        action->setEnabled(!isWritingPdf());
+    }
     int row = 0;
     for (int i = 1; i < classModel_.rowCount(); ++i) {
         if (classModel_.name(i) == name) {
@@ -393,6 +439,154 @@ void ClassResultsWindow::showGrids() {
                              engine::operatorOfType(static_cast<int>(type)).operation);
     }
     items_.setItems(figures_, overview ? &overview->items : nullptr);
+    weeks_.setWeeks(figures_, overview ? &overview->weeks : nullptr);
+}
+
+void ClassResultsWindow::buildMenu() {
+    QMenu* file = menuBar()->addMenu(translated(kFileMenu));
+    QAction* pdf = file->addAction(translated(kSavePdf), this, [this] { askAndSavePdf(); });
+    pdf->setObjectName(QStringLiteral("savePdf"));
+    pdf->setShortcut(QKeySequence::Save);
+    QAction* print = file->addAction(translated(kPrint), this, [this] { this->print(); });
+    print->setObjectName(QStringLiteral("print"));
+    print->setShortcut(QKeySequence::Print);
+    QAction* csv = file->addAction(translated(kExportCsv), this, [this] { askAndExportCsv(); });
+    csv->setObjectName(QStringLiteral("exportCsv"));
+    // Nothing to save or print until a reading has shown figures.
+    paperActions_ = {pdf, print, csv};
+    for (QAction* action : paperActions_) {
+        action->setEnabled(false);
+    }
+    file->addSeparator();
+    file->addAction(translated(kQuit), QKeySequence::Quit, this, &QWidget::close);
+}
+
+QString ClassResultsWindow::periodText() const {
+    const auto choice = static_cast<PeriodChoice>(period_->currentIndex());
+    if (choice == PeriodChoice::Everything) {
+        return translated(kEverything);
+    }
+    // The dates in the language's digits, each kept in its order inside right-to-left text.
+    const auto date = [](const std::string& day) {
+        const QString digits = text::schoolDigits(QString::fromStdString(day));
+        return text::layoutDirection() == Qt::RightToLeft
+                   ? text::directionalRun(digits, Qt::LeftToRight)
+                   : digits;
+    };
+    const results::Periods periods = chosenPeriods();
+    return translated(kPeriodBetween).arg(date(periods.current.first), date(periods.current.last));
+}
+
+bool ClassResultsWindow::saveAsPdf(const QString& path, bool thenOpen) {
+    if (!figures_ || isWritingPdf()) {
+        return false;
+    }
+    writingPath_ = path;
+    openWhenWritten_ = thenOpen;
+    writingPending_ = true;
+    for (QAction* action : paperActions_) {
+        action->setEnabled(false);
+    }
+    progress_->setRange(0, 0);
+    progress_->show();
+    // The figures are shared and never changed, so the worker paints them while the window
+    // reads the folder again; the page's texts are looked up there in the window's language.
+    writing_.setFuture(QtConcurrent::run(
+        [path, report = ClassReport{figures_, limitCentiseconds_, periodText()},
+         paper = paperFor(seams_.paperLocale())] { return writeClassPdf(path, report, paper); }));
+    return true;
+}
+
+void ClassResultsWindow::pdfWritten() {
+    writingPending_ = false;
+    for (QAction* action : paperActions_) {
+        action->setEnabled(figures_ != nullptr);
+    }
+    if (!busy_) {
+        progress_->hide();
+    }
+    const std::optional<QString> problem = writing_.future().result();
+    const QString shown = QDir::toNativeSeparators(writingPath_);
+    if (problem) {
+        status_->setText(translated(kCannotWrite).arg(shown, *problem));
+        return;
+    }
+    status_->setText(translated(kPdfSaved).arg(shown));
+    if (openWhenWritten_) {
+        const QUrl url = QUrl::fromLocalFile(writingPath_);
+        const bool opened = seams_.openUrl ? seams_.openUrl(url) : QDesktopServices::openUrl(url);
+        if (!opened) {
+            status_->setText(translated(kCannotOpen).arg(shown));
+        }
+    }
+}
+
+bool ClassResultsWindow::exportCsv(const QString& path) {
+    // The cells as the results record writes them, so that no spreadsheet runs one as a formula.
+    std::string bytes;
+    const auto line = [&bytes](const QStringList& cells) {
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            bytes += (i > 0 ? "," : "") + results::writeField(cells[i].toStdString());
+        }
+        bytes += "\r\n";
+    };
+    QStringList cells;
+    for (int column = 0; column < sorted_.columnCount(); ++column) {
+        cells << sorted_.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    }
+    line(cells);
+    for (int row = 0; row < sorted_.rowCount(); ++row) {
+        cells.clear();
+        for (int column = 0; column < sorted_.columnCount(); ++column) {
+            cells << sorted_.index(row, column).data().toString();
+        }
+        line(cells);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()) ||
+        !file.commit()) {
+        status_->setText(
+            translated(kCannotWrite).arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    status_->setText(translated(kPdfSaved).arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+QString ClassResultsWindow::askSaveFile(const Text& caption, const QString& suffix,
+                                        const Text& filter) {
+    const QString suggested =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(translated(kSuggestedName) + suffix);
+    if (seams_.chooseSaveFile) {
+        return seams_.chooseSaveFile(translated(caption), suggested, translated(filter));
+    }
+    return QFileDialog::getSaveFileName(this, translated(caption).remove(QLatin1Char('&')),
+                                        suggested, translated(filter));
+}
+
+void ClassResultsWindow::askAndSavePdf() {
+    const QString path = askSaveFile(kSavePdf, QStringLiteral(".pdf"), kPdfFilter);
+    if (!path.isEmpty()) {
+        saveAsPdf(path);
+    }
+}
+
+void ClassResultsWindow::askAndExportCsv() {
+    const QString path = askSaveFile(kExportCsv, QStringLiteral(".csv"), kCsvFilter);
+    if (!path.isEmpty()) {
+        exportCsv(path);
+    }
+}
+
+void ClassResultsWindow::print() {
+    // Qt's print support is not in every Qt this program is built with (the Windows one lacks
+    // it), so the PDF goes to the system's viewer, whose print dialog every teacher knows.
+    saveAsPdf(QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+                  .filePath(translated(kSuggestedName) + QStringLiteral(".pdf")),
+              true);
 }
 
 results::Periods ClassResultsWindow::chosenPeriods() const {

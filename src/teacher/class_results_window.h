@@ -5,18 +5,23 @@
 
 #include <QDate>
 #include <QFutureWatcher>
+#include <QLocale>
 #include <QMainWindow>
 #include <QTimer>
+#include <QUrl>
 #include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
 
+#include "common/phrase.h"
 #include "results/class_figures.h"
 #include "teacher/class_model.h"
 #include "teacher/fact_grid_model.h"
 #include "teacher/item_model.h"
+#include "teacher/weeks_view.h"
 
+class QAction;
 class QComboBox;
 class QDateEdit;
 class QDoubleSpinBox;
@@ -39,6 +44,13 @@ results::Periods periodsBetween(QDate first, QDate last);
 struct ClassResultsSeams {
     std::function<QDate()> today = [] { return QDate::currentDate(); };
     std::function<void(double seconds)> keepFluentSeconds = [](double) {};
+    // Where to save a file: the standard save dialog unless a test answers. Empty for no.
+    std::function<QString(const QString& caption, const QString& suggested, const QString& filter)>
+        chooseSaveFile{};
+    // Hands a file to the system's program for it; the system's opener unless a test watches.
+    std::function<bool(const QUrl&)> openUrl{};
+    // The paper a PDF is laid out on.
+    std::function<QLocale()> paperLocale = [] { return QLocale::system(); };
 };
 
 // A finished reading of the folder, handed from the worker thread to the window whole.
@@ -61,8 +73,24 @@ public:
     // From the start of a reading until the window shows what it read.
     bool isReading() const { return busy_; }
 
+    // Starts writing a page for the class, then one per pupil, to `path` on a worker thread (a
+    // whole school's takes seconds); the status line tells when it is written or why it cannot
+    // be. Opens it through the system when `thenOpen`. False when there is nothing to write or a
+    // PDF is being written.
+    bool saveAsPdf(const QString& path, bool thenOpen = false);
+    bool isWritingPdf() const { return writing_.isRunning() || writingPending_; }
+    // The class table in the order shown, to `path` as CSV.
+    bool exportCsv(const QString& path);
+
 private:
     void buildControls();
+    void buildMenu();
+    void pdfWritten();
+    void askAndSavePdf();
+    void print();
+    void askAndExportCsv();
+    QString periodText() const;
+    QString askSaveFile(const Text& caption, const QString& suffix, const Text& filter);
     void readingFinished();
     void showGrids();
     void setFluentSeconds(double seconds);
@@ -78,6 +106,10 @@ private:
     std::int64_t limitCentiseconds_;
     std::shared_ptr<const results::ClassFigures> figures_;
     QFutureWatcher<FolderReading> reading_;
+    QFutureWatcher<std::optional<QString>> writing_;
+    QString writingPath_;
+    bool openWhenWritten_ = false;
+    bool writingPending_ = false;
     QTimer everyMinute_;
     bool readAgain_ = false;
     bool busy_ = false;
@@ -87,6 +119,7 @@ private:
     std::array<FactGridModel, 4> grids_;
     ItemModel items_;
     QSortFilterProxyModel sortedItems_;
+    WeeksModel weeks_;
 
     QComboBox* period_ = nullptr;
     QDateEdit* from_ = nullptr;
@@ -99,6 +132,7 @@ private:
     QLabel* gridHeading_ = nullptr;
     QTabWidget* operations_ = nullptr;
     QLabel* status_ = nullptr;
+    std::array<QAction*, 3> paperActions_{};
 };
 
 }  // namespace calquin::teacher

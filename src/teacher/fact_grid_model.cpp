@@ -33,6 +33,10 @@ QString tenthsOfSeconds(std::int64_t centiseconds) {
     return QLocale().toString(static_cast<double>((centiseconds + 5) / 10) / 10.0, 'f', 1);
 }
 
+QString answerCount(std::int64_t answers) {
+    return translated(kAnswerCount, static_cast<int>(answers));
+}
+
 StateLook stateLook(results::FactState state) {
     // Okabe and Ito's colours: blue, yellow and vermilion differ in lightness as well as in hue,
     // so they stay apart for protanopes, deuteranopes and tritanopes alike.
@@ -69,9 +73,8 @@ QString describeCell(engine::Operation operation, results::GridCell cell,
     }
     const QLocale locale;
     return translated(kAskedCell)
-        .arg(fact, translated(kAnswerCount, static_cast<int>(counts.answers)),
-             locale.toString(counts.correct), tenthsOfSeconds(counts.medianCentiseconds),
-             stateName);
+        .arg(fact, answerCount(counts.answers), locale.toString(counts.correct),
+             tenthsOfSeconds(counts.medianCentiseconds), stateName);
 }
 
 void FactGridModel::setGrid(std::shared_ptr<const results::ClassFigures> owner,

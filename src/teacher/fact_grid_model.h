@@ -49,6 +49,9 @@ private:
 // whatever the nearest binary number to 1.45 rounds to.
 QString tenthsOfSeconds(std::int64_t centiseconds);
 
+// "12 answers", in the window's language.
+QString answerCount(std::int64_t answers);
+
 // "7 times 8: 12 answers, 9 correct, median 4.1 seconds, accurate but slow": a cell as a
 // tooltip and a screen reader tell it.
 QString describeCell(engine::Operation operation, results::GridCell cell,

@@ -192,6 +192,53 @@ TEST(ClassFiguresBuilder, CountsAMissedQuestionOnceWhateverLanguageRecordedIt) {
     EXPECT_EQ(missed[2].parts, (QuestionParts{9, Operation::Addition, 9}));
 }
 
+struct WeekCase {
+    const char* day;
+    std::optional<IsoWeek> week;
+};
+
+class Weeks : public testing::TestWithParam<WeekCase> {};
+
+TEST_P(Weeks, AreCountedAsIso8601CountsThem) {
+    EXPECT_EQ(isoWeek(GetParam().day), GetParam().week);
+}
+
+// The turns of the year, where a week belongs to the year its Thursday is in, and what no
+// calendar holds.
+INSTANTIATE_TEST_SUITE_P(
+    Table, Weeks,
+    testing::Values(
+        WeekCase{"2026-12-07", IsoWeek{2026, 50}}, WeekCase{"2026-12-13", IsoWeek{2026, 50}},
+        WeekCase{"2026-12-31", IsoWeek{2026, 53}}, WeekCase{"2027-01-03", IsoWeek{2026, 53}},
+        WeekCase{"2027-01-04", IsoWeek{2027, 1}}, WeekCase{"2024-12-30", IsoWeek{2025, 1}},
+        WeekCase{"2021-01-03", IsoWeek{2020, 53}}, WeekCase{"2028-02-29", IsoWeek{2028, 9}},
+        WeekCase{"2026-02-29", std::nullopt}, WeekCase{"2026-13-01", std::nullopt},
+        WeekCase{"2026-1-05", std::nullopt}, WeekCase{"2026-01-0x", std::nullopt}));
+
+TEST(ClassFiguresBuilder, SumsTheWeeksOfThePeriodApart) {
+    ClassFiguresBuilder builder(kDecember);
+    // Sunday 6 and Monday 7 December fall in two weeks; 30 November is the period before.
+    builder.addFile(kTop + row("anna", "7 * 8", true, 100, "2026-11-30") +
+                        row("anna", "7 * 8", false, 300, "2026-12-06") +
+                        row("anna", "7 * 8", true, 500, "2026-12-06") +
+                        row("anna", "7 * 8", true, 200, "2026-12-07"),
+                    "anna@pc.csv");
+    builder.addFile(kTop + row("ben", "7 * 8", true, 900, "2026-12-08"), "ben@pc.csv");
+    const ClassFigures figures = builder.finish();
+    const std::vector<WeekFigures>& anna = figures.pupils.at("anna").weeks;
+    ASSERT_EQ(anna.size(), 2u);
+    EXPECT_EQ(anna[0].week, (IsoWeek{2026, 49}));
+    EXPECT_EQ(anna[0].counts.answers, 2);
+    EXPECT_EQ(anna[0].counts.correct, 1);
+    EXPECT_EQ(anna[0].counts.medianCentiseconds, 400);
+    EXPECT_EQ(anna[1].week, (IsoWeek{2026, 50}));
+    EXPECT_EQ(anna[1].counts.answers, 1);
+    const std::vector<WeekFigures>& all = figures.wholeClass.weeks;
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[1].counts.answers, 2);
+    EXPECT_EQ(all[1].counts.medianCentiseconds, 550);
+}
+
 TEST(ClassFolder, StopsWhenAskedAndSaysWhyAFolderCannotBeRead) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() /
                                          ("class_figures_test_" + std::to_string(::getpid()));

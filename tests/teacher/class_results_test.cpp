@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
@@ -9,12 +10,16 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <fstream>
 
 #include "results/results_row.h"
+#include "teacher/class_report_pdf.h"
 #include "teacher/class_results_window.h"
 
 using namespace calquin;
@@ -75,6 +80,7 @@ void writeClass(const QTemporaryDir& dir) {
 struct Window {
     QTemporaryDir dir;
     std::vector<double> kept;
+    std::vector<QUrl> opened;
     std::unique_ptr<ClassResultsWindow> window;
 
     explicit Window(bool withClass = true) {
@@ -83,11 +89,29 @@ struct Window {
         }
         window = std::make_unique<ClassResultsWindow>(
             std::filesystem::path(dir.path().toStdString()) / (withClass ? "" : "missing"), 3.0,
-            ClassResultsSeams{[] { return kToday; }, [this](double s) { kept.push_back(s); }});
+            ClassResultsSeams{
+                .today = [] { return kToday; },
+                .keepFluentSeconds = [this](double s) { kept.push_back(s); },
+                .openUrl =
+                    [this](const QUrl& url) {
+                        opened.push_back(url);
+                        return true;
+                    },
+                .paperLocale = [] { return QLocale(QLocale::German, QLocale::Germany); }});
         window->show();
     }
     bool read() {
         return QTest::qWaitFor([this] { return !window->isReading(); }, 10000);
+    }
+    // The PDF is written on a worker thread; the status line then says how it went.
+    QString savePdf(const QString& path) {
+        if (!window->saveAsPdf(path)) {
+            return QStringLiteral("not started");
+        }
+        if (!QTest::qWaitFor([this] { return !window->isWritingPdf(); }, 20000)) {
+            return QStringLiteral("still writing");
+        }
+        return window->findChild<QLabel*>("status")->text();
     }
     QTableView* table() { return window->findChild<QTableView*>("classTable"); }
     QString cell(int row, int column) {
@@ -126,6 +150,13 @@ private slots:
     void refreshShowsRowsWrittenMeanwhile();
     void folderThatCannotBeReadIsNamed();
     void drillProgramBecomesTheTeachersWindow();
+    void weeksFollowThePupilAndTheDates();
+    void pdfHasThePageOfTheClassThenOneAPupil();
+    void paperIsLetterInTheUnitedStatesAndCanadaOnly_data();
+    void paperIsLetterInTheUnitedStatesAndCanadaOnly();
+    void pdfIsInTheWindowsLanguage();
+    void printOpensThePdfThroughTheSystem();
+    void csvHoldsTheTableAsShownInCellsNoSpreadsheetRuns();
 };
 
 void ClassResults::periodsAndThePeriodsBefore_data() {
@@ -291,6 +322,7 @@ void ClassResults::folderThatCannotBeReadIsNamed() {
                  status.contains(QStringLiteral("cannot be read")),
              qPrintable(status));
     QCOMPARE(w.table()->model()->rowCount(), 0);
+    QVERIFY(!w.window->findChild<QAction*>("savePdf")->isEnabled());
 }
 
 void ClassResults::drillProgramBecomesTheTeachersWindow() {
@@ -308,6 +340,195 @@ void ClassResults::drillProgramBecomesTheTeachersWindow() {
         QFile::symLinkTarget(image).endsWith(QStringLiteral("/calquin-class-results")), 10000);
     program.kill();
     program.waitForFinished();
+}
+
+void ClassResults::weeksFollowThePupilAndTheDates() {
+    Window w;
+    QVERIFY(w.read());
+    const auto* weeks = w.window->findChild<QTableView*>("weeksTable")->model();
+    const auto* chart = w.window->findChild<QWidget*>("weeksChart");
+    const auto weekRow = [&](int row) {
+        QStringList cells;
+        for (int column = 0; column < weeks->columnCount(); ++column) {
+            cells << weeks->index(row, column).data().toString();
+        }
+        return cells.join(QLatin1Char('|'));
+    };
+    // Anna's four weeks: Monday 30 November starts week 49, Monday 7 December week 50.
+    w.choose(QStringLiteral("anna"));
+    QCOMPARE(weeks->rowCount(), 2);
+    QCOMPARE(weekRow(0), QStringLiteral("Week 49, 2026|11|100%|1.4"));
+    QCOMPARE(weekRow(1), QStringLiteral("Week 50, 2026|9|100%|1.5"));
+    QVERIFY2(chart->accessibleDescription().startsWith(
+                 QStringLiteral("Week 49, 2026: 11 answers, 100% correct, median 1.4 seconds. "
+                                "Week 50, 2026")),
+             qPrintable(chart->accessibleDescription()));
+    // Everything takes in her half-right Sunday of week 44.
+    auto* period = w.window->findChild<QComboBox*>("period");
+    period->setCurrentIndex(static_cast<int>(PeriodChoice::Everything));
+    QVERIFY(w.read());
+    w.choose(QStringLiteral("anna"));
+    QCOMPARE(weeks->rowCount(), 3);
+    QCOMPARE(weekRow(0), QStringLiteral("Week 44, 2026|4|50%|3.0"));
+    // Carl's one answer, in September, and the whole class's weeks.
+    w.choose(QStringLiteral("carl"));
+    QCOMPARE(weekRow(0), QStringLiteral("Week 36, 2026|1|100%|1.0"));
+    w.choose(QStringLiteral("Whole class"));
+    QCOMPARE(weeks->rowCount(), 4);
+    QCOMPARE(weekRow(2), QStringLiteral("Week 49, 2026|30|97%|3.0"));
+    // A pupil with nothing in the dates has an empty chart that says so.
+    period->setCurrentIndex(static_cast<int>(PeriodChoice::Today));
+    QVERIFY(w.read());
+    w.choose(QStringLiteral("ben"));
+    QCOMPARE(weeks->rowCount(), 0);
+    QCOMPARE(chart->accessibleDescription(), QStringLiteral("No answers in these dates."));
+}
+
+namespace {
+
+// The PDF's text as pdftotext reads it, one string a page.
+QStringList pdfPages(const QString& path) {
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!reader.waitForFinished(20000) || reader.exitCode() != 0) {
+        return {QStringLiteral("pdftotext failed: ") + reader.readAllStandardError()};
+    }
+    // Arabic comes out in its presentation forms inside embedding marks; compared in its letters.
+    QString text =
+        QString::fromUtf8(reader.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    text.remove(QRegularExpression(QStringLiteral("[\u202A-\u202E]")));
+    QStringList pages = text.split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) {
+        pages.removeLast();
+    }
+    return pages;
+}
+
+QString pdfPageSize(const QString& path) {
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished(20000);
+    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split('\n')) {
+        if (line.startsWith(QStringLiteral("Page size:"))) {
+            return line.section(QLatin1Char(':'), 1).simplified();
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+void ClassResults::pdfHasThePageOfTheClassThenOneAPupil() {
+    Window w;
+    QVERIFY(w.read());
+    const QString path = w.dir.filePath(QStringLiteral("class.pdf"));
+    QCOMPARE(w.savePdf(path), QStringLiteral("Saved ") + path + QLatin1Char('.'));
+    const QStringList pages = pdfPages(path);
+    QCOMPARE(pages.size(), 4);
+    // The class's page holds every pupil's line, the class's grids and weeks; each pupil's page
+    // their own line, grids and weeks, whatever line the window has chosen.
+    for (const char* text :
+         {"Calquin class results: Whole class", "2026-11-11 to 2026-12-08", "anna", "ben", "carl",
+          "Multiplication", "Share correct", "▲ 50 points", "Page 1"}) {
+        QVERIFY2(pages[0].contains(QString::fromUtf8(text)), text);
+    }
+    const QString anna = pages[1];
+    QVERIFY(anna.contains(QStringLiteral("Calquin class results: anna")));
+    QVERIFY(!anna.contains(QStringLiteral("ben")));
+    for (const char* text :
+         {"▼ 1.5 s faster", "Division", "●", "49", "50", "◐ accurate but slow", "Page 2"}) {
+        QVERIFY2(anna.contains(QString::fromUtf8(text)), text);
+    }
+    QVERIFY(pages[2].contains(QStringLiteral("Calquin class results: ben")));
+    QVERIFY(pages[2].contains(QStringLiteral("◐")));  // 6 × 6 accurate but slow
+    QVERIFY(pages[3].contains(QStringLiteral("No answers in these dates.")));
+    QVERIFY2(pdfPageSize(path).endsWith(QStringLiteral("(A4)")), qPrintable(pdfPageSize(path)));
+
+    // A file that cannot be written is named, with the reason.
+    const QString nowhere = w.dir.filePath(QStringLiteral("missing/class.pdf"));
+    QVERIFY(w.savePdf(nowhere).startsWith(nowhere + " cannot be written: "));
+}
+
+void ClassResults::paperIsLetterInTheUnitedStatesAndCanadaOnly_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<int>("paper");
+    QTest::addRow("United States")
+        << QLocale(QLocale::English, QLocale::UnitedStates) << int(QPageSize::Letter);
+    QTest::addRow("Canada, in French")
+        << QLocale(QLocale::French, QLocale::Canada) << int(QPageSize::Letter);
+    QTest::addRow("United Kingdom")
+        << QLocale(QLocale::English, QLocale::UnitedKingdom) << int(QPageSize::A4);
+    QTest::addRow("Brazil") << QLocale(QLocale::Portuguese, QLocale::Brazil) << int(QPageSize::A4);
+    QTest::addRow("Egypt") << QLocale(QLocale::Arabic, QLocale::Egypt) << int(QPageSize::A4);
+}
+
+void ClassResults::paperIsLetterInTheUnitedStatesAndCanadaOnly() {
+    QFETCH(QLocale, locale);
+    QFETCH(int, paper);
+    QCOMPARE(int(paperFor(locale).id()), paper);
+}
+
+void ClassResults::pdfIsInTheWindowsLanguage() {
+    QTranslator arabic;
+    QVERIFY(arabic.load(QStringLiteral(":/translations/calquin_ar.qm")));
+    QCoreApplication::installTranslator(&arabic);
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    const auto back = qScopeGuard([&] {
+        QCoreApplication::removeTranslator(&arabic);
+        QLocale::setDefault(before);
+    });
+    Window w;
+    QVERIFY(w.read());
+    const QString path = w.dir.filePath(QStringLiteral("class.pdf"));
+    QVERIFY(w.savePdf(path).endsWith(QLatin1Char('.')));
+    const QStringList pages = pdfPages(path);
+    QCOMPARE(pages.size(), 4);
+    // Its words, and its digits in the page numbers, the weeks and the dates.
+    for (const char* text : {"الصفحة", "١", "الضرب", "٤٩", "٢٠٢٦"}) {
+        QVERIFY2(pages[1].contains(QString::fromUtf8(text)), text);
+    }
+    QVERIFY(!pages[1].contains(QStringLiteral("Page")));
+}
+
+void ClassResults::printOpensThePdfThroughTheSystem() {
+    Window w;
+    QVERIFY(w.read());
+    auto* print = w.window->findChild<QAction*>("print");
+    QVERIFY(print);
+    print->trigger();
+    // Save, print and export wait while it is written, then open it through the system.
+    QVERIFY(!print->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(w.opened.size(), std::size_t{1}, 20000);
+    QVERIFY(print->isEnabled());
+    QVERIFY(w.opened[0].isLocalFile());
+    QCOMPARE(pdfPages(w.opened[0].toLocalFile()).size(), 4);
+}
+
+void ClassResults::csvHoldsTheTableAsShownInCellsNoSpreadsheetRuns() {
+    Window w;
+    QVERIFY(w.read());
+    write(w.dir, "x@pc.csv",
+          row("=HYPERLINK(\"http://x\")", "2026-12-07", "1 + 1", true, 100) +
+              row("Lee, Jo", "2026-12-07", "1 + 1", false, 100));
+    w.window->refresh();
+    QVERIFY(w.read());
+    // Shown by answers, fewest first: the class stays on top, whatever the order.
+    w.table()->sortByColumn(ClassModel::Answers, Qt::AscendingOrder);
+    const QString path = w.dir.filePath(QStringLiteral("class.csv"));
+    QVERIFY(w.window->exportCsv(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 8);  // the headings, the class, five pupils, and the end of the last
+    QCOMPARE(lines[0], QStringLiteral("Pupil,Answers,Share correct,Median seconds,Last day active,"
+                                      "Change in share,Change in speed"));
+    QVERIFY2(lines[1].startsWith(QStringLiteral("Whole class,41,")), qPrintable(lines[1]));
+    QCOMPARE(lines[2], QStringLiteral("carl,0,,,2026-09-01,,"));
+    QCOMPARE(lines.filter(QStringLiteral("\"'=HYPERLINK(\"\"http://x\"\")\",1,100%")).size(), 1);
+    QCOMPARE(lines.filter(QStringLiteral("\"Lee, Jo\",1,0%")).size(), 1);
+    QVERIFY(lines.last().isEmpty());
 }
 
 QTEST_MAIN(ClassResults)

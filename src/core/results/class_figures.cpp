@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <chrono>
 #include <cstring>
 #include <limits>
 #include <system_error>
@@ -185,6 +187,7 @@ struct PupilTally {
     std::string lastDay;
     std::array<std::array<Tally, kGridSize * kGridSize>, 4> facts;
     std::map<std::string, ItemTally, std::less<>> items;
+    std::map<IsoWeek, Tally> weeks;
 
     ItemTally& item(std::string_view name) {
         auto found = items.find(name);
@@ -195,7 +198,11 @@ struct PupilTally {
     }
 
     PupilOverview overview() {
-        PupilOverview out{current.counts(), previous.counts(), lastDay, {}, {}};
+        PupilOverview out{current.counts(), previous.counts(), lastDay, {}, {}, {}};
+        for (auto& [week, tally] : weeks) {
+            out.weeks.push_back({week, tally.counts()});
+        }
+        weeks = {};
         for (auto& [name, tally] : items) {
             out.items.emplace(name, tally.figures());
         }
@@ -315,6 +322,35 @@ FactState factState(const Counts& counts, std::int64_t limitCentiseconds) {
                                                           : FactState::AccurateButSlow;
 }
 
+std::optional<IsoWeek> isoWeek(std::string_view day) {
+    using namespace std::chrono;
+    const auto field = [&](std::size_t at, std::size_t length) -> std::optional<int> {
+        int value = 0;
+        const char* begin = day.data() + at;
+        const auto [end, error] = std::from_chars(begin, begin + length, value);
+        return error == std::errc() && end == begin + length ? std::optional(value) : std::nullopt;
+    };
+    if (day.size() != 10 || day[4] != '-' || day[7] != '-') {
+        return std::nullopt;
+    }
+    const auto y = field(0, 4);
+    const auto m = field(5, 2);
+    const auto d = field(8, 2);
+    if (!y || !m || !d || *m < 1 || *d < 1) {
+        return std::nullopt;
+    }
+    const year_month_day date{year{*y}, month{static_cast<unsigned>(*m)},
+                              std::chrono::day{static_cast<unsigned>(*d)}};
+    if (!date.ok()) {
+        return std::nullopt;
+    }
+    const sys_days when{date};
+    const sys_days thursday = when + days{4 - static_cast<int>(weekday{when}.iso_encoding())};
+    const year weekYear = year_month_day{thursday}.year();
+    const auto daysIn = (thursday - sys_days{weekYear / January / 1}).count();
+    return IsoWeek{static_cast<int>(weekYear), static_cast<int>(daysIn / 7 + 1)};
+}
+
 bool DateRange::contains(std::string_view day) const {
     return (first.empty() || day >= first) && (last.empty() || day <= last);
 }
@@ -334,6 +370,9 @@ void ClassFiguresBuilder::addFile(std::string_view bytes, const std::string& fil
     ClassFigures& figures = tallies_->figures;
     PupilTally* pupil = nullptr;
     std::string pupilName;
+    // Rows come in time order, so the week is worked out once a day, not once a row.
+    std::string weekDay;
+    std::optional<IsoWeek> week;
     const ReadOutcome outcome = readResults(bytes, [&](const RowView& row) {
         if (!pupil || row.pupil != pupilName) {
             auto found = tallies_->pupils.find(row.pupil);
@@ -358,6 +397,14 @@ void ClassFiguresBuilder::addFile(std::string_view bytes, const std::string& fil
         }
         pupil->current.add(row.correct, row.centiseconds);
         tallies_->wholeClass.current.add(row.correct, row.centiseconds);
+        if (day != weekDay) {
+            weekDay = day;
+            week = isoWeek(day);
+        }
+        if (week) {
+            pupil->weeks[*week].add(row.correct, row.centiseconds);
+            tallies_->wholeClass.weeks[*week].add(row.correct, row.centiseconds);
+        }
         const auto question = parseQuestion(row.question);
         pupil->item(row.item).add(row, question);
         tallies_->wholeClass.item(row.item).add(row, question);

@@ -89,6 +89,23 @@ struct ItemFigures {
     std::vector<MissedQuestion> mostMissed;
 };
 
+// A week as ISO 8601 counts it: from Monday, and in the year its Thursday falls in, so that
+// 2026-12-31 is in week 53 of 2026 and 2027-01-01 too.
+struct IsoWeek {
+    int year = 0;
+    int week = 0;
+
+    auto operator<=>(const IsoWeek&) const = default;
+};
+
+// The week of a local date YYYY-MM-DD; nothing for anything that is no date of the calendar.
+std::optional<IsoWeek> isoWeek(std::string_view day);
+
+struct WeekFigures {
+    IsoWeek week;
+    Counts counts;
+};
+
 struct PupilOverview {
     Counts current;       // the period chosen
     Counts previous;      // the period of the same length just before it
@@ -97,6 +114,8 @@ struct PupilOverview {
     // Every item of the period chosen by its name, one-digit facts or not, so that items with
     // more digits than a grid holds are summed up too.
     std::map<std::string, ItemFigures, std::less<>> items;
+    // The weeks of the period chosen that have answers, the earliest first.
+    std::vector<WeekFigures> weeks;
 };
 
 // Local dates YYYY-MM-DD as recorded, both ends included; an empty end is open.
