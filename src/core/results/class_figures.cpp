@@ -3,10 +3,6 @@
 
 #include "results/class_figures.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -16,97 +12,12 @@
 #include <system_error>
 #include <vector>
 
+#include "results/recorded_question.h"
 #include "results/results_reader.h"
+#include "results/results_source.h"
 
 namespace calquin::results {
 namespace {
-
-// The next code point of UTF-8 `text` from `at`, which moves past it; nothing for bytes that are
-// no UTF-8, so that a damaged question is never read as some other one.
-std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >> 5 == 0x6 ? 2 : lead >> 4 == 0xE ? 3 : 0;
-    if (length == 0 || at + length > text.size()) {
-        return std::nullopt;
-    }
-    char32_t point = length == 1 ? lead : length == 2 ? lead & 0x1Fu : lead & 0x0Fu;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + i]);
-        if (next >> 6 != 0x2) {
-            return std::nullopt;
-        }
-        point = point << 6 | (next & 0x3Fu);
-    }
-    // An overlong form (a digit written in two bytes) or a surrogate is no UTF-8 either.
-    if ((length == 2 && point < 0x80) ||
-        (length == 3 && (point < 0x800 || (point >= 0xD800 && point <= 0xDFFF)))) {
-        return std::nullopt;
-    }
-    at += length;
-    return point;
-}
-
-bool isDirectionMark(char32_t c) {
-    return c == 0x200E || c == 0x200F || c == 0x061C || (c >= 0x202A && c <= 0x202E) ||
-           (c >= 0x2066 && c <= 0x2069);
-}
-
-// The question's characters brought down to ASCII: digits, one blank for any space, and the
-// catalogue's own signs. 0 for a character no caption holds.
-char plainCharacter(char32_t c) {
-    if (c >= U'0' && c <= U'9') {
-        return static_cast<char>(c);
-    }
-    if (c >= 0x0660 && c <= 0x0669) {  // Arabic-Indic digits
-        return static_cast<char>('0' + (c - 0x0660));
-    }
-    if (c >= 0x06F0 && c <= 0x06F9) {  // their Persian and Urdu forms
-        return static_cast<char>('0' + (c - 0x06F0));
-    }
-    switch (c) {
-        case U' ':
-        case U'\t':
-        case 0x00A0:  // no-break space
-        case 0x202F:  // narrow no-break space
-            return ' ';
-        case U'+':
-            return '+';
-        case U'-':
-        case 0x2212:  // minus sign
-            return '-';
-        case U'*':
-        case 0x00D7:  // ×
-        case 0x00B7:  // ·
-        case 0x22C5:  // dot operator
-            return '*';
-        case U'/':
-        case U':':
-        case 0x00F7:  // ÷
-        case 0x2236:  // ratio
-            return '/';
-        default:
-            return 0;
-    }
-}
-
-// A number of at most 18 digits, so that it fits whatever the item asked.
-std::optional<std::int64_t> number(std::string_view plain, std::size_t& at) {
-    std::int64_t value = 0;
-    const std::size_t start = at;
-    while (at < plain.size() && plain[at] >= '0' && plain[at] <= '9') {
-        if (at - start == 18) {
-            return std::nullopt;
-        }
-        value = value * 10 + (plain[at++] - '0');
-    }
-    return at == start ? std::nullopt : std::optional(value);
-}
-
-void skipBlanks(std::string_view plain, std::size_t& at) {
-    while (at < plain.size() && plain[at] == ' ') {
-        ++at;
-    }
-}
 
 struct Tally {
     std::int64_t answers = 0;
@@ -215,74 +126,14 @@ struct PupilTally {
     }
 };
 
-// The whole file in one piece; errno says why not. Anything but a plain file (a pipe someone put
-// in a shared folder, a device) reads as empty, so that no name in the folder can hold the window.
-bool readWhole(const std::filesystem::path& path, std::string& bytes) {
-    bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return true;
-    }
-    bytes.resize(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)));
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == bytes.size()) {
-            bytes.resize(filled + (1 << 16));  // the file grew while it was read
-        }
-        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            const int error = errno;
-            ::close(fd);
-            bytes.resize(filled);
-            errno = error;
-            return got == 0;
-        }
-        filled += static_cast<std::size_t>(got);
-    }
-}
-
 }  // namespace
 
 std::optional<QuestionParts> parseQuestion(std::string_view recorded) {
-    std::string plain;
-    for (std::size_t at = 0; at < recorded.size();) {
-        const auto c = nextCodePoint(recorded, at);
-        if (!c) {
-            return std::nullopt;
-        }
-        if (isDirectionMark(*c)) {
-            continue;
-        }
-        const char p = plainCharacter(*c);
-        if (p == 0) {
-            return std::nullopt;
-        }
-        plain += p;
-    }
-    std::size_t at = 0;
-    skipBlanks(plain, at);
-    const auto first = number(plain, at);
-    skipBlanks(plain, at);
-    if (!first || at == plain.size()) {
+    const auto question = readRecordedQuestion(recorded);
+    if (!question) {
         return std::nullopt;
     }
-    const char sign = plain[at++];
-    skipBlanks(plain, at);
-    const auto second = number(plain, at);
-    skipBlanks(plain, at);
-    const engine::Operator* op = engine::findOperator(std::string_view(&sign, 1));
-    if (!second || !op || at != plain.size()) {
-        return std::nullopt;
-    }
-    return QuestionParts{*first, op->operation, *second};
+    return QuestionParts{question->first, question->op->operation, question->second};
 }
 
 std::optional<GridCell> gridCell(const QuestionParts& q) {
@@ -366,14 +217,10 @@ ClassFiguresBuilder::ClassFiguresBuilder(Periods periods)
 
 ClassFiguresBuilder::~ClassFiguresBuilder() = default;
 
-void ClassFiguresBuilder::addFile(std::string_view bytes, const std::string& fileName) {
-    ClassFigures& figures = tallies_->figures;
-    PupilTally* pupil = nullptr;
-    std::string pupilName;
+ResultsReader::OnRow ClassFiguresBuilder::rowCounter() {
     // Rows come in time order, so the week is worked out once a day, not once a row.
-    std::string weekDay;
-    std::optional<IsoWeek> week;
-    const ReadOutcome outcome = readResults(bytes, [&](const RowView& row) {
+    return [this, pupil = static_cast<PupilTally*>(nullptr), pupilName = std::string(),
+            weekDay = std::string(), week = std::optional<IsoWeek>()](const RowView& row) mutable {
         if (!pupil || row.pupil != pupilName) {
             auto found = tallies_->pupils.find(row.pupil);
             if (found == tallies_->pupils.end()) {
@@ -416,7 +263,37 @@ void ClassFiguresBuilder::addFile(std::string_view bytes, const std::string& fil
             pupil->facts[op][cellIndex(*cell)].add(row.correct, row.centiseconds);
             tallies_->wholeClass.facts[op][cellIndex(*cell)].add(row.correct, row.centiseconds);
         }
-    });
+    };
+}
+
+void ClassFiguresBuilder::addFile(std::string_view bytes, const std::string& fileName) {
+    ResultsReader reader(rowCounter());
+    reader.feed(bytes);
+    addOutcome(reader.finish(), fileName);
+}
+
+void ClassFiguresBuilder::addFile(const std::filesystem::path& path) {
+    const std::string fileName = path.filename().string();
+    ResultsSource source(path);
+    if (source.problem()) {
+        addUnreadable(fileName, *source.problem());
+        return;
+    }
+    // Anything but a plain file (a pipe someone put in a shared folder, a device) is not read,
+    // so that no name in the folder can hold the window.
+    if (!source.isPlainFile()) {
+        return;
+    }
+    ResultsReader reader(rowCounter());
+    if (const auto problem = source.readInto(reader)) {
+        addUnreadable(fileName, *problem);
+        return;
+    }
+    addOutcome(reader.finish(), fileName);
+}
+
+void ClassFiguresBuilder::addOutcome(const ReadOutcome& outcome, const std::string& fileName) {
+    ClassFigures& figures = tallies_->figures;
     if (!outcome.isResultsFile) {
         return;
     }
@@ -462,17 +339,11 @@ std::variant<ClassFigures, std::string, Cancelled> readClassFolder(
     }
     std::sort(files.begin(), files.end());
     ClassFiguresBuilder builder(periods);
-    std::string bytes;
     for (std::size_t done = 0; done < files.size(); ++done) {
         if (!goOn(done, files.size())) {
             return Cancelled{};
         }
-        const std::filesystem::path& path = files[done];
-        if (!readWhole(path, bytes)) {
-            builder.addUnreadable(path.filename().string(), std::strerror(errno));
-            continue;
-        }
-        builder.addFile(bytes, path.filename().string());
+        builder.addFile(files[done]);
     }
     if (!goOn(files.size(), files.size())) {
         return Cancelled{};

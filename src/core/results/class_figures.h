@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engine/operators.h"
+#include "results/results_reader.h"
 
 // What the teacher's window shows of a results folder: per pupil and for the whole class, the
 // answers of a chosen period against the period before it, and per one-digit fact how well it is
@@ -152,12 +153,17 @@ public:
     ClassFiguresBuilder& operator=(const ClassFiguresBuilder&) = delete;
 
     // A file that does not start with the results header adds nothing and is not counted.
+    // A file's bytes, as the tests give them.
     void addFile(std::string_view bytes, const std::string& fileName);
+    // A file of the folder, read in blocks, so that a file of any size is read in bounded memory.
+    void addFile(const std::filesystem::path& path);
     void addUnreadable(const std::string& fileName, const std::string& reason);
     ClassFigures finish();
 
 private:
     struct Tallies;
+    ResultsReader::OnRow rowCounter();
+    void addOutcome(const ReadOutcome& outcome, const std::string& fileName);
     Periods periods_;
     std::unique_ptr<Tallies> tallies_;
 };
