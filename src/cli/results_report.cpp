@@ -17,6 +17,7 @@
 #include "results/results_file.h"
 #include "results/results_row.h"
 #include "text/school_writing.h"
+#include "text/system_path.h"
 #include "text/translation.h"
 
 namespace calquin::cli {
@@ -28,7 +29,7 @@ class ResultsReport {
 };
 
 std::filesystem::path localPath(const QString& folder) {
-    return std::filesystem::path(folder.toLocal8Bit().toStdString());
+    return text::systemPath(folder);
 }
 
 // A table whose first column is as wide as its longest text and whose figures are aligned to the
@@ -157,7 +158,7 @@ QString resultsCheckText(const std::optional<QString>& folder) {
     if (const auto problem = results::recordingProblem(localPath(*folder), results::loginName(),
                                                        results::hostName())) {
         return ResultsReport::tr("Results: cannot be recorded in %1: %2.\n")
-            .arg(text::leftToRightName(*folder), QString::fromLocal8Bit(problem->c_str()));
+            .arg(text::leftToRightName(*folder), QString::fromUtf8(problem->c_str()));
     }
     return ResultsReport::tr("Results: every answer is recorded in %1.\n")
         .arg(text::leftToRightName(*folder));
@@ -178,7 +179,7 @@ CheckOutcome reportResults(const std::optional<QString>& folder, const QString& 
     const auto summary = results::summariseFolder(localPath(*folder), since.toStdString());
     if (const auto* reason = std::get_if<std::string>(&summary)) {
         return {ResultsReport::tr("calquin: cannot read the results folder %1: %2.\n")
-                    .arg(text::leftToRightName(*folder), QString::fromLocal8Bit(reason->c_str())),
+                    .arg(text::leftToRightName(*folder), QString::fromUtf8(reason->c_str())),
                 kResultsUnreadable};
     }
     return {formatReport(std::get<results::Summary>(summary), *folder, since), kSuccess};
@@ -232,7 +233,7 @@ QString formatReport(const results::Summary& summary, const QString& folder, con
               << ResultsReport::tr("Files that cannot be read, left out: %1. The first is %2: %3.")
                      .arg(text::schoolDigits(QLocale().toString(summary.filesUnreadable)),
                           text::leftToRightName(QString::fromUtf8(summary.firstUnreadableFile)),
-                          QString::fromLocal8Bit(summary.firstUnreadableReason.c_str()));
+                          QString::fromUtf8(summary.firstUnreadableReason.c_str()));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -3,18 +3,14 @@
 
 #include "results/class_figures.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <system_error>
 #include <vector>
 
 #include "results/results_reader.h"
+#include "results/system_file.h"
 
 namespace calquin::results {
 namespace {
@@ -208,40 +204,6 @@ struct PupilTally {
     }
 };
 
-// The whole file in one piece; errno says why not. Anything but a plain file (a pipe someone put
-// in a shared folder, a device) reads as empty, so that no name in the folder can hold the window.
-bool readWhole(const std::filesystem::path& path, std::string& bytes) {
-    bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return true;
-    }
-    bytes.resize(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)));
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == bytes.size()) {
-            bytes.resize(filled + (1 << 16));  // the file grew while it was read
-        }
-        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            const int error = errno;
-            ::close(fd);
-            bytes.resize(filled);
-            errno = error;
-            return got == 0;
-        }
-        filled += static_cast<std::size_t>(got);
-    }
-}
-
 }  // namespace
 
 std::optional<QuestionParts> parseQuestion(std::string_view recorded) {
@@ -421,8 +383,8 @@ std::variant<ClassFigures, std::string, Cancelled> readClassFolder(
             return Cancelled{};
         }
         const std::filesystem::path& path = files[done];
-        if (!readWhole(path, bytes)) {
-            builder.addUnreadable(path.filename().string(), std::strerror(errno));
+        if (const Problem why = readWholeFile(path, bytes)) {
+            builder.addUnreadable(path.filename().string(), *why);
             continue;
         }
         builder.addFile(bytes, path.filename().string());

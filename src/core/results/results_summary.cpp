@@ -3,16 +3,12 @@
 
 #include "results/results_summary.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <system_error>
 
 #include "results/results_reader.h"
+#include "results/system_file.h"
 
 namespace calquin::results {
 namespace {
@@ -30,38 +26,6 @@ auto& entry(Map& map, std::string_view key) {
         found = map.emplace(std::string(key), typename Map::mapped_type{}).first;
     }
     return found->second;
-}
-
-// The whole file in one piece; errno says why not. Anything but a plain file (a pipe someone put
-// in a shared folder, a device) reads as empty, so that no name in the folder can hold the report.
-bool readWhole(const std::filesystem::path& path, std::string& bytes) {
-    bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return true;
-    }
-    if (info.st_size > 0) {
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-    }
-    char chunk[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            const int error = errno;
-            ::close(fd);
-            errno = error;
-            return got == 0;
-        }
-        bytes.append(chunk, static_cast<std::size_t>(got));
-    }
 }
 
 }  // namespace
@@ -132,10 +96,10 @@ std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& 
     Summary summary;
     std::string bytes;
     for (const auto& path : files) {
-        if (!readWhole(path, bytes)) {
+        if (const Problem why = readWholeFile(path, bytes)) {
             if (summary.filesUnreadable++ == 0) {
                 summary.firstUnreadableFile = path.filename().string();
-                summary.firstUnreadableReason = std::strerror(errno);
+                summary.firstUnreadableReason = *why;
             }
             continue;
         }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -102,6 +103,18 @@ Problem folderProblem(const std::filesystem::path& folder);
 
 // Removes `path`, if it is there.
 void removeFile(const std::filesystem::path& path);
+
+// Reads the whole file at `path` into `bytes`, or says why it could not. Anything but a plain file
+// (a pipe someone put in a shared folder, a device) reads as empty, so that no name in the folder
+// can hold a reader up.
+Problem readWholeFile(const std::filesystem::path& path, std::string& bytes);
+
+// The calendar time of `moment` where the computer is, and how far ahead of UTC that is.
+struct LocalTime {
+    std::tm fields{};
+    long offsetSeconds = 0;
+};
+LocalTime localTime(std::time_t moment);
 
 // A number no other run of the program is likely to draw, for names that must be new.
 std::uint64_t freshNumber();

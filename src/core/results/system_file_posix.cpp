@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -244,6 +245,44 @@ void removeFile(const std::filesystem::path& path) {
 std::uint64_t freshNumber() {
     std::random_device device;
     return (std::uint64_t{device()} << 32) ^ device() ^ static_cast<std::uint64_t>(::getpid());
+}
+
+LocalTime localTime(std::time_t moment) {
+    LocalTime local;
+    localtime_r(&moment, &local.fields);
+    local.offsetSeconds = local.fields.tm_gmtoff;
+    return local;
+}
+
+Problem readWholeFile(const std::filesystem::path& path, std::string& bytes) {
+    bytes.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return systemReason(errno);
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    bytes.resize(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)));
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            bytes.resize(filled + (1 << 16));  // the file grew while it was read
+        }
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            const int error = errno;
+            ::close(fd);
+            bytes.resize(filled);
+            return got == 0 ? Problem() : systemReason(error);
+        }
+        filled += static_cast<std::size_t>(got);
+    }
 }
 
 }  // namespace calquin::results
