@@ -48,7 +48,8 @@ cmake -G Ninja -S . -B "$out/cross" -DCMAKE_BUILD_TYPE=Release \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchains/mingw-w64-x86_64.cmake" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCALQUIN_HOST_RAW_PICTURES="$root/$out/host/tools/raw_pictures" \
-    -DCALQUIN_BUILD_TESTS=$tests -DCALQUIN_BUILD_BENCHMARKS=OFF "${launcher[@]}" >/dev/null
+    -DCALQUIN_BUILD_TESTS=$tests -DCALQUIN_BUILD_BENCHMARKS=OFF "${launcher[@]}" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" >/dev/null
 if [ $tests = ON ]; then
     nice -n 10 cmake --build "$out/cross" -j "$jobs"
 else

@@ -43,7 +43,7 @@ case "$purpose" in
     # ../shared/toolchains (its host tools are Debian's), wine to run its tests and the program,
     # wixl for the installer, GoogleTest's sources to compile for Windows.
     windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 wixl msitools googletest xvfb
-                        xauth xdotool) ;;
+                        xauth xdotool imagemagick) ;;
     *) echo "usage: $0 [run|test|full|bench|windows]" >&2; exit 2 ;;
 esac
 

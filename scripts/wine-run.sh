@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Calquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Runs a program of the Windows build under Wine, finding the Qt and compiler DLLs where the
+# build keeps them: the emulator CTest runs the Windows tests through, and a way to try
+# calquin.exe by hand. The Wine prefix is the build's own (build/windows/wineprefix).
+# Usage: scripts/wine-run.sh PROGRAM.exe [ARGUMENT...]
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+windows_path() {
+    local path=$1
+    printf 'Z:%s' "${path//\//\\}"
+}
+
+export WINEPREFIX=${WINEPREFIX:-$root/build/windows/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko: nothing here needs them, and their installers would ask.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+WINEPATH="$(windows_path "$root/build/qt6-mingw/bin");$(windows_path /usr/lib/gcc/x86_64-w64-mingw32/12-posix)"
+export WINEPATH="$WINEPATH;$(windows_path /usr/x86_64-w64-mingw32/lib)"
+# Wine passes no variable starting with QT_ on to the program; it strips WINE from WINEQT_...
+while IFS= read -r name; do
+    export "WINE$name=${!name}"
+done < <(compgen -e | grep '^QT_' || true)
+# With no console, QtTest would log to the debugger's output, which nobody reads.
+export WINEQT_FORCE_STDERR_LOGGING=1
+exec wine "$@"
