@@ -16,7 +16,8 @@ started=$(date +%s)
 
 [ "${1:-}" = --no-build ] || bash scripts/build-windows.sh --tests
 out=$root/build/windows
-export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+# shellcheck source=scripts/wine-env.sh
+. "$root/scripts/wine-env.sh"
 stop_wine() { wineserver -k 2>/dev/null || true; }
 trap stop_wine EXIT
 # The prefix is made once; making it is not part of any test's time.

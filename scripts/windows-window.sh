@@ -10,7 +10,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out=$root/build/windows
 title="'Calquin' Competency Test"
-export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+# shellcheck source=scripts/wine-env.sh
+. "$root/scripts/wine-env.sh"
 
 pids=()
 cleanup() {

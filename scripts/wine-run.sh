@@ -15,10 +15,8 @@ windows_path() {
     printf 'Z:%s' "${path//\//\\}"
 }
 
-export WINEPREFIX=${WINEPREFIX:-$root/build/windows/wineprefix}
-export WINEDEBUG=${WINEDEBUG:--all}
-# No Mono or Gecko: nothing here needs them, and their installers would ask.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# shellcheck source=scripts/wine-env.sh
+. "$root/scripts/wine-env.sh"
 WINEPATH="$(windows_path "$root/build/qt6-mingw/bin");$(windows_path /usr/lib/gcc/x86_64-w64-mingw32/12-posix)"
 export WINEPATH="$WINEPATH;$(windows_path /usr/x86_64-w64-mingw32/lib)"
 # Wine passes no variable starting with QT_ on to the program; it strips WINE from WINEQT_...
