@@ -22,6 +22,12 @@ stop_wine() { wineserver -k 2>/dev/null || true; }
 trap stop_wine EXIT
 # The prefix is made once; making it is not part of any test's time.
 [ -f "$WINEPREFIX/system.reg" ] || wine wineboot --init >/dev/null 2>&1 || true
+# One Wine server for the whole run: one that ends between two tests while the next starts
+# turns that test away ("a wine server seems to be running, but I cannot connect to it").
+wineserver -p
+# Wine's own services start with the first program and keep its output open; started here, they
+# keep nothing of a test's, whose output CTest reads to the end.
+wine wineboot >/dev/null 2>&1 </dev/null
 
 echo "== the tests, under Wine"
 ctest --test-dir "$out/cross" --output-on-failure -j2 --timeout 600
@@ -46,5 +52,7 @@ diff -u "$out/check-linux.txt" "$out/check-windows.txt"
 echo "same report ($(wc -l <"$out/check-windows.txt") lines), same exit status $status_windows"
 
 echo "== the window under Wine, on a private Xvfb"
+# Wine's desktop started with the tests knows no display; the window's Wine starts afresh on one.
+stop_wine
 bash scripts/windows-window.sh
 echo "Windows tests: $(( $(date +%s) - started )) s"

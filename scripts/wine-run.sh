@@ -19,6 +19,19 @@ windows_path() {
 . "$root/scripts/wine-env.sh"
 WINEPATH="$(windows_path "$root/build/qt6-mingw/bin");$(windows_path /usr/lib/gcc/x86_64-w64-mingw32/12-posix)"
 export WINEPATH="$WINEPATH;$(windows_path /usr/x86_64-w64-mingw32/lib)"
+# Qt's offscreen platform on Windows reads its fonts from one folder, not from the system: the
+# faces the window falls back to on Linux (Liberation Sans, Noto Sans Arabic UI), as on Linux.
+if [ -z "${QT_QPA_FONTDIR:-}" ]; then
+    fonts=$root/build/windows/fonts
+    if [ ! -d "$fonts" ]; then
+        mkdir -p "$fonts.new"
+        cp /usr/share/fonts/truetype/liberation2/LiberationSans-*.ttf \
+            /usr/share/fonts/truetype/noto/NotoSansArabicUI-*.ttf "$fonts.new/"
+        mv "$fonts.new" "$fonts" 2>/dev/null || rm -rf "$fonts.new"
+    fi
+    export QT_QPA_FONTDIR
+    QT_QPA_FONTDIR=$(windows_path "$fonts")
+fi
 # Wine passes no variable starting with QT_ on to the program; it strips WINE from WINEQT_...
 while IFS= read -r name; do
     export "WINE$name=${!name}"

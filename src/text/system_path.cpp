@@ -3,6 +3,7 @@
 
 #include "text/system_path.h"
 
+#include <QDir>
 #include <QFile>
 #include <string>
 
@@ -29,7 +30,8 @@ namespace {
 }  // namespace
 
 QString pathText(const std::filesystem::path& path) {
-    return fromNative(path.native());
+    // A folder given with slashes and a file name joined with a backslash read as one path.
+    return QDir::toNativeSeparators(fromNative(path.native()));
 }
 
 std::filesystem::path systemPath(const QString& name) {

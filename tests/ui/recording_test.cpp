@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Calquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -123,7 +124,8 @@ void Recording::aFolderRecorderTellsTroubleOnce() {
     }
     std::fclose(errors);
     QCOMPARE(lines, 1);
-    QVERIFY2(first.contains(top.path() + "/missing/anna@pc.csv"), qPrintable(first));
+    QVERIFY2(first.contains(QDir::toNativeSeparators(top.path() + "/missing/anna@pc.csv")),
+             qPrintable(first));
 }
 
 QTEST_MAIN(Recording)
