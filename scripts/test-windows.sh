@@ -6,7 +6,8 @@
 # Builds Calquin and its tests for Windows (scripts/build-windows.sh --tests) and runs them under
 # Wine: the core's GoogleTest tests and the QtTest widget tests on Qt's offscreen platform, then
 # calquin.exe --check on the bundled catalogue against the Linux program's report, then the real
-# window on a private Xvfb, whose screenshot goes to build/windows/calquin-under-wine.png.
+# window on a private Xvfb, whose screenshot goes to build/windows/calquin-under-wine.png, then
+# the MSI (scripts/test-msi.sh).
 # Fails on any failing test or difference. Needs what scripts/setup.sh windows installs.
 # Usage: scripts/test-windows.sh [--no-build]
 set -euo pipefail
@@ -55,4 +56,7 @@ echo "== the window under Wine, on a private Xvfb"
 # Wine's desktop started with the tests knows no display; the window's Wine starts afresh on one.
 stop_wine
 bash scripts/windows-window.sh
+
+echo "== the MSI, installed and removed under Wine"
+bash scripts/test-msi.sh
 echo "Windows tests: $(( $(date +%s) - started )) s"
