@@ -74,7 +74,8 @@ runtime=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
 cp "$runtime/libstdc++-6.dll" "$runtime/libgcc_s_seh-1.dll" \
     /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$folder/"
 cp data/index.txt "$folder/data/"
-for language in $(sed -n 's/^set(CALQUIN_LANGUAGES \(.*\))/\1/p' translations/translations.cmake); do
+read -r -a languages < <(sed -n 's/^set(CALQUIN_LANGUAGES \(.*\))/\1/p' translations/translations.cmake)
+for language in "${languages[@]}"; do
     mkdir -p "$folder/data/$language"
     cp "data/$language/index.txt" "$folder/data/$language/"
     qm=/usr/share/qt6/translations/qtbase_${language}.qm

@@ -18,7 +18,8 @@ windows_path() {
 # shellcheck source=scripts/wine-env.sh
 . "$root/scripts/wine-env.sh"
 WINEPATH="$(windows_path "$root/build/qt6-mingw/bin");$(windows_path /usr/lib/gcc/x86_64-w64-mingw32/12-posix)"
-export WINEPATH="$WINEPATH;$(windows_path /usr/x86_64-w64-mingw32/lib)"
+WINEPATH="$WINEPATH;$(windows_path /usr/x86_64-w64-mingw32/lib)"
+export WINEPATH
 # Qt's offscreen platform on Windows reads its fonts from one folder, not from the system: the
 # faces the window falls back to on Linux (Liberation Sans, Noto Sans Arabic UI), as on Linux.
 if [ -z "${QT_QPA_FONTDIR:-}" ]; then

@@ -105,7 +105,7 @@ TEST_F(SystemFolder, NamesInAnyScriptReachTheSystemWhole) {
     const fs::path name(u8"Ελένη Zoë عمر@pc.csv");
     ASSERT_FALSE(append(folder / name).writeAtEnd("row\r\n", 0));
     const auto entry = *fs::directory_iterator(folder);
-    EXPECT_EQ(entry.path().filename().u8string(), name.u8string());
+    EXPECT_TRUE(entry.path().filename() == name);
     std::string bytes;
     EXPECT_FALSE(readWholeFile(folder / name, bytes));
     EXPECT_EQ(bytes, "row\r\n");
