@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <cstdio>
 
@@ -167,7 +168,7 @@ int openResultsWindow(int argc, char** argv) {
     if (!why) {
         return kSuccess;
     }
-    print(stderr, translated(kResultsWindowMissing).arg(program, *why));
+    print(stderr, translated(kResultsWindowMissing).arg(QDir::toNativeSeparators(program), *why));
     // As env and the shell say that a program they were to run could not be started.
     constexpr int kProgramNotStarted = 127;
     return kProgramNotStarted;
