@@ -24,7 +24,9 @@ trap stop_wine EXIT
 # The prefix is made once; making it is not part of any test's time.
 [ -f "$WINEPREFIX/system.reg" ] || wine wineboot --init >/dev/null 2>&1 || true
 # One Wine server for the whole run: one that ends between two tests while the next starts
-# turns that test away ("a wine server seems to be running, but I cannot connect to it").
+# turns that test away ("a wine server seems to be running, but I cannot connect to it"). The
+# one that made the prefix goes first.
+wineserver -w
 wineserver -p
 # Wine's own services start with the first program and keep its output open; started here, they
 # keep nothing of a test's, whose output CTest reads to the end.
