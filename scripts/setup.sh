@@ -31,14 +31,15 @@ case "$purpose" in
     # (python3-debian), tested installed by autopkgtest (the window's test reads the list through
     # at-spi2-core and python3-pyatspi on its own session bus) and by piuparts in a chroot that
     # debootstrap makes. The share test serves the results folder with openssh-server and samba on
-# 127.0.0.1 and mounts it through FUSE with sshfs and smbnetfs.
+# 127.0.0.1 and mounts it through FUSE with sshfs and smbnetfs. The Windows build needs what
+    # the windows purpose below installs.
     full) packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
                      libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream xdotool
                      reuse lintian devscripts man-db g++-mingw-w64-x86-64-posix openbox
                      orca speech-dispatcher libao4 dbus-daemon at-spi2-core locales
                      build-essential debhelper libjpeg-dev python3-debian autopkgtest
                      python3-pyatspi piuparts debootstrap openssh-server openssh-client sshfs
-                     fuse3 samba smbnetfs wine wine64 wixl msitools googletest) ;;
+                     fuse3 samba smbnetfs wine wine64 wixl msitools googletest imagemagick) ;;
     # The Windows build: the mingw-w64 posix compilers with the Qt for Windows in
     # ../shared/toolchains (its host tools are Debian's), wine to run its tests and the program,
     # wixl for the installer, GoogleTest's sources to compile for Windows.

@@ -14,7 +14,8 @@
 #                            (byte-identical) and checked with lintian, autopkgtest and
 #                            piuparts, what the Orca screen reader says during a drill, and
 #                            the results record on an SSHFS and an SMB share started on
-#                            127.0.0.1 (about 13 minutes from scratch)
+#                            127.0.0.1, and the Windows build with its tests, window and MSI
+#                            under Wine (about 16 minutes from scratch)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -36,8 +37,11 @@ cmake --build --preset default
 ctest --preset default
 
 if $full; then
+    # test-windows.sh needs the Qt for Windows in ../shared/toolchains (about 3 minutes: the
+    # cross build, every test under Wine, the window and the MSI).
     suites=(scripts/check-licences.sh scripts/test-asan.sh scripts/check-windows-core.sh
-            scripts/fuzz.sh scripts/package.sh tests/screen_reader/run.sh tests/shares/run.sh)
+            scripts/fuzz.sh scripts/package.sh tests/screen_reader/run.sh tests/shares/run.sh
+            scripts/test-windows.sh)
     for suite in "${suites[@]}"; do
         echo "== $suite"
         bash "$suite"
