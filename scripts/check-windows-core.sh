@@ -5,7 +5,8 @@
 
 # Compiles every source of the core (src/core, but for the results record's POSIX calls) with the mingw-w64 cross
 # compiler, so that nothing POSIX-only creeps into the part of the program that has no window.
-# Compile only: Debian has no Qt for Windows, so the window itself is not cross-built.
+# Compile only, and needs no Qt: the whole program's Windows build, with the Qt for Windows in
+# ../shared/toolchains, is scripts/build-windows.sh.
 # Fails on any error or warning. Needs g++-mingw-w64-x86-64-posix (scripts/setup.sh full).
 # Runtime on 2 shared cores: about half a minute.
 set -euo pipefail

@@ -4,7 +4,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs what building, running and testing need on Debian 12, and nothing that is already there.
-# Usage: scripts/setup.sh [run|test|full|bench]   (default: test)
+# Usage: scripts/setup.sh [run|test|full|bench|windows]   (default: test)
 set -euo pipefail
 
 purpose=${1:-test}
@@ -33,15 +33,22 @@ case "$purpose" in
     # at-spi2-core and python3-pyatspi on its own session bus) and by piuparts in a chroot that
     # debootstrap makes. The share test serves the results folder with openssh-server and samba on
     # 127.0.0.1 and mounts it through FUSE with sshfs and smbnetfs. LibreOffice Calc
-    # (libreoffice-calc-nogui) opens results files to count formula cells.
+    # (libreoffice-calc-nogui) opens results files to count formula cells. The Windows build
+    # needs what the windows purpose below installs.
     full) packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
                      libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream xdotool
                      reuse lintian devscripts man-db g++-mingw-w64-x86-64-posix openbox
                      orca speech-dispatcher libao4 dbus-daemon at-spi2-core locales
                      build-essential debhelper libjpeg-dev python3-debian autopkgtest
                      python3-pyatspi piuparts debootstrap openssh-server openssh-client sshfs
-                     fuse3 samba smbnetfs libreoffice-calc-nogui poppler-utils) ;;
-    *) echo "usage: $0 [run|test|full|bench]" >&2; exit 2 ;;
+                     fuse3 samba smbnetfs libreoffice-calc-nogui poppler-utils wine wine64 wixl
+                     msitools googletest imagemagick) ;;
+    # The Windows build: the mingw-w64 posix compilers with the Qt for Windows in
+    # ../shared/toolchains (its host tools are Debian's), wine to run its tests and the program,
+    # wixl for the installer, GoogleTest's sources to compile for Windows.
+    windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 wixl msitools googletest xvfb
+                        xauth xdotool imagemagick) ;;
+    *) echo "usage: $0 [run|test|full|bench|windows]" >&2; exit 2 ;;
 esac
 
 as_root() {
@@ -74,11 +81,11 @@ done
 
 echo "Installing: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    apt-get -o DPkg::Lock::Timeout=900 update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${missing[@]}"
 elif command -v sudo >/dev/null 2>&1; then
-    sudo apt-get update -qq
-    sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    sudo apt-get -o DPkg::Lock::Timeout=900 update -qq
+    sudo DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${missing[@]}"
 else
     echo "Please install the missing packages as root, then run this again:" >&2
     echo "  apt-get install ${missing[*]}" >&2

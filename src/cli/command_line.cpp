@@ -3,23 +3,21 @@
 
 #include "cli/command_line.h"
 
-#include <unistd.h>
-
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <vector>
 
 #include "catalogue/catalogue_file.h"
 #include "cli/catalogue_report.h"
 #include "cli/results_erasing.h"
 #include "cli/results_report.h"
+#include "cli/system_start.h"
 #include "common/exit_status.h"
 #include "engine/random_source.h"
 #include "text/school_writing.h"
+#include "text/system_path.h"
 #include "text/translation.h"
 
 namespace calquin::cli {
@@ -174,26 +172,21 @@ std::optional<QString> usageError(const QCommandLineParser& parser, const Option
 }
 
 std::filesystem::path localPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return text::systemPath(path);
 }
 
 // The teacher's window is a program of its own beside this one, so that the pupil's start never
 // loads it. It gets the same arguments but the option that asked for it.
 int openResultsWindow(int argc, char** argv) {
-    const QByteArray program = QFile::encodeName(QCoreApplication::applicationDirPath() +
-                                                 QStringLiteral("/calquin-class-results"));
-    std::vector<char*> arguments{const_cast<char*>(program.constData())};
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument(argv[i]);
-        if (argument != "--results-window" && argument != "-results-window") {
-            arguments.push_back(argv[i]);
-        }
+    const QString program =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/calquin-class-results");
+    const auto why = runInstead(program, argc, argv, [](std::string_view argument) {
+        return argument == "--results-window" || argument == "-results-window";
+    });
+    if (!why) {
+        return kSuccess;
     }
-    arguments.push_back(nullptr);
-    ::execv(program.constData(), arguments.data());
-    print(stderr,
-          translated(kResultsWindowMissing)
-              .arg(QFile::decodeName(program), QString::fromLocal8Bit(std::strerror(errno))));
+    print(stderr, translated(kResultsWindowMissing).arg(QDir::toNativeSeparators(program), *why));
     // As env and the shell say that a program they were to run could not be started.
     constexpr int kProgramNotStarted = 127;
     return kProgramNotStarted;

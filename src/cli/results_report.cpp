@@ -21,6 +21,7 @@
 #include "text/captions.h"
 #include "text/pupil_names_text.h"
 #include "text/school_writing.h"
+#include "text/system_path.h"
 #include "text/translation.h"
 
 namespace calquin::cli {
@@ -91,7 +92,7 @@ constexpr Text kForeignFiles = translatable(
 
 // The folder's name in the bytes the file system takes, as QFile spells every name.
 std::filesystem::path localPath(const QString& folder) {
-    return std::filesystem::path(QFile::encodeName(folder).toStdString());
+    return text::systemPath(folder);
 }
 
 // Names and texts from the files as a terminal can show them: a control character (an escape
@@ -259,7 +260,7 @@ QString resultsCheckText(const RecordSettings& settings) {
     if (const auto problem = results::recordingProblem(localPath(*folder), results::loginName(),
                                                        results::hostName())) {
         return text::translated(kCheckCannot)
-            .arg(text::leftToRightName(*folder), QString::fromLocal8Bit(problem->c_str()));
+            .arg(text::leftToRightName(*folder), QString::fromUtf8(problem->c_str()));
     }
     const QString recorded = text::translated(kCheckRecorded).arg(text::leftToRightName(*folder));
     return settings.askName ? recorded + text::pupilNamesCheckText(localPath(*folder)) : recorded;
@@ -275,7 +276,7 @@ ReportOutcome reportResults(const std::optional<QString>& folder, const QString&
     const auto summary = results::summariseFolder(localPath(*folder), since.toStdString());
     if (const auto* reason = std::get_if<std::string>(&summary)) {
         return {text::translated(kFolderUnreadable)
-                    .arg(text::leftToRightName(*folder), QString::fromLocal8Bit(reason->c_str())),
+                    .arg(text::leftToRightName(*folder), QString::fromUtf8(reason->c_str())),
                 kResultsUnreadable};
     }
     return {formatReport(std::get<results::Summary>(summary), *folder, since), kSuccess};
@@ -338,7 +339,7 @@ QString formatReport(const results::Summary& summary, const QString& folder, con
               << text::translated(kFilesUnreadable)
                      .arg(text::schoolDigits(locale.toString(summary.filesUnreadable)),
                           text::leftToRightName(printable(summary.firstUnreadableFile)),
-                          QString::fromLocal8Bit(summary.firstUnreadableReason.c_str()));
+                          QString::fromUtf8(summary.firstUnreadableReason.c_str()));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

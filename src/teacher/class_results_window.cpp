@@ -30,6 +30,7 @@
 #include "results/results_row.h"
 #include "teacher/class_report_pdf.h"
 #include "text/school_writing.h"
+#include "text/system_path.h"
 #include "text/translation.h"
 
 namespace calquin::teacher {
@@ -84,7 +85,7 @@ constexpr Text kSuggestedName = translatable("ClassResults", "class-results");
 using text::translated;
 
 QString local(const std::string& text) {
-    return QString::fromLocal8Bit(text.c_str());
+    return QString::fromUtf8(text.c_str());
 }
 
 results::DateRange range(QDate first, QDate last) {
@@ -102,8 +103,7 @@ void readFolder(QPromise<FolderReading>& promise, const std::filesystem::path& f
         });
     if (const auto* problem = std::get_if<std::string>(&outcome)) {
         promise.addResult(FolderReading{
-            nullptr, translated(kFolderUnreadable)
-                         .arg(QString::fromLocal8Bit(folder.c_str()), local(*problem))});
+            nullptr, translated(kFolderUnreadable).arg(text::pathText(folder), local(*problem))});
     } else if (auto* figures = std::get_if<results::ClassFigures>(&outcome)) {
         promise.addResult(
             FolderReading{std::make_shared<const results::ClassFigures>(std::move(*figures)), {}});
@@ -230,7 +230,7 @@ void ClassResultsWindow::buildControls() {
     auto* layout = new QVBoxLayout(central);
 
     auto* bar = new QHBoxLayout;
-    auto* folderLabel = new QLabel(QString::fromLocal8Bit(folder_.c_str()));
+    auto* folderLabel = new QLabel(text::pathText(folder_));
     folderLabel->setObjectName(QStringLiteral("folder"));
     folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     period_ = new QComboBox;

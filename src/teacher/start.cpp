@@ -13,6 +13,7 @@
 #include "common/exit_status.h"
 #include "teacher/class_results_window.h"
 #include "text/school_writing.h"
+#include "text/system_path.h"
 #include "text/translation.h"
 
 namespace calquin::teacher {
@@ -108,13 +109,13 @@ int runClassResults(int argc, char** argv) {
             return kSuccess;
         }
     }
-    ClassResultsWindow window(
-        std::filesystem::path(QFile::encodeName(folder).toStdString()), fluentSeconds(),
-        {.today = [] { return QDate::currentDate(); },
-         .keepFluentSeconds =
-             [](double seconds) {
-                 calquinConf().setValue(QStringLiteral("report/fluent-seconds"), seconds);
-             }});
+    ClassResultsWindow window(text::systemPath(folder), fluentSeconds(),
+                              {.today = [] { return QDate::currentDate(); },
+                               .keepFluentSeconds =
+                                   [](double seconds) {
+                                       calquinConf().setValue(
+                                           QStringLiteral("report/fluent-seconds"), seconds);
+                                   }});
     window.resize(900, 720);
     window.show();
     return QApplication::exec();

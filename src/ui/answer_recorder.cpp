@@ -7,12 +7,13 @@
 
 #include "results/results_row.h"
 #include "text/recording_text.h"
+#include "text/system_path.h"
 
 namespace calquin::ui {
 namespace {
 
 QString local(const std::filesystem::path& path) {
-    return QString::fromLocal8Bit(path.c_str());
+    return text::pathText(path);
 }
 
 }  // namespace
@@ -27,7 +28,7 @@ FolderRecorder::~FolderRecorder() {
 void FolderRecorder::notice(const results::ResultsFile::Notice& notice) {
     using Kind = results::ResultsFile::Notice::Kind;
     const QString file = local(notice.file);
-    const QString why = QString::fromLocal8Bit(notice.why.c_str());
+    const QString why = QString::fromUtf8(notice.why.c_str());
     QString line;
     switch (notice.kind) {
         case Kind::NotWritten:

@@ -122,7 +122,7 @@ TEST_F(HostileFile, CatalogueAtTheSizeCapIsRefusedAtRecord102) {
     }
     ASSERT_EQ(fs::file_size(path()), kMaxCatalogueBytes);
 
-    const auto result = loadCatalogueFile(path());
+    const auto result = loadCatalogueFile(path().string());
     ASSERT_TRUE(std::holds_alternative<CatalogueFault>(result));
     const auto& fault = std::get<CatalogueFault>(result);
     EXPECT_EQ(fault.error.line, 102);
@@ -138,7 +138,7 @@ TEST_F(HostileFile, FileFarOverTheSizeCapIsRefusedBeforeReading) {
     std::ofstream(path(), std::ios::binary).close();
     fs::resize_file(path(), (std::uintmax_t{1} << 32) + 100);
 
-    const auto result = loadCatalogueFile(path());
+    const auto result = loadCatalogueFile(path().string());
     ASSERT_TRUE(std::holds_alternative<CatalogueFault>(result));
     const auto& fault = std::get<CatalogueFault>(result);
     EXPECT_EQ(fault.error.line, 0);

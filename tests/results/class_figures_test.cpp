@@ -4,12 +4,12 @@
 #include "results/class_figures.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <ostream>
 
 #include "results/results_row.h"
+#include "results/system_file.h"
 
 namespace calquin::results {
 namespace {
@@ -241,7 +241,7 @@ TEST(ClassFiguresBuilder, SumsTheWeeksOfThePeriodApart) {
 
 TEST(ClassFolder, StopsWhenAskedAndSaysWhyAFolderCannotBeRead) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("class_figures_test_" + std::to_string(::getpid()));
+                                         ("class_figures_test_" + std::to_string(freshNumber()));
     std::filesystem::create_directories(folder);
     for (const char* name : {"a@pc.csv", "b@pc.csv"}) {
         std::ofstream(folder / name, std::ios::binary) << kTop << row(name, "1 + 1", true, 100);

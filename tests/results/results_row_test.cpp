@@ -150,16 +150,23 @@ TEST_P(FileNames, StayInTheFolderAndNameThePupilAndComputer) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FileNames,
-    testing::Values(NameCase{"plain", "anna", "pc-12", "anna@pc-12.csv"},
-                    NameCase{"dots_and_underscores", "anna.b_c", "pc.school",
-                             "anna.b_c@pc.school.csv"},
-                    NameCase{"slash_escaped", "../../etc/x", "pc", "%2E.%2F..%2Fetc%2Fx@pc.csv"},
-                    NameCase{"backslash_and_colon", "a\\b:c", "pc", "a%5Cb%3Ac@pc.csv"},
-                    NameCase{"at_sign_escaped_so_names_stay_apart", "a@b", "c", "a%40b@c.csv"},
-                    NameCase{"percent_escaped", "a%40b", "c", "a%2540b@c.csv"},
-                    NameCase{"leading_dot_never_hides", ".anna", "pc", "%2Eanna@pc.csv"},
-                    NameCase{"windows_reserved", "a<b>|?*\"", "pc", "a%3Cb%3E%7C%3F%2A%22@pc.csv"},
-                    NameCase{"beyond_ascii", "zoë", "pc", "zo%C3%AB@pc.csv"}),
+    testing::Values(
+        NameCase{"plain", "anna", "pc-12", "anna@pc-12.csv"},
+        NameCase{"dots_and_underscores", "anna.b_c", "pc.school", "anna.b_c@pc.school.csv"},
+        NameCase{"slash_escaped", "../../etc/x", "pc", "%2E.%2F..%2Fetc%2Fx@pc.csv"},
+        NameCase{"backslash_and_colon", "a\\b:c", "pc", "a%5Cb%3Ac@pc.csv"},
+        NameCase{"at_sign_escaped_so_names_stay_apart", "a@b", "c", "a%40b@c.csv"},
+        NameCase{"percent_escaped", "a%40b", "c", "a%2540b@c.csv"},
+        NameCase{"leading_dot_never_hides", ".anna", "pc", "%2Eanna@pc.csv"},
+        NameCase{"windows_reserved", "a<b>|?*\"", "pc", "a%3Cb%3E%7C%3F%2A%22@pc.csv"},
+        NameCase{"beyond_ascii", "zoë", "pc", "zo%C3%AB@pc.csv"},
+        // Windows devices: a device name, a dot and anything is the device.
+        NameCase{"device_with_extension", "CON.x", "pc", "CON%2Ex@pc.csv"},
+        NameCase{"device_any_case_first_dot_only", "nUl.tar.gz", "pc", "nUl%2Etar.gz@pc.csv"},
+        NameCase{"numbered_device", "lpt1.b", "pc", "lpt1%2Eb@pc.csv"},
+        NameCase{"device_alone_kept_by_at_sign", "aux", "pc", "aux@pc.csv"},
+        NameCase{"longer_than_device", "COM10.x", "pc", "COM10.x@pc.csv"},
+        NameCase{"device_as_computer_after_at_sign", "anna", "con.lan", "anna@con.lan.csv"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -245,7 +245,8 @@ void Recording::aFolderRecorderTellsTroubleOnce() {
     }
     std::fclose(errors);
     QCOMPARE(lines, 1);
-    QVERIFY2(first.contains(top.path() + "/missing/anna@pc.csv"), qPrintable(first));
+    QVERIFY2(first.contains(QDir::toNativeSeparators(top.path() + "/missing/anna@pc.csv")),
+             qPrintable(first));
 }
 
 QTEST_MAIN(Recording)

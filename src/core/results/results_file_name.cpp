@@ -18,12 +18,33 @@ constexpr std::size_t kPupilPart = 120;
 constexpr std::size_t kComputerPart = 60;
 constexpr std::string_view kExtension = ".csv";
 
-void appendSafe(std::string& out, std::string_view name, std::size_t room) {
+// Windows opens a device, not a file, for these names followed by an extension ("CON.x",
+// "nul.tar.gz"), whatever the case; a name must never start with one and a dot.
+bool isDeviceName(std::string_view name) {
+    if (name.size() < 3 || name.size() > 4) {
+        return false;
+    }
+    std::string upper;
+    for (const char c : name) {
+        upper += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL") {
+        return true;
+    }
+    return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) &&
+           upper[3] >= '0' && upper[3] <= '9';
+}
+
+// `startsName`: the part begins the file name, where a device name counts.
+void appendSafe(std::string& out, std::string_view name, std::size_t room, bool startsName) {
     static constexpr char kHex[] = "0123456789ABCDEF";
+    const std::size_t firstDot = name.find('.');
+    const bool deviceFirst = startsName && isDeviceName(name.substr(0, firstDot));
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto c = static_cast<unsigned char>(name[i]);
         const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                           (c >= '0' && c <= '9') || c == '_' || c == '-' || (c == '.' && i > 0);
+                           (c >= '0' && c <= '9') || c == '_' || c == '-' ||
+                           (c == '.' && i > 0 && !(i == firstDot && deviceFirst));
         if (out.size() + (plain ? 1 : 3) > room) {
             return;
         }
@@ -53,19 +74,19 @@ std::uint64_t nameHash(std::string_view pupil, std::string_view computer) {
 
 std::string stem(std::string_view pupil, std::string_view computer) {
     std::string whole;
-    appendSafe(whole, pupil, SIZE_MAX);
+    appendSafe(whole, pupil, SIZE_MAX, true);
     whole += '@';
-    appendSafe(whole, computer, SIZE_MAX);
+    appendSafe(whole, computer, SIZE_MAX, false);
     if (whole.size() <= kWholeName) {
         return whole;
     }
     std::string cut;
-    appendSafe(cut, pupil, kPupilPart);
+    appendSafe(cut, pupil, kPupilPart, true);
     cut += '+';
     cut += hexDigits(nameHash(pupil, computer), 16);
     cut += '@';
     std::string host;
-    appendSafe(host, computer, kComputerPart);
+    appendSafe(host, computer, kComputerPart, false);
     return cut + host;
 }
 

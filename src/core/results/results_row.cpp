@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "results/system_file.h"
+
 namespace calquin::results {
 namespace {
 
@@ -159,9 +161,7 @@ std::string formatRow(const AnswerRow& row) {
 }
 
 std::string formatLocalTime(std::time_t moment) {
-    std::tm local{};
-    localtime_r(&moment, &local);
-    const long offset = local.tm_gmtoff;
+    const auto [local, offset] = localTime(moment);
     const long minutes = std::labs(offset) / 60;
     char text[64];
     std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02ld:%02ld",

@@ -7,18 +7,19 @@
 #include <optional>
 #include <string>
 
+#include "results/system_file.h"
+
 namespace calquin::results {
 
 class ResultsReader;
 
-// One file of the folder, opened for the report: the only place where reading a results file
-// calls the system.
+// One file of the folder, opened for the report and the teacher's window, read in blocks through
+// the system file.
 class ResultsSource {
 public:
     // Opens `path` without waiting on it (a pipe in the folder cannot hold the report); the
     // system's reason when it cannot.
     explicit ResultsSource(const std::filesystem::path& path);
-    ~ResultsSource();
     ResultsSource(const ResultsSource&) = delete;
     ResultsSource& operator=(const ResultsSource&) = delete;
 
@@ -35,8 +36,9 @@ public:
     std::optional<std::string> readInto(ResultsReader& reader);
 
 private:
-    int fd_ = -1;
+    std::optional<SystemFile> file_;
     bool plain_ = false;
+    std::int64_t size_ = 0;
     std::optional<std::string> problem_;
     std::optional<std::string> otherOwner_;
 };

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -38,8 +39,7 @@ struct OpenFailure {
 };
 
 // One open file of the results folder, closed when it goes. This class and the few functions
-// below are where the results code calls the system (the report's reading still opens its files
-// itself); the rest of it is the same on every system, and another system needs only another
+// below are where the results code calls the system ; the rest of it is the same on every system, and another system needs only another
 // file next to system_file_posix.cpp.
 class SystemFile {
 public:
@@ -72,6 +72,14 @@ public:
     Problem waitForLock();
     void unlock();
 
+    // Where the data at or after `offset` starts and where it ends, so that a sparse file's holes,
+    // which hold nothing but zeros, need not be read; nothing when only holes are left. Where the
+    // file system cannot tell, the rest of the file is data.
+    struct Data {
+        std::int64_t from = 0;
+        std::int64_t to = 0;
+    };
+    std::optional<Data> dataFrom(std::int64_t offset) const;
     // Reads up to `size` bytes at `offset`; the count read, 0 at the end.
     std::variant<std::size_t, std::string> readAt(std::int64_t offset, char* into,
                                                   std::size_t size);
@@ -102,6 +110,13 @@ Problem folderProblem(const std::filesystem::path& folder);
 
 // Removes `path`, if it is there.
 void removeFile(const std::filesystem::path& path);
+
+// The calendar time of `moment` where the computer is, and how far ahead of UTC that is.
+struct LocalTime {
+    std::tm fields{};
+    long offsetSeconds = 0;
+};
+LocalTime localTime(std::time_t moment);
 
 // A number no other run of the program is likely to draw, for names that must be new.
 std::uint64_t freshNumber();

@@ -6,9 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <utility>
 #include <vector>
@@ -150,6 +152,18 @@ void SystemFile::unlock() {
     setLock(descriptor_, F_UNLCK);
 }
 
+std::optional<SystemFile::Data> SystemFile::dataFrom(std::int64_t offset) const {
+    const off_t data = ::lseek(descriptor_, offset, SEEK_DATA);
+    if (data < 0) {
+        if (errno == ENXIO) {
+            return std::nullopt;
+        }
+        return Data{offset, std::numeric_limits<std::int64_t>::max()};
+    }
+    const off_t hole = ::lseek(descriptor_, data, SEEK_HOLE);
+    return Data{data, hole < 0 ? std::numeric_limits<std::int64_t>::max() : hole};
+}
+
 std::variant<std::size_t, std::string> SystemFile::readAt(std::int64_t offset, char* into,
                                                           std::size_t size) {
     for (;;) {
@@ -244,6 +258,13 @@ void removeFile(const std::filesystem::path& path) {
 std::uint64_t freshNumber() {
     std::random_device device;
     return (std::uint64_t{device()} << 32) ^ device() ^ static_cast<std::uint64_t>(::getpid());
+}
+
+LocalTime localTime(std::time_t moment) {
+    LocalTime local;
+    localtime_r(&moment, &local.fields);
+    local.offsetSeconds = local.fields.tm_gmtoff;
+    return local;
 }
 
 }  // namespace calquin::results
