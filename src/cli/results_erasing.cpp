@@ -72,7 +72,7 @@ CheckOutcome told(const results::Pruned& pruned, QString said) {
     said += translated(kNotChanged)
                 .arg(text::schoolNumber(pruned.filesUnchanged),
                      name(QString::fromUtf8(pruned.firstUnchangedFile)),
-                     QString::fromLocal8Bit(pruned.firstUnchangedReason.c_str()));
+                     QString::fromUtf8(pruned.firstUnchangedReason.c_str()));
     return {said, kResultsNotChanged};
 }
 
@@ -112,9 +112,8 @@ CheckOutcome pruneResults(const std::optional<QString>& folder, const QString& k
         },
         results::WhenEmptied::KeepFile);
     if (const auto* why = std::get_if<std::string>(&pruned)) {
-        return {
-            translated(kFolderUnreadable).arg(name(*folder), QString::fromLocal8Bit(why->c_str())),
-            kResultsUnreadable};
+        return {translated(kFolderUnreadable).arg(name(*folder), QString::fromUtf8(why->c_str())),
+                kResultsUnreadable};
     }
     const auto& figures = std::get<results::Pruned>(pruned);
     return told(figures, translated(kPruned, static_cast<int>(figures.rows))
@@ -134,9 +133,8 @@ CheckOutcome forgetPupil(const std::optional<QString>& folder, const QString& pu
         localPath(*folder), [&wanted](const results::RowView& row) { return row.pupil == wanted; },
         results::WhenEmptied::RemoveFile);
     if (const auto* why = std::get_if<std::string>(&pruned)) {
-        return {
-            translated(kFolderUnreadable).arg(name(*folder), QString::fromLocal8Bit(why->c_str())),
-            kResultsUnreadable};
+        return {translated(kFolderUnreadable).arg(name(*folder), QString::fromUtf8(why->c_str())),
+                kResultsUnreadable};
     }
     const auto& figures = std::get<results::Pruned>(pruned);
     return told(

@@ -5,6 +5,7 @@
 
 #include "common/phrase.h"
 #include "text/school_writing.h"
+#include "text/system_path.h"
 #include "text/translation.h"
 
 namespace calquin::text {
@@ -24,7 +25,7 @@ constexpr Text kNamesListed =
     translatableCount("PupilNames", "Pupils: each first chooses their name, one of %n in %1.\n");
 
 QString local(const std::filesystem::path& path) {
-    return leftToRightName(QString::fromLocal8Bit(path.c_str()));
+    return leftToRightName(pathText(path));
 }
 
 }  // namespace
@@ -37,7 +38,7 @@ QString pupilNamesProblems(const results::PupilList& list, const std::filesystem
     }
     if (!list.unreadable.empty()) {
         problems +=
-            translated(kNamesUnreadable).arg(file, QString::fromLocal8Bit(list.unreadable.c_str()));
+            translated(kNamesUnreadable).arg(file, QString::fromUtf8(list.unreadable.c_str()));
     } else if (list.names.empty()) {
         problems += translated(kNamesNone).arg(file);
     }

@@ -196,7 +196,9 @@ void Recording::withoutNamesTheLoginNameIsUsedAndSaidSo() {
         QVERIFY(std::fgets(line, sizeof line, errors) != nullptr);
         std::fclose(errors);
         QCOMPARE(name, std::optional<std::string>(""));
-        QVERIFY2(QString::fromLocal8Bit(line).contains(folder.filePath("pupils.txt")), line);
+        QVERIFY2(QString::fromLocal8Bit(line).contains(
+                     QDir::toNativeSeparators(folder.filePath("pupils.txt"))),
+                 line);
     }
 }
 

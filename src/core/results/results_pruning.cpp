@@ -142,8 +142,7 @@ std::variant<Pruned, std::string> removeRows(const std::filesystem::path& folder
 }
 
 std::string firstDayKept(int days, std::time_t now) {
-    std::tm local{};
-    ::localtime_r(&now, &local);
+    std::tm local = localTime(now).fields;
     // Noon, so that a day the clocks change on is still one day.
     local.tm_hour = 12;
     local.tm_min = 0;
