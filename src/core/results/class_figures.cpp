@@ -326,18 +326,11 @@ ClassFigures ClassFiguresBuilder::finish() {
 std::variant<ClassFigures, std::string, Cancelled> readClassFolder(
     const std::filesystem::path& folder, const Periods& periods,
     const std::function<bool(std::size_t, std::size_t)>& goOn) {
-    std::error_code error;
-    std::vector<std::filesystem::path> files;
-    std::filesystem::directory_iterator entries(folder, error);
-    if (error) {
-        return error.message();
+    auto listed = resultsFilesIn(folder);
+    if (auto* why = std::get_if<std::string>(&listed)) {
+        return *why;
     }
-    for (const auto& file : entries) {
-        if (file.path().extension() == ".csv" && !file.is_directory(error)) {
-            files.push_back(file.path());
-        }
-    }
-    std::sort(files.begin(), files.end());
+    const auto& files = std::get<std::vector<std::filesystem::path>>(listed);
     ClassFiguresBuilder builder(periods);
     for (std::size_t done = 0; done < files.size(); ++done) {
         if (!goOn(done, files.size())) {

@@ -15,6 +15,23 @@ constexpr std::size_t kBlock = std::size_t{1} << 20;
 
 }  // namespace
 
+std::variant<std::vector<std::filesystem::path>, std::string> resultsFilesIn(
+    const std::filesystem::path& folder) {
+    std::error_code error;
+    std::vector<std::filesystem::path> files;
+    std::filesystem::directory_iterator entries(folder, error);
+    if (error) {
+        return error.message();
+    }
+    for (const auto& file : entries) {
+        if (file.path().extension() == ".csv" && !file.is_directory(error)) {
+            files.push_back(file.path());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
 ResultsSource::ResultsSource(const std::filesystem::path& path) {
     auto opened = SystemFile::openToRead(path);
     if (auto* failure = std::get_if<OpenFailure>(&opened)) {

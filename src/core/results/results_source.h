@@ -6,12 +6,19 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <variant>
+#include <vector>
 
 #include "results/system_file.h"
 
 namespace calquin::results {
 
 class ResultsReader;
+
+// The results files of `folder`, every .csv that is not a folder, in name order; the system's
+// reason when the folder cannot be listed.
+std::variant<std::vector<std::filesystem::path>, std::string> resultsFilesIn(
+    const std::filesystem::path& folder);
 
 // One file of the folder, opened for the report and the teacher's window, read in blocks through
 // the system file.

@@ -276,18 +276,11 @@ void addFile(Summary& summary, std::string_view bytes, const FileOrigin& origin,
 
 std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& folder,
                                                    std::string_view since) {
-    std::error_code error;
-    std::vector<std::filesystem::path> files;
-    std::filesystem::directory_iterator entries(folder, error);
-    if (error) {
-        return error.message();
+    auto listed = resultsFilesIn(folder);
+    if (auto* why = std::get_if<std::string>(&listed)) {
+        return *why;
     }
-    for (const auto& file : entries) {
-        if (file.path().extension() == ".csv" && !file.is_directory(error)) {
-            files.push_back(file.path());
-        }
-    }
-    std::sort(files.begin(), files.end());
+    const auto& files = std::get<std::vector<std::filesystem::path>>(listed);
     Summary summary;
     std::vector<FileTally> tallies(files.size());
     {
