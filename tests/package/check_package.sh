@@ -237,11 +237,16 @@ else
 fi
 
 # The program's debugging symbols (the -dbgsym package) name the flags each of its sources was
-# compiled with.
+# compiled with. With two programs in the package, dwz moves the strings they share, these among
+# them, into a file of its own under .dwz, which the programs' files only point into.
 mkdir -p "$work/dbgsym"
 dpkg-deb -x "$build/calquin-dbgsym_${version}_${arch}.deb" "$work/dbgsym" 2>/dev/null
-producers=$(find "$work/dbgsym/usr/lib/debug" -name '*.debug' -exec readelf --debug-dump=info {} + \
-    2>/dev/null | grep 'DW_AT_producer')
+producers=$({
+    find "$work/dbgsym/usr/lib/debug" -name '*.debug' -not -path '*/.dwz/*' \
+        -exec readelf --debug-dump=info {} + | grep 'DW_AT_producer' | grep -v 'alt indirect string'
+    find "$work/dbgsym/usr/lib/debug" -path '*/.dwz/*' -type f \
+        -exec readelf -z -p .debug_str {} + | grep -e 'GNU C'
+} 2>/dev/null)
 unprotected=$({
     grep -v -e '-fstack-clash-protection' <<<"$producers"
     grep -v -e '-fcf-protection' <<<"$producers"
