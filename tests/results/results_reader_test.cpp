@@ -293,6 +293,10 @@ INSTANTIATE_TEST_SUITE_P(
                    3},
         OriginCase{"named_for_anna_owned_by_ben", {"anna@pc.csv", "ben"}, kTop + kGood, 0, 1, 2},
         OriginCase{"a_longer_name_is_not_hers", {"annabel@pc.csv", {}}, kTop + kGood, 0, 1, 2},
+        // smbnetfs shows the '@' of a name on an SMB share as "%40".
+        OriginCase{"as_an_smb_share_shows_it", {"anna%40pc.csv", {}}, kTop + kGood, 1, 0, 0},
+        OriginCase{
+            "escaped_at_inside_a_pupils_name", {"anna%40x%40pc.csv", {}}, kTop + kGood, 0, 1, 2},
         OriginCase{"inner_line_of_a_torn_answer", {"anna@pc.csv", {}}, tornPaste(), 1, 1, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 

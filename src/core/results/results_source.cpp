@@ -58,12 +58,15 @@ ResultsSource::ResultsSource(const std::filesystem::path& path) {
 std::optional<std::string> ResultsSource::readInto(ResultsReader& reader) {
     std::int64_t pos = 0;
     while (reader.wantsMore()) {
-        const auto data = file_->dataFrom(pos);
+        auto data = file_->dataFrom(pos);
         if (!data) {
             if (size_ > pos) {
                 reader.hole();  // a hole to the end
+                return std::nullopt;
             }
-            return std::nullopt;
+            // At the end the system last told of; a share's client may tell a size that lags
+            // behind rows just written, so reading goes on until a read finds the real end.
+            data = SystemFile::Data{pos, std::numeric_limits<std::int64_t>::max()};
         }
         if (data->from > pos) {
             reader.hole();

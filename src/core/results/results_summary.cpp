@@ -41,6 +41,19 @@ std::string_view pupilPart(std::string_view fileName) {
     return fileName.substr(0, fileName.find('@'));
 }
 
+// The file's name as the server has it. smbnetfs, the SMB client through FUSE, shows a name's '@'
+// as "%40", as in the smb:// addresses it builds; a results file's name holds a literal '@'
+// everywhere else. The last one parts pupil and computer: a host name holds no '@'.
+std::string nameOnTheServer(std::string_view shown) {
+    std::string name(shown);
+    if (name.find('@') == std::string::npos) {
+        if (const std::size_t at = name.rfind("%40"); at != std::string::npos) {
+            name.replace(at, 3, "@");
+        }
+    }
+    return name;
+}
+
 // "56 / 7": plain digits, a blank, the catalogue's sign, a blank, plain digits.
 bool inKeptForm(std::string_view question) {
     const auto digits = [&question]() {
@@ -101,6 +114,7 @@ public:
           questions_(questions),
           batches_(batches),
           origin_(std::move(origin)),
+          servedName_(nameOnTheServer(origin_.name)),
           since_(since),
           reader_([this](const RowView& row) { add(row); }) {}
     FileSummer(const FileSummer&) = delete;
@@ -125,7 +139,7 @@ private:
             return true;
         }
         const bool own =
-            pupilPart(resultsFileName(row.pupil, row.computer)) == pupilPart(origin_.name) &&
+            pupilPart(resultsFileName(row.pupil, row.computer)) == pupilPart(servedName_) &&
             (!origin_.owner || *origin_.owner == row.pupil);
         if (own) {
             trustedPupil_ = row.pupil;
@@ -182,6 +196,7 @@ private:
     Counters& questions_;
     Batches& batches_;
     FileOrigin origin_;
+    std::string servedName_;
     std::string since_;
     ResultsReader reader_;
     PupilFigures* pupil_ = nullptr;
