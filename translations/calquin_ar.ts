@@ -349,28 +349,6 @@ File: %1
             <numerusform>ملفات النتائج المقروءة: %n.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
-        <translation>
-            <numerusform>صفوف تعذرت قراءتها فتُركت: %n؛ أولها السطر %1 من %2.</numerusform>
-            <numerusform>صفوف تعذرت قراءتها فتُركت: %n؛ أولها السطر %1 من %2.</numerusform>
-            <numerusform>صفوف تعذرت قراءتها فتُركت: %n؛ أولها السطر %1 من %2.</numerusform>
-            <numerusform>صفوف تعذرت قراءتها فتُركت: %n؛ أولها السطر %1 من %2.</numerusform>
-            <numerusform>صفوف تعذرت قراءتها فتُركت: %n؛ أولها السطر %1 من %2.</numerusform>
-            <numerusform>صفوف تعذرت قراءتها فتُركت: %n؛ أولها السطر %1 من %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files could not be read; the first is %1: %2.</source>
-        <translation>
-            <numerusform>ملفات تعذرت قراءتها: %n؛ أولها %1: %2.</numerusform>
-            <numerusform>ملفات تعذرت قراءتها: %n؛ أولها %1: %2.</numerusform>
-            <numerusform>ملفات تعذرت قراءتها: %n؛ أولها %1: %2.</numerusform>
-            <numerusform>ملفات تعذرت قراءتها: %n؛ أولها %1: %2.</numerusform>
-            <numerusform>ملفات تعذرت قراءتها: %n؛ أولها %1: %2.</numerusform>
-            <numerusform>ملفات تعذرت قراءتها: %n؛ أولها %1: %2.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The results folder %1 cannot be read: %2.</source>
         <translation>تعذرت قراءة مجلد النتائج %1: %2.</translation>

@@ -341,20 +341,6 @@ Datei: %1
             <numerusform>%n Ergebnisdateien gelesen.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
-        <translation>
-            <numerusform>%n Zeile konnte nicht gelesen werden und wurde ausgelassen; die erste ist Zeile %1 von %2.</numerusform>
-            <numerusform>%n Zeilen konnten nicht gelesen werden und wurden ausgelassen; die erste ist Zeile %1 von %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files could not be read; the first is %1: %2.</source>
-        <translation>
-            <numerusform>%n Datei konnte nicht gelesen werden; die erste ist %1: %2.</numerusform>
-            <numerusform>%n Dateien konnten nicht gelesen werden; die erste ist %1: %2.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The results folder %1 cannot be read: %2.</source>
         <translation>Der Ergebnisordner %1 kann nicht gelesen werden: %2.</translation>

@@ -341,20 +341,6 @@ Archivo: %1
             <numerusform>%n archivos de resultados leídos.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
-        <translation>
-            <numerusform>%n fila no se pudo leer y se omitió; la primera es la línea %1 de %2.</numerusform>
-            <numerusform>%n filas no se pudieron leer y se omitieron; la primera es la línea %1 de %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files could not be read; the first is %1: %2.</source>
-        <translation>
-            <numerusform>%n archivo no se pudo leer; el primero es %1: %2.</numerusform>
-            <numerusform>%n archivos no se pudieron leer; el primero es %1: %2.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The results folder %1 cannot be read: %2.</source>
         <translation>La carpeta de resultados %1 no se puede leer: %2.</translation>

@@ -341,20 +341,6 @@ Fichier&#xa0;: %1
             <numerusform>%n fichiers de résultats lus.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
-        <translation>
-            <numerusform>%n ligne illisible a été laissée de côté&#xa0;; la première est la ligne %1 de %2.</numerusform>
-            <numerusform>%n lignes illisibles ont été laissées de côté&#xa0;; la première est la ligne %1 de %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files could not be read; the first is %1: %2.</source>
-        <translation>
-            <numerusform>%n fichier n&apos;a pas pu être lu&#xa0;; le premier est %1&#xa0;: %2.</numerusform>
-            <numerusform>%n fichiers n&apos;ont pas pu être lus&#xa0;; le premier est %1&#xa0;: %2.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The results folder %1 cannot be read: %2.</source>
         <translation>Le dossier de résultats %1 ne peut pas être lu&#xa0;: %2.</translation>

@@ -341,20 +341,6 @@ Percorso: %1
             <numerusform>%n file di risultati letti.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
-        <translation>
-            <numerusform>%n riga non è stata letta ed è stata esclusa; la prima è la riga %1 di %2.</numerusform>
-            <numerusform>%n righe non sono state lette e sono state escluse; la prima è la riga %1 di %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files could not be read; the first is %1: %2.</source>
-        <translation>
-            <numerusform>%n file non è stato letto; il primo è %1: %2.</numerusform>
-            <numerusform>%n file non sono stati letti; il primo è %1: %2.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The results folder %1 cannot be read: %2.</source>
         <translation>La cartella dei risultati %1 non può essere letta: %2.</translation>

@@ -341,20 +341,6 @@ Bestand: %1
             <numerusform>%n resultatenbestanden gelezen.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
-        <translation>
-            <numerusform>%n regel kon niet worden gelezen en is weggelaten; de eerste is regel %1 van %2.</numerusform>
-            <numerusform>%n regels konden niet worden gelezen en zijn weggelaten; de eerste is regel %1 van %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files could not be read; the first is %1: %2.</source>
-        <translation>
-            <numerusform>%n bestand kon niet worden gelezen; het eerste is %1: %2.</numerusform>
-            <numerusform>%n bestanden konden niet worden gelezen; het eerste is %1: %2.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The results folder %1 cannot be read: %2.</source>
         <translation>De resultatenmap %1 kan niet worden gelezen: %2.</translation>

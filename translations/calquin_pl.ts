@@ -343,22 +343,6 @@ Plik: %1
             <numerusform>Odczytano %n plików wyników.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
-        <translation>
-            <numerusform>Pominięto %n wiersz, którego nie udało się odczytać; pierwszy to wiersz %1 w %2.</numerusform>
-            <numerusform>Pominięto %n wiersze, których nie udało się odczytać; pierwszy to wiersz %1 w %2.</numerusform>
-            <numerusform>Pominięto %n wierszy, których nie udało się odczytać; pierwszy to wiersz %1 w %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files could not be read; the first is %1: %2.</source>
-        <translation>
-            <numerusform>Nie udało się odczytać %n pliku; pierwszy to %1: %2.</numerusform>
-            <numerusform>Nie udało się odczytać %n plików; pierwszy to %1: %2.</numerusform>
-            <numerusform>Nie udało się odczytać %n plików; pierwszy to %1: %2.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The results folder %1 cannot be read: %2.</source>
         <translation>Nie można odczytać folderu wyników %1: %2.</translation>

@@ -341,20 +341,6 @@ Arquivo: %1
             <numerusform>%n arquivos de resultados lidos.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
-        <translation>
-            <numerusform>%n linha não pôde ser lida e foi deixada de fora; a primeira é a linha %1 de %2.</numerusform>
-            <numerusform>%n linhas não puderam ser lidas e foram deixadas de fora; a primeira é a linha %1 de %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files could not be read; the first is %1: %2.</source>
-        <translation>
-            <numerusform>%n arquivo não pôde ser lido; o primeiro é %1: %2.</numerusform>
-            <numerusform>%n arquivos não puderam ser lidos; o primeiro é %1: %2.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The results folder %1 cannot be read: %2.</source>
         <translation>A pasta de resultados %1 não pode ser lida: %2.</translation>

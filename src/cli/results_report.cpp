@@ -20,6 +20,7 @@
 #include "results/results_row.h"
 #include "text/captions.h"
 #include "text/pupil_names_text.h"
+#include "text/reading_trouble_text.h"
 #include "text/school_writing.h"
 #include "text/system_path.h"
 #include "text/translation.h"
@@ -79,41 +80,9 @@ constexpr Text kPercent = translatable("ResultsReport", "%1%");
 constexpr Text kMostMissed = translatable("ResultsReport", "Most missed questions");
 constexpr Text kWrong = translatable("ResultsReport", "Wrong");
 constexpr Text kAsked = translatable("ResultsReport", "Asked");
-constexpr Text kRowsSkipped = translatable(
-    "ResultsReport", "Rows that cannot be read, skipped: %1. The first is line %2 of %3.");
-constexpr Text kFilesUnreadable =
-    translatable("ResultsReport", "Files that cannot be read, left out: %1. The first is %2: %3.");
-constexpr Text kOtherPupils =
-    translatable("ResultsReport",
-                 "Rows that name another pupil than their file, skipped: %1. The first is line "
-                 "%2 of %3.");
-constexpr Text kForeignFiles = translatable(
-    "ResultsReport", "Files that are no results files, left out: %1. The first is %2.");
-
 // The folder's name in the bytes the file system takes, as QFile spells every name.
 std::filesystem::path localPath(const QString& folder) {
     return text::systemPath(folder);
-}
-
-// Names and texts from the files as a terminal can show them: a control character (an escape
-// sequence a pupil put in an item or a file name) or a mark that turns the writing direction
-// round is written as its code, so that it can neither move the cursor nor disguise a line.
-QString printable(std::string_view utf8) {
-    const QString text = QString::fromUtf8(utf8);
-    QString shown;
-    shown.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t code = c.unicode();
-        const bool turnsDirection =
-            (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
-        if (c.category() == QChar::Other_Control || turnsDirection) {
-            shown +=
-                QStringLiteral("\\u%1").arg(static_cast<unsigned>(code), 4, 16, QLatin1Char('0'));
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
 }
 
 // A table whose first column is as wide as its longest text and whose figures are aligned to the
@@ -177,7 +146,7 @@ std::vector<typename Map::const_iterator> inNameOrder(const Map& map) {
 QString shownQuestion(const std::string& counted) {
     const auto question = results::readRecordedQuestion(counted);
     if (!question) {
-        return printable(counted);
+        return text::printable(counted);
     }
     return text::questionText(
         engine::Question{question->first, question->second, std::string(question->op->sign)});
@@ -296,9 +265,10 @@ QString formatReport(const results::Summary& summary, const QString& folder, con
                       text::translated(kCorrect), text::translated(kShare),
                       text::translated(kSeconds)});
         for (const auto& pupil : inNameOrder(summary.pupils)) {
-            pupils.add(figuresRow(printable(pupil->first), pupil->second.all));
+            pupils.add(figuresRow(text::printable(pupil->first), pupil->second.all));
             for (const auto& item : inNameOrder(pupil->second.items)) {
-                pupils.add(figuresRow(QStringLiteral("  ") + printable(item->first), item->second));
+                pupils.add(
+                    figuresRow(QStringLiteral("  ") + text::printable(item->first), item->second));
             }
         }
         lines << pupils.lines();
@@ -315,31 +285,8 @@ QString formatReport(const results::Summary& summary, const QString& folder, con
             lines << QString() << questions.lines();
         }
     }
-    const QLocale locale;
-    const auto placeLine = [&](const Text& text, const results::Place& place) {
-        lines << QString()
-              << text::translated(text).arg(text::schoolDigits(locale.toString(place.count)),
-                                            text::schoolDigits(locale.toString(place.line)),
-                                            text::leftToRightName(printable(place.file)));
-    };
-    if (summary.skipped.count > 0) {
-        placeLine(kRowsSkipped, summary.skipped);
-    }
-    if (summary.otherPupils.count > 0) {
-        placeLine(kOtherPupils, summary.otherPupils);
-    }
-    if (summary.foreignFiles.count > 0) {
-        lines << QString()
-              << text::translated(kForeignFiles)
-                     .arg(text::schoolDigits(locale.toString(summary.foreignFiles.count)),
-                          text::leftToRightName(printable(summary.foreignFiles.file)));
-    }
-    if (summary.filesUnreadable > 0) {
-        lines << QString()
-              << text::translated(kFilesUnreadable)
-                     .arg(text::schoolDigits(locale.toString(summary.filesUnreadable)),
-                          text::leftToRightName(printable(summary.firstUnreadableFile)),
-                          QString::fromUtf8(summary.firstUnreadableReason.c_str()));
+    for (const QString& trouble : text::readingTroubles(summary)) {
+        lines << QString() << trouble;
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

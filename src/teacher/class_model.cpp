@@ -30,11 +30,10 @@ constexpr Text kSame = translatable("ClassResults", "= the same");
 
 using text::translated;
 
-// Whole percent, as the share column shows it, so that the change is the difference of the two
-// figures a teacher sees.
+// Whole percent, as the share column and the report show it, so that the change is the
+// difference of the two figures a teacher sees.
 int wholePercent(const results::Counts& counts) {
-    return static_cast<int>(std::lround(100.0 * static_cast<double>(counts.correct) /
-                                        static_cast<double>(counts.answers)));
+    return counts.percentCorrect();
 }
 
 // Tenths of a second, the precision the window shows medians in.

@@ -29,6 +29,7 @@
 #include "engine/operators.h"
 #include "results/results_row.h"
 #include "teacher/class_report_pdf.h"
+#include "text/reading_trouble_text.h"
 #include "text/school_writing.h"
 #include "text/system_path.h"
 #include "text/translation.h"
@@ -58,10 +59,6 @@ constexpr Text kRowsTakenAway =
 constexpr Text kRowsDividedBy =
     translatable("ClassResults", "Rows: the number divided by. Columns: the result.");
 constexpr Text kFilesRead = translatableCount("ClassResults", "%n results files read.");
-constexpr Text kRowsSkipped = translatableCount(
-    "ClassResults", "%n rows could not be read and were left out; the first is line %1 of %2.");
-constexpr Text kFilesUnreadable =
-    translatableCount("ClassResults", "%n files could not be read; the first is %1: %2.");
 constexpr Text kFolderUnreadable =
     translatable("ClassResults", "The results folder %1 cannot be read: %2.");
 constexpr Text kReadingCancelled =
@@ -111,17 +108,8 @@ void readFolder(QPromise<FolderReading>& promise, const std::filesystem::path& f
 }
 
 QString statusText(const results::ClassFigures& figures) {
-    QStringList parts{translated(kFilesRead, figures.filesRead)};
-    if (figures.skipped > 0) {
-        parts << translated(kRowsSkipped, static_cast<int>(figures.skipped))
-                     .arg(figures.firstSkippedLine)
-                     .arg(local(figures.firstSkippedFile));
-    }
-    if (figures.filesUnreadable > 0) {
-        parts << translated(kFilesUnreadable, figures.filesUnreadable)
-                     .arg(local(figures.firstUnreadableFile), local(figures.firstUnreadableReason));
-    }
-    return parts.join(QLatin1Char(' '));
+    return (QStringList{translated(kFilesRead, figures.filesRead)} + text::readingTroubles(figures))
+        .join(QLatin1Char(' '));
 }
 
 QTableView* gridView(FactGridModel& model, const QString& name) {

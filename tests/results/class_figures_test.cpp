@@ -116,11 +116,11 @@ TEST_P(FactStates, AtTheirEdges) {
 INSTANTIATE_TEST_SUITE_P(
     Table, FactStates,
     testing::Values(
-        StateCase{"never_asked", {0, 0, 0}, FactState::NotAsked},
-        StateCase{"exactly_ninety_percent_at_the_limit", {10, 9, 300}, FactState::Fluent},
-        StateCase{"a_hundredth_over_the_limit", {10, 9, 301}, FactState::AccurateButSlow},
-        StateCase{"just_under_ninety_percent", {1000, 899, 100}, FactState::NotYet},
-        StateCase{"all_wrong_but_quick", {3, 0, 50}, FactState::NotYet}));
+        StateCase{"never_asked", {{0, 0, 0}, 0}, FactState::NotAsked},
+        StateCase{"exactly_ninety_percent_at_the_limit", {{10, 9, 0}, 300}, FactState::Fluent},
+        StateCase{"a_hundredth_over_the_limit", {{10, 9, 0}, 301}, FactState::AccurateButSlow},
+        StateCase{"just_under_ninety_percent", {{1000, 899, 0}, 100}, FactState::NotYet},
+        StateCase{"all_wrong_but_quick", {{3, 0, 0}, 50}, FactState::NotYet}));
 
 std::string row(const std::string& pupil, const std::string& question, bool correct,
                 std::int64_t centiseconds, const std::string& day = "2026-12-08",
@@ -137,12 +137,13 @@ TEST(ClassFiguresBuilder, SumsThePeriodAndThePeriodBeforeApart) {
     builder.addFile(kTop + row("anna", "7 * 8", true, 100) + row("anna", "7 × 8", true, 400) +
                         row("anna", kArabicDivision, false, 200) +
                         row("anna", "7 · 8", true, 900, "2026-11-30") +
-                        row("anna", "2 + 2", true, 50, "2026-10-01"),
-                    "anna@pc.csv");
+                        row("anna", "2 + 2", true, 50, "2026-10-01") +
+                        row("carl", "1 + 1", true, 50),
+                    {"anna@pc.csv", {}});
     builder.addFile(kTop + row("ben", "3 + 4", true, 300) +
                         row("ben", "3 + 4", true, 500, "2026-12-08", "Tens") + "damaged line\r\n",
-                    "ben@pc.csv");
-    builder.addFile("name,score\r\n", "notes.csv");
+                    {"ben@pc.csv", {}});
+    builder.addFile("name,score\r\n", {"notes.csv", {}});
     const ClassFigures figures = builder.finish();
 
     const PupilOverview& anna = figures.pupils.at("anna");
@@ -170,9 +171,14 @@ TEST(ClassFiguresBuilder, SumsThePeriodAndThePeriodBeforeApart) {
     EXPECT_EQ(figures.wholeClass.current.medianCentiseconds, 300);
     EXPECT_EQ(figures.wholeClass.facts[0][cellIndex({3, 4})].answers, 2);
     EXPECT_EQ(figures.filesRead, 2);
-    EXPECT_EQ(figures.skipped, 1);
-    EXPECT_EQ(figures.firstSkippedFile, "ben@pc.csv");
-    EXPECT_EQ(figures.firstSkippedLine, 4);
+    EXPECT_EQ(figures.skipped.count, 1);
+    EXPECT_EQ(figures.skipped.file, "ben@pc.csv");
+    EXPECT_EQ(figures.skipped.line, 4);
+    // A row of another pupil's in anna's file is left out and counted, as the report does.
+    EXPECT_EQ(figures.pupils.count("carl"), 0u);
+    EXPECT_EQ(figures.otherPupils.count, 1);
+    EXPECT_EQ(figures.otherPupils.line, 7);
+    EXPECT_EQ(figures.foreignFiles.file, "notes.csv");
 }
 
 TEST(ClassFiguresBuilder, CountsAMissedQuestionOnceWhateverLanguageRecordedIt) {
@@ -181,7 +187,7 @@ TEST(ClassFiguresBuilder, CountsAMissedQuestionOnceWhateverLanguageRecordedIt) {
                         row("anna", "6 * 7", false, 100) + row("anna", "9 + 9", false, 100) +
                         row("anna", "3 * 3", true, 100) + row("anna", "7 × 8", false, 100) +
                         row("anna", "6 × 7", false, 100) + row("anna", "7 · 8", false, 100),
-                    "anna@pc.csv");
+                    {"anna@pc.csv", {}});
     const ClassFigures figures = builder.finish();
     const std::vector<MissedQuestion>& missed = figures.wholeClass.items.at("Item").mostMissed;
     ASSERT_EQ(missed.size(), kMostMissedPerItem);
@@ -222,8 +228,8 @@ TEST(ClassFiguresBuilder, SumsTheWeeksOfThePeriodApart) {
                         row("anna", "7 * 8", false, 300, "2026-12-06") +
                         row("anna", "7 * 8", true, 500, "2026-12-06") +
                         row("anna", "7 * 8", true, 200, "2026-12-07"),
-                    "anna@pc.csv");
-    builder.addFile(kTop + row("ben", "7 * 8", true, 900, "2026-12-08"), "ben@pc.csv");
+                    {"anna@pc.csv", {}});
+    builder.addFile(kTop + row("ben", "7 * 8", true, 900, "2026-12-08"), {"ben@pc.csv", {}});
     const ClassFigures figures = builder.finish();
     const std::vector<WeekFigures>& anna = figures.pupils.at("anna").weeks;
     ASSERT_EQ(anna.size(), 2u);
@@ -243,8 +249,9 @@ TEST(ClassFolder, StopsWhenAskedAndSaysWhyAFolderCannotBeRead) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() /
                                          ("class_figures_test_" + std::to_string(freshNumber()));
     std::filesystem::create_directories(folder);
-    for (const char* name : {"a@pc.csv", "b@pc.csv"}) {
-        std::ofstream(folder / name, std::ios::binary) << kTop << row(name, "1 + 1", true, 100);
+    for (const char* pupil : {"a", "b"}) {
+        std::ofstream(folder / (std::string(pupil) + "@pc.csv"), std::ios::binary)
+            << kTop << row(pupil, "1 + 1", true, 100);
     }
     std::size_t asked = 0;
     const auto cancelled =

@@ -18,6 +18,7 @@
 #include <QTranslator>
 #include <fstream>
 
+#include "results/results_file.h"
 #include "results/results_row.h"
 #include "teacher/class_report_pdf.h"
 #include "teacher/class_results_window.h"
@@ -509,9 +510,11 @@ void ClassResults::printOpensThePdfThroughTheSystem() {
 void ClassResults::csvHoldsTheTableAsShownInCellsNoSpreadsheetRuns() {
     Window w;
     QVERIFY(w.read());
-    write(w.dir, "x@pc.csv",
-          row("=HYPERLINK(\"http://x\")", "2026-12-07", "1 + 1", true, 100) +
-              row("Lee, Jo", "2026-12-07", "1 + 1", false, 100));
+    for (const auto& [pupil, correct] : {std::pair{"=HYPERLINK(\"http://x\")", true},
+                                         std::pair{"Lee, Jo", false}}) {
+        write(w.dir, results::resultsFileName(pupil, "pc").c_str(),
+              row(pupil, "2026-12-07", "1 + 1", correct, 100));
+    }
     w.window->refresh();
     QVERIFY(w.read());
     // Shown by answers, fewest first: the class stays on top, whatever the order.

@@ -20,20 +20,18 @@ namespace calquin::results {
 namespace {
 
 struct Tally {
-    std::int64_t answers = 0;
-    std::int64_t correct = 0;
+    Figures figures;
     std::vector<std::uint32_t> times;
 
     void add(bool right, std::int64_t centiseconds) {
-        ++answers;
-        correct += right ? 1 : 0;
+        figures.add(right, centiseconds);
         constexpr std::int64_t kLongest = std::numeric_limits<std::uint32_t>::max();
         times.push_back(
             static_cast<std::uint32_t>(std::clamp<std::int64_t>(centiseconds, 0, kLongest)));
     }
 
     Counts counts() {
-        Counts out{answers, correct, 0};
+        Counts out{figures, 0};
         if (!times.empty()) {
             const auto middle = times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2);
             std::nth_element(times.begin(), middle, times.end());
@@ -266,51 +264,12 @@ ResultsReader::OnRow ClassFiguresBuilder::rowCounter() {
     };
 }
 
-void ClassFiguresBuilder::addFile(std::string_view bytes, const std::string& fileName) {
-    ResultsReader reader(rowCounter());
-    reader.feed(bytes);
-    addOutcome(reader.finish(), fileName);
+void ClassFiguresBuilder::addFile(std::string_view bytes, const FileOrigin& origin) {
+    tallies_->figures.add(readPupilFile(bytes, origin, rowCounter()), origin.name);
 }
 
 void ClassFiguresBuilder::addFile(const std::filesystem::path& path) {
-    const std::string fileName = path.filename().string();
-    ResultsSource source(path);
-    if (source.problem()) {
-        addUnreadable(fileName, *source.problem());
-        return;
-    }
-    // Anything but a plain file (a pipe someone put in a shared folder, a device) is not read,
-    // so that no name in the folder can hold the window.
-    if (!source.isPlainFile()) {
-        return;
-    }
-    ResultsReader reader(rowCounter());
-    if (const auto problem = source.readInto(reader)) {
-        addUnreadable(fileName, *problem);
-        return;
-    }
-    addOutcome(reader.finish(), fileName);
-}
-
-void ClassFiguresBuilder::addOutcome(const ReadOutcome& outcome, const std::string& fileName) {
-    ClassFigures& figures = tallies_->figures;
-    if (!outcome.isResultsFile) {
-        return;
-    }
-    ++figures.filesRead;
-    if (outcome.skipped > 0 && figures.skipped == 0) {
-        figures.firstSkippedFile = fileName;
-        figures.firstSkippedLine = outcome.firstSkippedLine;
-    }
-    figures.skipped += outcome.skipped;
-}
-
-void ClassFiguresBuilder::addUnreadable(const std::string& fileName, const std::string& reason) {
-    ClassFigures& figures = tallies_->figures;
-    if (figures.filesUnreadable++ == 0) {
-        figures.firstUnreadableFile = fileName;
-        figures.firstUnreadableReason = reason;
-    }
+    tallies_->figures.add(readPupilFile(path, rowCounter()), path.filename().string());
 }
 
 ClassFigures ClassFiguresBuilder::finish() {

@@ -17,7 +17,9 @@
 #include <vector>
 
 #include "engine/operators.h"
+#include "results/pupil_rows.h"
 #include "results/results_reader.h"
+#include "results/results_summary.h"
 
 // What the teacher's window shows of a results folder: per pupil and for the whole class, the
 // answers of a chosen period against the period before it, and per one-digit fact how well it is
@@ -55,9 +57,8 @@ struct GridCell {
 // The cell `question` belongs in, or nothing for a question that is no one-digit fact.
 std::optional<GridCell> gridCell(const QuestionParts& question);
 
-struct Counts {
-    std::int64_t answers = 0;
-    std::int64_t correct = 0;
+// The same answers, correct answers and time in all as the report sums, and:
+struct Counts : Figures {
     // The middle time in hundredths of a second: for an even number of answers the mean of the two
     // middle ones, rounded up. Half the answers took this long or less, whatever the slowest did.
     std::int64_t medianCentiseconds = 0;
@@ -132,16 +133,11 @@ struct Periods {
     std::optional<DateRange> previous;  // nothing when the current one has no start
 };
 
-struct ClassFigures {
+// Read the way the report reads: only a pupil's own rows count, and what was left out is in the
+// FolderTally it extends.
+struct ClassFigures : FolderTally {
     std::map<std::string, PupilOverview, std::less<>> pupils;
     PupilOverview wholeClass;
-    int filesRead = 0;
-    std::int64_t skipped = 0;
-    std::string firstSkippedFile;
-    std::int64_t firstSkippedLine = 0;
-    int filesUnreadable = 0;
-    std::string firstUnreadableFile;
-    std::string firstUnreadableReason;
 };
 
 // Sums up file after file; the medians are taken once, at the end.
@@ -152,18 +148,15 @@ public:
     ClassFiguresBuilder(const ClassFiguresBuilder&) = delete;
     ClassFiguresBuilder& operator=(const ClassFiguresBuilder&) = delete;
 
-    // A file that does not start with the results header adds nothing and is not counted.
     // A file's bytes, as the tests give them.
-    void addFile(std::string_view bytes, const std::string& fileName);
+    void addFile(std::string_view bytes, const FileOrigin& origin);
     // A file of the folder, read in blocks, so that a file of any size is read in bounded memory.
     void addFile(const std::filesystem::path& path);
-    void addUnreadable(const std::string& fileName, const std::string& reason);
     ClassFigures finish();
 
 private:
     struct Tallies;
     ResultsReader::OnRow rowCounter();
-    void addOutcome(const ReadOutcome& outcome, const std::string& fileName);
     Periods periods_;
     std::unique_ptr<Tallies> tallies_;
 };

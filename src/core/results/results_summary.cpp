@@ -13,18 +13,11 @@
 
 #include "results/question_counter.h"
 #include "results/recorded_question.h"
-#include "results/results_file.h"
 #include "results/results_reader.h"
 #include "results/results_source.h"
 
 namespace calquin::results {
 namespace {
-
-void addAnswer(Figures& figures, bool correct, std::int64_t centiseconds) {
-    ++figures.answers;
-    figures.correct += correct ? 1 : 0;
-    figures.centiseconds += centiseconds;
-}
 
 template <typename Map>
 auto& entry(Map& map, std::string_view key) {
@@ -33,25 +26,6 @@ auto& entry(Map& map, std::string_view key) {
         found = map.emplace(std::string(key), typename Map::mapped_type{}).first;
     }
     return found->second;
-}
-
-// The pupil part of a results file's name: what comes before the '@', which resultsFileName
-// writes escaped inside a name.
-std::string_view pupilPart(std::string_view fileName) {
-    return fileName.substr(0, fileName.find('@'));
-}
-
-// The file's name as the server has it. smbnetfs, the SMB client through FUSE, shows a name's '@'
-// as "%40", as in the smb:// addresses it builds; a results file's name holds a literal '@'
-// everywhere else. The last one parts pupil and computer: a host name holds no '@'.
-std::string nameOnTheServer(std::string_view shown) {
-    std::string name(shown);
-    if (name.find('@') == std::string::npos) {
-        if (const std::size_t at = name.rfind("%40"); at != std::string::npos) {
-            name.replace(at, 3, "@");
-        }
-    }
-    return name;
 }
 
 // "56 / 7": plain digits, a blank, the catalogue's sign, a blank, plain digits.
@@ -69,16 +43,6 @@ bool inKeptForm(std::string_view question) {
     question.remove_prefix(3);
     return digits() && question.empty();
 }
-
-// What one file adds besides its figures, merged into the summary in name order.
-struct FileTally {
-    bool isResultsFile = false;
-    std::int64_t skipped = 0;
-    std::int64_t firstSkippedLine = 0;
-    std::int64_t otherRows = 0;
-    std::int64_t firstOtherLine = 0;
-    std::optional<std::string> unreadable;  // the system's reason
-};
 
 using Pupils = std::map<std::string, PupilFigures, std::less<>>;
 
@@ -105,55 +69,20 @@ struct Batches {
 };
 
 // Adds the rows of one file dated `since` or later to the pupils' figures, and hands their
-// questions on in batches. The file's bytes come in blocks, through reader(), and then finish().
+// questions on in batches.
 class FileSummer {
 public:
-    FileSummer(Pupils& pupils, FileOrigin origin, std::string_view since, Counters& questions,
-               Batches& batches)
-        : pupils_(pupils),
-          questions_(questions),
-          batches_(batches),
-          origin_(std::move(origin)),
-          servedName_(nameOnTheServer(origin_.name)),
-          since_(since),
-          reader_([this](const RowView& row) { add(row); }) {}
+    FileSummer(Pupils& pupils, std::string_view since, Counters& questions, Batches& batches)
+        : pupils_(pupils), questions_(questions), batches_(batches), since_(since) {}
     FileSummer(const FileSummer&) = delete;
     FileSummer& operator=(const FileSummer&) = delete;
 
-    ResultsReader& reader() { return reader_; }
-
-    FileTally finish() {
-        const ReadOutcome outcome = reader_.finish();
-        FileTally tally;
-        tally.isResultsFile = outcome.isResultsFile;
-        tally.skipped = outcome.skipped;
-        tally.firstSkippedLine = outcome.firstSkippedLine;
-        tally.otherRows = otherRows_;
-        tally.firstOtherLine = firstOtherLine_;
-        return tally;
+    ResultsReader::OnRow onRow() {
+        return [this](const RowView& row) { add(row); };
     }
 
 private:
-    bool isOwnRow(const RowView& row) {
-        if (!trustedPupil_.empty() && row.pupil == trustedPupil_) {
-            return true;
-        }
-        const bool own =
-            pupilPart(resultsFileName(row.pupil, row.computer)) == pupilPart(servedName_) &&
-            (!origin_.owner || *origin_.owner == row.pupil);
-        if (own) {
-            trustedPupil_ = row.pupil;
-        }
-        return own;
-    }
-
     void add(const RowView& row) {
-        if (!isOwnRow(row)) {
-            if (otherRows_++ == 0) {
-                firstOtherLine_ = row.line;
-            }
-            return;
-        }
         if (!since_.empty() && row.time.substr(0, since_.size()) < since_) {
             return;
         }
@@ -168,8 +97,8 @@ private:
             item_ = &entry(pupil_->items, row.item);
             itemName_ = row.item;
         }
-        addAnswer(pupil_->all, row.correct, row.centiseconds);
-        addAnswer(*item_, row.correct, row.centiseconds);
+        pupil_->all.add(row.correct, row.centiseconds);
+        item_->add(row.correct, row.centiseconds);
         batches_.add(questions_, keptForm(row.question), !row.correct);
     }
 
@@ -195,43 +124,13 @@ private:
     Pupils& pupils_;
     Counters& questions_;
     Batches& batches_;
-    FileOrigin origin_;
-    std::string servedName_;
     std::string since_;
-    ResultsReader reader_;
     PupilFigures* pupil_ = nullptr;
     std::string pupilName_;
     Figures* item_ = nullptr;
     std::string itemName_;
-    std::string trustedPupil_;
     std::map<std::string, std::string, std::less<>> otherForms_;
-    std::int64_t otherRows_ = 0;
-    std::int64_t firstOtherLine_ = 0;
 };
-
-FileTally unreadable(const std::string& reason) {
-    FileTally tally;
-    tally.unreadable = reason;
-    return tally;
-}
-
-// Reads one file. Anything but a plain file (a pipe someone put in a shared folder, a device) is
-// no results file and is not read, so that no name in the folder can hold the report.
-FileTally readFile(Pupils& pupils, const std::filesystem::path& path, std::string_view since,
-                   Counters& questions, Batches& batches) {
-    ResultsSource source(path);
-    if (source.problem()) {
-        return unreadable(*source.problem());
-    }
-    if (!source.isPlainFile()) {
-        return {};
-    }
-    FileSummer summer(pupils, {path.filename().string(), source.otherOwner()}, since, questions,
-                      batches);
-    const auto problem = source.readInto(summer.reader());
-    FileTally tally = summer.finish();
-    return problem ? unreadable(*problem) : tally;
-}
 
 void addFigures(Figures& to, const Figures& from) {
     to.answers += from.answers;
@@ -239,24 +138,13 @@ void addFigures(Figures& to, const Figures& from) {
     to.centiseconds += from.centiseconds;
 }
 
-void merge(Summary& summary, const FileTally& tally, const std::string& name) {
-    if (tally.unreadable) {
-        if (summary.filesUnreadable++ == 0) {
-            summary.firstUnreadableFile = name;
-            summary.firstUnreadableReason = *tally.unreadable;
-        }
-        return;
-    }
-    if (!tally.isResultsFile) {
-        summary.foreignFiles.add(1, name, 0);
-        return;
-    }
-    ++summary.filesRead;
-    summary.skipped.add(tally.skipped, name, tally.firstSkippedLine);
-    summary.otherPupils.add(tally.otherRows, name, tally.firstOtherLine);
-}
-
 }  // namespace
+
+void Figures::add(bool right, std::int64_t time) {
+    ++answers;
+    correct += right ? 1 : 0;
+    centiseconds += time;
+}
 
 int Figures::percentCorrect() const {
     if (answers == 0) {
@@ -270,23 +158,14 @@ std::int64_t Figures::averageCentiseconds() const {
     return answers == 0 ? 0 : (centiseconds * 2 + answers) / (answers * 2);
 }
 
-void Place::add(std::int64_t more, const std::string& inFile, std::int64_t atLine) {
-    if (more > 0 && count == 0) {
-        file = inFile;
-        line = atLine;
-    }
-    count += more;
-}
-
 void addFile(Summary& summary, std::string_view bytes, const FileOrigin& origin,
              std::string_view since) {
     Counters questions{{{summary.questions.shard(0), false}, {summary.questions.shard(1), false}}};
     Batches batches;
-    FileSummer summer(summary.pupils, origin, since, questions, batches);
-    summer.reader().feed(bytes);
-    const FileTally tally = summer.finish();
+    FileSummer summer(summary.pupils, since, questions, batches);
+    const FileTally tally = readPupilFile(bytes, origin, summer.onRow());
     batches.handOver(questions);
-    merge(summary, tally, origin.name);
+    summary.add(tally, origin.name);
 }
 
 std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& folder,
@@ -308,7 +187,8 @@ std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& 
         const auto readFiles = [&](Pupils& pupils) {
             Batches batches;
             for (std::size_t i; (i = next.fetch_add(1)) < files.size();) {
-                tallies[i] = readFile(pupils, files[i], since, questions, batches);
+                FileSummer summer(pupils, since, questions, batches);
+                tallies[i] = readPupilFile(files[i], summer.onRow());
             }
             batches.handOver(questions);
         };
@@ -352,7 +232,7 @@ std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& 
         }
     }
     for (std::size_t i = 0; i < files.size(); ++i) {
-        merge(summary, tallies[i], files[i].filename().string());
+        summary.add(tallies[i], files[i].filename().string());
     }
     return summary;
 }

@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "results/pupil_rows.h"
 #include "results/question_table.h"
 
 namespace calquin::results {
@@ -22,6 +23,7 @@ struct Figures {
     std::int64_t correct = 0;
     std::int64_t centiseconds = 0;
 
+    void add(bool right, std::int64_t time);
     // The share correct as a whole percent, rounded, but 100 only when every answer was right
     // and 0 only when none was: a teacher reads "100" as "all of them".
     int percentCorrect() const;
@@ -34,38 +36,11 @@ struct PupilFigures {
     std::map<std::string, Figures, std::less<>> items;
 };
 
-// Where rows were found: a count, and the file and line of the first.
-struct Place {
-    std::int64_t count = 0;
-    std::string file;
-    std::int64_t line = 0;
-
-    void add(std::int64_t more, const std::string& inFile, std::int64_t atLine);
-};
-
-struct Summary {
+// Every pupil's figures, and the questions of all of them; what the reading left out is in the
+// FolderTally it extends.
+struct Summary : FolderTally {
     std::map<std::string, PupilFigures, std::less<>> pupils;
     QuestionShards questions;
-    int filesRead = 0;
-    Place skipped;  // rows that cannot be read
-    // Rows that name another pupil than the file they are in: by its name, or by its owner
-    // where the system tells one. A pupil can write only into files of their own, so such a row
-    // was put there by someone else, or is the inner line of a cut answer.
-    Place otherPupils;
-    // .csv files that are no results files (no header: a copy a spreadsheet saved in another
-    // encoding, a file whose start was overwritten), left out.
-    Place foreignFiles;
-    int filesUnreadable = 0;
-    std::string firstUnreadableFile;
-    std::string firstUnreadableReason;
-};
-
-// Who a file's rows may be of: the pupil its name is made for, and the login of its owner where
-// the system tells it and the owner is another account than the one reading (not the teacher's
-// own copy, nor the system's).
-struct FileOrigin {
-    std::string name;
-    std::optional<std::string> owner;
 };
 
 // Adds the rows of one file's bytes dated `since` (YYYY-MM-DD, the local date where the row was
