@@ -4,12 +4,15 @@
 #include "results/class_figures.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cstring>
+#include <exception>
 #include <limits>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include "results/recorded_question.h"
@@ -44,13 +47,41 @@ struct Tally {
         times = {};
         return out;
     }
+
+    void absorb(Tally& later) {
+        figures.answers += later.figures.answers;
+        figures.correct += later.figures.correct;
+        figures.centiseconds += later.figures.centiseconds;
+        times.insert(times.end(), later.times.begin(), later.times.end());
+        later.times = {};
+    }
+};
+
+// Adds what `later` summed to what `to` summed under the same keys; an entry `to` has keeps its
+// own other fields, since it was met first.
+template <typename Map>
+void absorbEach(Map& to, Map& later) {
+    for (auto& [key, tally] : later) {
+        if (auto found = to.find(key); found != to.end()) {
+            found->second.absorb(tally);
+        } else {
+            to.emplace(key, std::move(tally));
+        }
+    }
+    later = {};
+}
+
+struct MissedTally {
+    MissedQuestion question;
+
+    void absorb(MissedTally& later) { question.wrong += later.question.wrong; }
 };
 
 struct ItemTally {
     Tally tally;
     // Only wrong answers are kept, keyed by the question read back, so that "7 × 8" and
     // "7 · 8" are one question; what does not read back is kept apart as recorded.
-    std::map<std::string, MissedQuestion, std::less<>> missed;
+    std::map<std::string, MissedTally, std::less<>> missed;
 
     void add(const RowView& row, const std::optional<QuestionParts>& parts) {
         tally.add(row.correct, row.centiseconds);
@@ -67,17 +98,23 @@ struct ItemTally {
         }
         auto found = missed.find(key);
         if (found == missed.end()) {
-            found =
-                missed.emplace(std::move(key), MissedQuestion{std::string(row.question), parts, 0})
-                    .first;
+            found = missed
+                        .emplace(std::move(key),
+                                 MissedTally{MissedQuestion{std::string(row.question), parts, 0}})
+                        .first;
         }
-        ++found->second.wrong;
+        ++found->second.question.wrong;
+    }
+
+    void absorb(ItemTally& later) {
+        tally.absorb(later.tally);
+        absorbEach(missed, later.missed);
     }
 
     ItemFigures figures() {
         ItemFigures out{tally.counts(), {}};
-        for (auto& [key, question] : missed) {
-            out.mostMissed.push_back(std::move(question));
+        for (auto& [key, kept] : missed) {
+            out.mostMissed.push_back(std::move(kept.question));
         }
         const std::size_t kept = std::min(kMostMissedPerItem, out.mostMissed.size());
         // Stable after the sort by key, so equal counts keep the map's order of the questions.
@@ -104,6 +141,19 @@ struct PupilTally {
             found = items.emplace(std::string(name), ItemTally{}).first;
         }
         return found->second;
+    }
+
+    void absorb(PupilTally& later) {
+        current.absorb(later.current);
+        previous.absorb(later.previous);
+        lastDay = std::max(lastDay, later.lastDay);
+        for (std::size_t op = 0; op < facts.size(); ++op) {
+            for (std::size_t cell = 0; cell < facts[op].size(); ++cell) {
+                facts[op][cell].absorb(later.facts[op][cell]);
+            }
+        }
+        absorbEach(items, later.items);
+        absorbEach(weeks, later.weeks);
     }
 
     PupilOverview overview() {
@@ -272,6 +322,13 @@ void ClassFiguresBuilder::addFile(const std::filesystem::path& path) {
     tallies_->figures.add(readPupilFile(path, rowCounter()), path.filename().string());
 }
 
+void ClassFiguresBuilder::absorb(ClassFiguresBuilder& later) {
+    absorbEach(tallies_->pupils, later.tallies_->pupils);
+    tallies_->wholeClass.absorb(later.tallies_->wholeClass);
+    tallies_->figures.addLater(later.tallies_->figures);
+    later.tallies_ = std::make_unique<Tallies>();
+}
+
 ClassFigures ClassFiguresBuilder::finish() {
     ClassFigures out = std::move(tallies_->figures);
     for (auto& [name, tally] : tallies_->pupils) {
@@ -290,17 +347,72 @@ std::variant<ClassFigures, std::string, Cancelled> readClassFolder(
         return *why;
     }
     const auto& files = std::get<std::vector<std::filesystem::path>>(listed);
-    ClassFiguresBuilder builder(periods);
-    for (std::size_t done = 0; done < files.size(); ++done) {
-        if (!goOn(done, files.size())) {
-            return Cancelled{};
+    // A year of a whole school is millions of rows: a second thread reads the later half of the
+    // files into figures of its own, added after the earlier half's, so that the first of each
+    // kind of trouble is still the first by name. Progress and cancelling stay on this thread.
+    const std::size_t half = files.size() / 2;
+    ClassFiguresBuilder earlier(periods);
+    ClassFiguresBuilder later(periods);
+    std::atomic<std::size_t> done{0};
+    std::atomic<bool> stop{false};
+    std::atomic<bool> laterRead{false};
+    std::exception_ptr failure;
+    const auto readLater = [&] {
+        try {
+            for (std::size_t i = half; i < files.size() && !stop; ++i) {
+                later.addFile(files[i]);
+                ++done;
+            }
+        } catch (...) {
+            failure = std::current_exception();
         }
-        builder.addFile(files[done]);
+        laterRead = true;
+    };
+    std::thread helper;
+    try {
+        helper = std::thread(readLater);
+    } catch (const std::system_error&) {
+        // This thread reads them all.
     }
+    const std::size_t ownEnd = helper.joinable() ? half : files.size();
+    const auto finishHelper = [&](bool cancel) {
+        stop = stop || cancel;
+        if (helper.joinable()) {
+            helper.join();
+        }
+        if (failure) {
+            std::rethrow_exception(failure);
+        }
+    };
+    try {
+        for (std::size_t i = 0; i < ownEnd; ++i) {
+            if (!goOn(done, files.size())) {
+                finishHelper(true);
+                return Cancelled{};
+            }
+            (i < half ? earlier : later).addFile(files[i]);
+            ++done;
+        }
+        while (helper.joinable() && !laterRead) {
+            if (!goOn(done, files.size())) {
+                finishHelper(true);
+                return Cancelled{};
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    } catch (...) {
+        stop = true;
+        if (helper.joinable()) {
+            helper.join();
+        }
+        throw;
+    }
+    finishHelper(false);
     if (!goOn(files.size(), files.size())) {
         return Cancelled{};
     }
-    return builder.finish();
+    earlier.absorb(later);
+    return earlier.finish();
 }
 
 }  // namespace calquin::results

@@ -152,6 +152,9 @@ public:
     void addFile(std::string_view bytes, const FileOrigin& origin);
     // A file of the folder, read in blocks, so that a file of any size is read in bounded memory.
     void addFile(const std::filesystem::path& path);
+    // Adds what `later` summed from files that come after this builder's in name order, and
+    // leaves it empty.
+    void absorb(ClassFiguresBuilder& later);
     ClassFigures finish();
 
 private:
@@ -163,9 +166,10 @@ private:
 
 struct Cancelled {};
 
-// Every .csv file in `folder`, in name order. Before each file `goOn(filesDone, filesInAll)` is
-// asked whether to go on; when it says no, reading stops. The system's reason when the folder
-// cannot be listed.
+// Every .csv file in `folder`, in name order, on two threads where there are two. Before each file
+// the calling thread reads, and while it waits for the other, it asks `goOn(filesDone,
+// filesInAll)` whether to go on; when it says no, reading stops. The system's reason when the
+// folder cannot be listed.
 std::variant<ClassFigures, std::string, Cancelled> readClassFolder(
     const std::filesystem::path& folder, const Periods& periods,
     const std::function<bool(std::size_t, std::size_t)>& goOn);

@@ -63,6 +63,18 @@ void FolderTally::add(const FileTally& file, const std::string& name) {
     otherPupils.add(file.otherRows, name, file.firstOtherLine);
 }
 
+void FolderTally::addLater(const FolderTally& later) {
+    filesRead += later.filesRead;
+    skipped.add(later.skipped.count, later.skipped.file, later.skipped.line);
+    otherPupils.add(later.otherPupils.count, later.otherPupils.file, later.otherPupils.line);
+    foreignFiles.add(later.foreignFiles.count, later.foreignFiles.file, later.foreignFiles.line);
+    if (filesUnreadable == 0) {
+        firstUnreadableFile = later.firstUnreadableFile;
+        firstUnreadableReason = later.firstUnreadableReason;
+    }
+    filesUnreadable += later.filesUnreadable;
+}
+
 PupilRowsReader::PupilRowsReader(FileOrigin origin, ResultsReader::OnRow onOwnRow)
     : origin_(std::move(origin)),
       servedName_(nameOnTheServer(origin_.name)),

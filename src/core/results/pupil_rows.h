@@ -60,6 +60,8 @@ struct FolderTally {
 
     // Files must be added in name order for the first of each kind to be the first by name.
     void add(const FileTally& file, const std::string& name);
+    // Adds the tally of files that all come after these in name order.
+    void addLater(const FolderTally& later);
 };
 
 // Reads one results file and hands on only the rows of the pupil the file belongs to; the rest

@@ -39,8 +39,8 @@ struct OpenFailure {
 };
 
 // One open file of the results folder, closed when it goes. This class and the few functions
-// below are where the results code calls the system ; the rest of it is the same on every system, and another system needs only another
-// file next to system_file_posix.cpp.
+// below are where the results code calls the system ; the rest of it is the same on every system,
+// and another system needs only another file next to system_file_posix.cpp.
 class SystemFile {
 public:
     enum class Creation { MayCreate, OnlyNew };

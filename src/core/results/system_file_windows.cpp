@@ -14,8 +14,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <memory>
 #include <limits>
+#include <memory>
 #include <random>
 #include <utility>
 #include <vector>
