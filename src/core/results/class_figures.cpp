@@ -13,6 +13,9 @@
 #include <limits>
 #include <system_error>
 #include <thread>
+#include <tuple>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "results/recorded_question.h"
@@ -71,59 +74,159 @@ void absorbEach(Map& to, Map& later) {
     later = {};
 }
 
-struct MissedTally {
-    MissedQuestion question;
+// How often each question that reads back was missed: an open-addressing table of slots side
+// by side, since a school's year misses millions of different questions and a node per question
+// costs a cache miss more per row.
+class MissedCounts {
+public:
+    void add(const QuestionParts& q, std::int64_t wrong) {
+        if ((size_ + 1) * 4 > slots_.size() * 3) {
+            grow();
+        }
+        Slot& slot = slotOf(q);
+        if (slot.wrong == 0) {
+            slot.question = q;
+            ++size_;
+        }
+        slot.wrong += wrong;
+    }
 
-    void absorb(MissedTally& later) { question.wrong += later.question.wrong; }
+    void absorb(MissedCounts& later) {
+        for (const Slot& slot : later.slots_) {
+            if (slot.wrong > 0) {
+                add(slot.question, slot.wrong);
+            }
+        }
+        later = {};
+    }
+
+    template <typename Each>
+    void forEach(const Each& each) const {
+        for (const Slot& slot : slots_) {
+            if (slot.wrong > 0) {
+                each(slot.question, slot.wrong);
+            }
+        }
+    }
+
+private:
+    struct Slot {
+        QuestionParts question;
+        std::int64_t wrong = 0;  // 0 for an empty slot: a question is kept once missed
+    };
+
+    static std::size_t hashOf(const QuestionParts& q) {
+        std::uint64_t h = static_cast<std::uint64_t>(q.first) * 0x9E3779B97F4A7C15u;
+        h ^= (static_cast<std::uint64_t>(q.second) + static_cast<std::uint64_t>(q.operation)) *
+             0xBF58476D1CE4E5B9u;
+        return static_cast<std::size_t>(h ^ (h >> 29));
+    }
+
+    Slot& slotOf(const QuestionParts& q) {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t at = hashOf(q) & mask;; at = (at + 1) & mask) {
+            Slot& slot = slots_[at];
+            if (slot.wrong == 0 || slot.question == q) {
+                return slot;
+            }
+        }
+    }
+
+    void grow() {
+        std::vector<Slot> old =
+            std::exchange(slots_, std::vector<Slot>(std::max<std::size_t>(16, slots_.size() * 2)));
+        size_ = 0;
+        for (const Slot& slot : old) {
+            if (slot.wrong > 0) {
+                add(slot.question, slot.wrong);
+            }
+        }
+    }
+
+    std::vector<Slot> slots_;
+    std::size_t size_ = 0;
 };
+
+struct Wrong {
+    std::int64_t count = 0;
+
+    void absorb(const Wrong& later) { count += later.count; }
+};
+
+// The order among equally often missed questions: those that read back first, by their numbers,
+// then the others by their text.
+bool missedBefore(const MissedQuestion& a, const MissedQuestion& b) {
+    if (a.wrong != b.wrong) {
+        return a.wrong > b.wrong;
+    }
+    if (a.parts.has_value() != b.parts.has_value()) {
+        return a.parts.has_value();
+    }
+    if (a.parts) {
+        return std::tie(a.parts->first, a.parts->operation, a.parts->second) <
+               std::tie(b.parts->first, b.parts->operation, b.parts->second);
+    }
+    return a.recorded < b.recorded;
+}
 
 struct ItemTally {
     Tally tally;
     // Only wrong answers are kept, keyed by the question read back, so that "7 × 8" and
-    // "7 · 8" are one question; what does not read back is kept apart as recorded.
-    std::map<std::string, MissedTally, std::less<>> missed;
+    // "7 · 8" are one question; what does not read back is kept apart as recorded. A school's
+    // year misses millions of different questions, so they are hashed, not ordered.
+    MissedCounts missed;
+    std::unordered_map<std::string, Wrong> missedUnread;
 
     void add(const RowView& row, const std::optional<QuestionParts>& parts) {
         tally.add(row.correct, row.centiseconds);
         if (row.correct) {
             return;
         }
-        std::string key;
         if (parts) {
-            key = std::to_string(parts->first) + ' ' +
-                  std::string(engine::operatorOfType(static_cast<int>(parts->operation)).sign) +
-                  ' ' + std::to_string(parts->second);
+            missed.add(*parts, 1);
         } else {
-            key = "\x7F" + std::string(row.question);  // after every question that reads back
+            ++missedUnread[std::string(row.question)].count;
         }
-        auto found = missed.find(key);
-        if (found == missed.end()) {
-            found = missed
-                        .emplace(std::move(key),
-                                 MissedTally{MissedQuestion{std::string(row.question), parts, 0}})
-                        .first;
-        }
-        ++found->second.question.wrong;
     }
 
     void absorb(ItemTally& later) {
         tally.absorb(later.tally);
-        absorbEach(missed, later.missed);
+        missed.absorb(later.missed);
+        absorbEach(missedUnread, later.missedUnread);
     }
 
     ItemFigures figures() {
         ItemFigures out{tally.counts(), {}};
-        for (auto& [key, kept] : missed) {
-            out.mostMissed.push_back(std::move(kept.question));
+        // The best few so far, kept sorted: millions of questions are looked at once each.
+        const auto consider = [&out](MissedQuestion candidate) {
+            auto& best = out.mostMissed;
+            if (best.size() == kMostMissedPerItem && !missedBefore(candidate, best.back())) {
+                return;
+            }
+            best.insert(std::upper_bound(best.begin(), best.end(), candidate, missedBefore),
+                        std::move(candidate));
+            if (best.size() > kMostMissedPerItem) {
+                best.pop_back();
+            }
+        };
+        missed.forEach([&](const QuestionParts& parts, std::int64_t wrong) {
+            if (out.mostMissed.size() < kMostMissedPerItem ||
+                wrong >= out.mostMissed.back().wrong) {
+                consider({recordedForm(parts), parts, wrong});
+            }
+        });
+        for (const auto& [recorded, wrong] : missedUnread) {
+            consider({recorded, std::nullopt, wrong.count});
         }
-        const std::size_t kept = std::min(kMostMissedPerItem, out.mostMissed.size());
-        // Stable after the sort by key, so equal counts keep the map's order of the questions.
-        std::stable_sort(
-            out.mostMissed.begin(), out.mostMissed.end(),
-            [](const MissedQuestion& a, const MissedQuestion& b) { return a.wrong > b.wrong; });
-        out.mostMissed.resize(kept);
         missed = {};
+        missedUnread = {};
         return out;
+    }
+
+    static std::string recordedForm(const QuestionParts& parts) {
+        return RecordedQuestion{
+            parts.first, &engine::operatorOfType(static_cast<int>(parts.operation)), parts.second}
+            .text();
     }
 };
 
@@ -266,16 +369,24 @@ ClassFiguresBuilder::ClassFiguresBuilder(Periods periods)
 ClassFiguresBuilder::~ClassFiguresBuilder() = default;
 
 ResultsReader::OnRow ClassFiguresBuilder::rowCounter() {
-    // Rows come in time order, so the week is worked out once a day, not once a row.
-    return [this, pupil = static_cast<PupilTally*>(nullptr), pupilName = std::string(),
-            weekDay = std::string(), week = std::optional<IsoWeek>()](const RowView& row) mutable {
-        if (!pupil || row.pupil != pupilName) {
+    // Rows come in time order, mostly one item's in a row, so the week is worked out once a day
+    // and the tallies it and the item go in are looked up once a day and once an item.
+    struct AtHand {
+        PupilTally* pupil = nullptr;
+        std::string pupilName;
+        std::string weekDay;
+        std::array<Tally*, 2> weeks{};  // the pupil's and the class's, none for no date
+        std::string itemName;
+        std::array<ItemTally*, 2> items{};
+    };
+    return [this, at = AtHand()](const RowView& row) mutable {
+        PupilTally*& pupil = at.pupil;
+        if (!pupil || row.pupil != at.pupilName) {
             auto found = tallies_->pupils.find(row.pupil);
             if (found == tallies_->pupils.end()) {
                 found = tallies_->pupils.emplace(std::string(row.pupil), PupilTally{}).first;
             }
-            pupil = &found->second;
-            pupilName = row.pupil;
+            at = AtHand{&found->second, std::string(row.pupil), {}, {}, {}, {}};
         }
         const std::string_view day = row.time.substr(0, 10);
         for (PupilTally* tally : {pupil, &tallies_->wholeClass}) {
@@ -292,17 +403,24 @@ ResultsReader::OnRow ClassFiguresBuilder::rowCounter() {
         }
         pupil->current.add(row.correct, row.centiseconds);
         tallies_->wholeClass.current.add(row.correct, row.centiseconds);
-        if (day != weekDay) {
-            weekDay = day;
-            week = isoWeek(day);
+        if (day != at.weekDay || at.weekDay.empty()) {
+            at.weekDay = day;
+            at.weeks = {};
+            if (const auto week = isoWeek(day)) {
+                at.weeks = {&pupil->weeks[*week], &tallies_->wholeClass.weeks[*week]};
+            }
         }
-        if (week) {
-            pupil->weeks[*week].add(row.correct, row.centiseconds);
-            tallies_->wholeClass.weeks[*week].add(row.correct, row.centiseconds);
+        if (at.weeks[0]) {
+            at.weeks[0]->add(row.correct, row.centiseconds);
+            at.weeks[1]->add(row.correct, row.centiseconds);
+        }
+        if (!at.items[0] || row.item != at.itemName) {
+            at.itemName = row.item;
+            at.items = {&pupil->item(row.item), &tallies_->wholeClass.item(row.item)};
         }
         const auto question = parseQuestion(row.question);
-        pupil->item(row.item).add(row, question);
-        tallies_->wholeClass.item(row.item).add(row, question);
+        at.items[0]->add(row, question);
+        at.items[1]->add(row, question);
         if (!question) {
             return;
         }

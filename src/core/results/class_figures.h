@@ -77,7 +77,8 @@ constexpr std::size_t cellIndex(GridCell cell) {
 
 // A question of an item answered wrong, with every language's recording of it counted as one.
 struct MissedQuestion {
-    std::string recorded;                // as the first row that missed it has it
+    // In the form the record keeps now ("7 * 8") when it reads back, else as recorded.
+    std::string recorded;
     std::optional<QuestionParts> parts;  // read back, when it reads as a question
     std::int64_t wrong = 0;
 };
@@ -87,7 +88,7 @@ inline constexpr std::size_t kMostMissedPerItem = 3;
 struct ItemFigures {
     Counts counts;
     // At most kMostMissedPerItem, the most often wrong first; among equals the questions that
-    // read back before those that do not.
+    // read back, by their numbers, before those that do not, by their text.
     std::vector<MissedQuestion> mostMissed;
 };
 
