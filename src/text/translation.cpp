@@ -21,6 +21,30 @@ bool wantsEnglish(const QLocale& locale) {
     return first.isEmpty() || first == QLatin1String("C") || first.startsWith(QLatin1String("en"));
 }
 
+// The English window's words need no translation, but its counts do: "%n answers" is the text
+// for every count, and only calquin_en.qm knows that 1 takes "1 answer". It is read the first
+// time a count is shown untranslated, not at start, and is kept apart from the installed
+// translations: the report and the teacher's window get here on worker threads, and
+// installTranslator belongs to the main thread. A static's first initialisation is thread-safe,
+// and QTranslator::translate only reads.
+class EnglishPlurals {
+public:
+    EnglishPlurals() : loaded_(translator_.load(QStringLiteral(":/translations/calquin_en.qm"))) {}
+
+    // The form of `text` for `count`, with the count in it; empty for a text the file lacks.
+    QString form(const Text& text, int count) const {
+        if (!loaded_) {
+            return {};
+        }
+        QString form = translator_.translate(text.context, text.english, nullptr, count);
+        return form.replace(QLatin1String("%n"), QString::number(count));
+    }
+
+private:
+    QTranslator translator_;
+    bool loaded_;
+};
+
 }  // namespace
 
 void installTranslations(QCoreApplication& app) {
@@ -29,8 +53,11 @@ void installTranslations(QCoreApplication& app) {
         return;
     }
     auto* own = new QTranslator(&app);
+    // A language of ours may be missing where English comes next ("ja:en"): the English file
+    // holds only plural forms, which translated() finds by itself when they are needed.
     if (!own->load(locale, QStringLiteral("calquin"), QStringLiteral("_"),
-                   QStringLiteral(":/translations"))) {
+                   QStringLiteral(":/translations")) ||
+        own->language().startsWith(QLatin1String("en"))) {
         delete own;
         return;
     }
@@ -51,6 +78,12 @@ QString translated(const Text& text) {
 }
 
 QString translated(const Text& text, int count) {
+    if (!translationInEffect()) {
+        static const EnglishPlurals english;
+        if (QString form = english.form(text, count); !form.isEmpty()) {
+            return form;
+        }
+    }
     return QCoreApplication::translate(text.context, text.english, nullptr, count);
 }
 
