@@ -42,9 +42,10 @@ function(calquin_add_translations target)
     endforeach()
     # English needs no words translated, only the singular of each text with a count ("1 answer"),
     # so calquin_en.ts holds those alone (lupdate -pluralonly). It is read the first time a count
-    # is shown in English, never at start.
+    # is shown untranslated, never at start, and lies under english/ so that looking for the
+    # user's languages one by one never stops at it.
     set(english_ts ${calquin_translations_dir}/calquin_en.ts)
-    set(english_qm ${CMAKE_CURRENT_BINARY_DIR}/translations/calquin_en.qm)
+    set(english_qm ${CMAKE_CURRENT_BINARY_DIR}/translations/english/calquin_en.qm)
     add_custom_command(OUTPUT ${english_qm}
         COMMAND ${CALQUIN_LRELEASE} -silent -nounfinished ${english_ts} -qm ${english_qm}
         DEPENDS ${english_ts}

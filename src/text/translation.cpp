@@ -29,7 +29,10 @@ bool wantsEnglish(const QLocale& locale) {
 // and QTranslator::translate only reads.
 class EnglishPlurals {
 public:
-    EnglishPlurals() : loaded_(translator_.load(QStringLiteral(":/translations/calquin_en.qm"))) {}
+    // In a folder of its own, where loading the user's languages in turn never finds it: for
+    // "ja:en:de" the German translation is the one to install.
+    EnglishPlurals()
+        : loaded_(translator_.load(QStringLiteral(":/translations/english/calquin_en.qm"))) {}
 
     // The form of `text` for `count`, with the count in it; empty for a text the file lacks.
     QString form(const Text& text, int count) const {
@@ -53,11 +56,8 @@ void installTranslations(QCoreApplication& app) {
         return;
     }
     auto* own = new QTranslator(&app);
-    // A language of ours may be missing where English comes next ("ja:en"): the English file
-    // holds only plural forms, which translated() finds by itself when they are needed.
     if (!own->load(locale, QStringLiteral("calquin"), QStringLiteral("_"),
-                   QStringLiteral(":/translations")) ||
-        own->language().startsWith(QLatin1String("en"))) {
+                   QStringLiteral(":/translations"))) {
         delete own;
         return;
     }
