@@ -19,7 +19,7 @@ set(calquin_translations_dir ${PROJECT_SOURCE_DIR}/translations)
 
 # Every text is marked with translatable(context, text), which lupdate reads as
 # QT_TRANSLATE_NOOP, or translatableCount(context, text) for one with a plural, read as
-# QT_TRANSLATE_N_NOOP. Locations are left out so that moving code does not touch the .ts files.
+# QT_TRANSLATE_N_NOOP (for calquin_en.ts with -pluralonly as well). Locations are left out so that moving code does not touch the .ts files.
 # One cached string, since the tests' check that the .ts files are current runs lupdate the
 # same way from another directory.
 set(CALQUIN_LUPDATE_OPTIONS
@@ -40,6 +40,17 @@ function(calquin_add_translations target)
         list(APPEND qm_files ${qm})
         list(APPEND ts_files ${ts})
     endforeach()
+    # English needs no words translated, only the singular of each text with a count ("1 answer"),
+    # so calquin_en.ts holds those alone (lupdate -pluralonly). It is read the first time a count
+    # is shown untranslated, never at start, and lies under english/ so that looking for the
+    # user's languages one by one never stops at it.
+    set(english_ts ${calquin_translations_dir}/calquin_en.ts)
+    set(english_qm ${CMAKE_CURRENT_BINARY_DIR}/translations/english/calquin_en.qm)
+    add_custom_command(OUTPUT ${english_qm}
+        COMMAND ${CALQUIN_LRELEASE} -silent -nounfinished ${english_ts} -qm ${english_qm}
+        DEPENDS ${english_ts}
+        COMMENT "Compiling the English plural forms")
+    list(APPEND qm_files ${english_qm})
     # Stored uncompressed like the pictures: a .qm is small and is read only in its language.
     qt_add_resources(${target} translations
         PREFIX /translations
@@ -51,6 +62,8 @@ function(calquin_add_translations target)
     add_custom_target(update-translations
         COMMAND ${CALQUIN_LUPDATE} -silent ${lupdate_options}
             ${PROJECT_SOURCE_DIR}/src -ts ${ts_files}
+        COMMAND ${CALQUIN_LUPDATE} -silent ${lupdate_options} -pluralonly
+            ${PROJECT_SOURCE_DIR}/src -ts ${english_ts}
         WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
         COMMENT "Collecting the texts to translate into translations/*.ts"
         VERBATIM)

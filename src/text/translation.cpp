@@ -21,6 +21,33 @@ bool wantsEnglish(const QLocale& locale) {
     return first.isEmpty() || first == QLatin1String("C") || first.startsWith(QLatin1String("en"));
 }
 
+// The English window's words need no translation, but its counts do: "%n answers" is the text
+// for every count, and only calquin_en.qm knows that 1 takes "1 answer". It is read the first
+// time a count is shown untranslated, not at start, and is kept apart from the installed
+// translations: the report and the teacher's window get here on worker threads, and
+// installTranslator belongs to the main thread. A static's first initialisation is thread-safe,
+// and QTranslator::translate only reads.
+class EnglishPlurals {
+public:
+    // In a folder of its own, where loading the user's languages in turn never finds it: for
+    // "ja:en:de" the German translation is the one to install.
+    EnglishPlurals()
+        : loaded_(translator_.load(QStringLiteral(":/translations/english/calquin_en.qm"))) {}
+
+    // The form of `text` for `count`, with the count in it; empty for a text the file lacks.
+    QString form(const Text& text, int count) const {
+        if (!loaded_) {
+            return {};
+        }
+        QString form = translator_.translate(text.context, text.english, nullptr, count);
+        return form.replace(QLatin1String("%n"), QString::number(count));
+    }
+
+private:
+    QTranslator translator_;
+    bool loaded_;
+};
+
 }  // namespace
 
 void installTranslations(QCoreApplication& app) {
@@ -51,6 +78,12 @@ QString translated(const Text& text) {
 }
 
 QString translated(const Text& text, int count) {
+    if (!translationInEffect()) {
+        static const EnglishPlurals english;
+        if (QString form = english.form(text, count); !form.isEmpty()) {
+            return form;
+        }
+    }
     return QCoreApplication::translate(text.context, text.english, nullptr, count);
 }
 

@@ -13,7 +13,7 @@ namespace calquin::text {
 
 // Puts the program's translation, and Qt's own for its standard buttons, into effect for the
 // language the system asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). In English, or where no
-// translation exists, nothing is read at all and the design's English texts stay as they are.
+// translation exists, nothing is read at all and the English texts stay as they are.
 void installTranslations(QCoreApplication& app);
 
 // The core's texts in the user's language, looked up under the context each carries. A text
@@ -21,7 +21,8 @@ void installTranslations(QCoreApplication& app);
 QString translated(const Text& text);
 QString translated(const Phrase& phrase);
 // A text that names a count, with %n where the count goes and a form for each plural of the
-// language, such as "%n items: ...".
+// language, such as "%n items: ...". Untranslated, it takes the English singular for 1 ("1 item:
+// ..."), read from the English plural forms the first time a count is shown.
 QString translated(const Text& text, int count);
 
 // A phrase whose values are decimal numbers as the English pattern writes them ("3.67", "8.",

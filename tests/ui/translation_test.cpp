@@ -210,6 +210,8 @@ private slots:
     void everyTextTheWindowShowsIsTranslated();
     void countsTakeTheirLanguagesPluralForm_data();
     void countsTakeTheirLanguagesPluralForm();
+    void englishCountsTakeTheSingularForOne_data();
+    void englishCountsTakeTheSingularForOne();
     void averageIsWrittenAsTheLanguageWritesNumbers_data();
     void averageIsWrittenAsTheLanguageWritesNumbers();
     void everyMessageTitleFits_data();
@@ -450,6 +452,46 @@ void Translation::countsTakeTheirLanguagesPluralForm() {
                  QString(message.forms[form]).replace(QLatin1String("%n"), QString::number(count)));
     }
     QVERIFY(counted > 0);
+}
+
+void Translation::englishCountsTakeTheSingularForOne_data() {
+    QTest::addColumn<QString>("language");  // of the window; empty: English, no translation
+    QTest::addColumn<QByteArray>("context");
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("shown");
+
+    const auto row = [](const char* language, const char* context, const char* source, int count,
+                        const char* shown) {
+        QTest::addRow("%s%s%d: %s", language, *language ? ", " : "", count,
+                      QByteArray(shown).trimmed().constData())
+            << QString::fromLatin1(language) << QByteArray(context) << QByteArray(source) << count
+            << QString::fromUtf8(shown);
+    };
+    row("", "ClassResults", "%n answers", 1, "1 answer");
+    row("", "ClassResults", "%n answers", 2, "2 answers");
+    row("", "ClassResults", "%n results files read.", 1, "1 results file read.");
+    row("", "ClassResults", "%n results files read.", 2, "2 results files read.");
+    row("", "CatalogueCheck", "%n items: %1 can be started, %2 cannot.", 1,
+        "1 item: %1 can be started, %2 cannot.");
+    row("", "CatalogueCheck", "%n items: %1 can be started, %2 cannot.", 2,
+        "2 items: %1 can be started, %2 cannot.");
+    row("", "Erasing", "Files removed, since no answer was left in them: %n.\n", 1,
+        "File removed, since no answer was left in it: 1.\n");
+    // A translation in effect keeps its own forms; the English ones never stand in for them.
+    row("de", "ClassResults", "%n answers", 1, "1 Antwort");
+    row("de", "ClassResults", "%n results files read.", 2, "2 Ergebnisdateien gelesen.");
+}
+
+void Translation::englishCountsTakeTheSingularForOne() {
+    QFETCH(QString, language);
+    QFETCH(QByteArray, context);
+    QFETCH(QByteArray, source);
+    QFETCH(int, count);
+    QFETCH(QString, shown);
+    const auto translator = language.isEmpty() ? nullptr : installed(language);
+    QVERIFY(language.isEmpty() || translator);
+    QCOMPARE(text::translated(Text{context.constData(), source.constData()}, count), shown);
 }
 
 namespace {
