@@ -21,20 +21,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n rows could not be read and were left out; the first is line %1 of %2.</source>
-        <translation>
-            <numerusform>%n row could not be read and was left out; it is line %1 of %2.</numerusform>
-            <numerusform>%n rows could not be read and were left out; the first is line %1 of %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files could not be read; the first is %1: %2.</source>
-        <translation>
-            <numerusform>%n file could not be read; it is %1: %2.</numerusform>
-            <numerusform>%n files could not be read; the first is %1: %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n answers</source>
         <translation>
             <numerusform>%n answer</numerusform>
