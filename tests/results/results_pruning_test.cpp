@@ -124,6 +124,26 @@ TEST(Forgetting, RemovesThePupilsRowsAndTheFilesLeftEmptyOnly) {
     EXPECT_EQ(text(folder.path / "other.csv"), "name,score\r\nanna,3\r\n");
 }
 
+// A terabyte of holes someone made in the folder is named, not read into memory.
+TEST(Forgetting, LeavesAFileTooLargeToRewriteAndNamesIt) {
+    Folder folder;
+    write(folder.path / "anna@pc.csv", kTop + row("2026-12-01", "anna", "1"));
+    write(folder.path / "big@pc.csv", kTop + row("2026-12-01", "anna", "2"));
+    std::error_code error;
+    fs::resize_file(folder.path / "big@pc.csv", std::uintmax_t{1} << 40, error);
+    if (error) {
+        GTEST_SKIP() << "this file system holds no sparse terabyte: " << error.message();
+    }
+    const auto pruned = removeRows(
+        folder.path, [](const RowView& r) { return r.pupil == "anna"; }, WhenEmptied::RemoveFile);
+    ASSERT_TRUE(std::holds_alternative<Pruned>(pruned));
+    const Pruned& figures = std::get<Pruned>(pruned);
+    EXPECT_EQ(figures.rows, 1);
+    EXPECT_EQ(figures.filesUnchanged, 1);
+    EXPECT_EQ(figures.firstUnchangedFile, "big@pc.csv");
+    EXPECT_EQ(figures.firstUnchangedReason, "File too large");
+}
+
 TEST(Forgetting, SaysWhyAFolderCannotBeRead) {
     const auto pruned =
         removeRows("/nonexistent-calquin-folder", olderThan2026, WhenEmptied::KeepFile);

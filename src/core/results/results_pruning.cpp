@@ -38,6 +38,8 @@ std::variant<std::string, std::string> readAll(SystemFile& file, std::int64_t si
     return std::variant<std::string, std::string>(std::in_place_index<0>, std::move(bytes));
 }
 
+constexpr std::int64_t kLargestRewritten = std::int64_t{256} << 20;
+
 // One file, from its opening to its closing under the writers' lock. The reason it could not be
 // changed, if it could not.
 std::variant<FileOutcome, std::string> removeFromFile(
@@ -58,6 +60,12 @@ std::variant<FileOutcome, std::string> removeFromFile(
     }
     if (!std::get<FileFacts>(facts).plainFile) {
         return FileOutcome{};
+    }
+    // A file is rewritten from memory. One pupil's rows on one computer are well under a megabyte
+    // a year, and a class sharing one login ten; anything larger (a sparse file someone made in
+    // the folder, a copy of something else) is left as it is and named, not read.
+    if (std::get<FileFacts>(facts).size > kLargestRewritten) {
+        return std::make_error_code(std::errc::file_too_large).message();
     }
     auto read = readAll(file, std::get<FileFacts>(facts).size);
     if (read.index() == 1) {
