@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 namespace calquin::results {
@@ -98,6 +99,23 @@ private:
     int descriptor_ = -1;
     bool appends_ = true;
 };
+
+// The same on every system: a descriptor of the C library's, moved and closed.
+inline SystemFile::SystemFile(SystemFile&& other) noexcept
+    : descriptor_(std::exchange(other.descriptor_, -1)), appends_(other.appends_) {}
+
+inline SystemFile& SystemFile::operator=(SystemFile&& other) noexcept {
+    if (this != &other) {
+        close();
+        descriptor_ = std::exchange(other.descriptor_, -1);
+        appends_ = other.appends_;
+    }
+    return *this;
+}
+
+inline SystemFile::~SystemFile() {
+    close();
+}
 
 // The name of the account running the program, as the system has it for the login.
 std::string loginName();

@@ -100,22 +100,6 @@ std::variant<SystemFile, OpenFailure> SystemFile::openToRead(const std::filesyst
     return SystemFile(descriptor, false);
 }
 
-SystemFile::SystemFile(SystemFile&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)), appends_(other.appends_) {}
-
-SystemFile& SystemFile::operator=(SystemFile&& other) noexcept {
-    if (this != &other) {
-        close();
-        descriptor_ = std::exchange(other.descriptor_, -1);
-        appends_ = other.appends_;
-    }
-    return *this;
-}
-
-SystemFile::~SystemFile() {
-    close();
-}
-
 std::variant<FileFacts, std::string> SystemFile::facts() const {
     struct stat info {};
     if (::fstat(descriptor_, &info) != 0) {

@@ -169,22 +169,6 @@ std::variant<SystemFile, OpenFailure> SystemFile::openToRead(const std::filesyst
     return SystemFile(std::get<int>(opened), false);
 }
 
-SystemFile::SystemFile(SystemFile&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)), appends_(other.appends_) {}
-
-SystemFile& SystemFile::operator=(SystemFile&& other) noexcept {
-    if (this != &other) {
-        close();
-        descriptor_ = std::exchange(other.descriptor_, -1);
-        appends_ = other.appends_;
-    }
-    return *this;
-}
-
-SystemFile::~SystemFile() {
-    close();
-}
-
 std::variant<FileFacts, std::string> SystemFile::facts() const {
     const HANDLE handle = handleOf(descriptor_);
     BY_HANDLE_FILE_INFORMATION info{};
