@@ -4,7 +4,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds Calquin and its tests for Windows (scripts/build-windows.sh --tests) and runs them under
-# Wine: the core's GoogleTest tests and the QtTest widget tests on Qt's offscreen platform, then
+# Wine: the core's GoogleTest tests and the QtTest widget tests of the drill and of the teacher's
+# window on Qt's offscreen platform (the PDFs are written there, their pages read on Linux), then
 # calquin.exe --check on the bundled catalogue against the Linux program's report, then the real
 # window on a private Xvfb, whose screenshot goes to build/windows/calquin-under-wine.png, then
 # the MSI (scripts/test-msi.sh).
