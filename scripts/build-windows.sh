@@ -3,11 +3,11 @@
 # SPDX-FileCopyrightText: 2026 The Calquin developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Builds Calquin for 64-bit Windows from this tree: build/windows/calquin/ holds calquin.exe with
-# everything it needs beside it, so that the folder runs on a Windows machine with nothing
-# installed. Uses the Qt for Windows in ../shared/toolchains (or $CALQUIN_WINDOWS_QT, the
-# archive) with Debian's mingw-w64 posix compilers; the tool that decodes the pictures at build
-# time is built for this machine first.
+# Builds Calquin for 64-bit Windows from this tree: build/windows/calquin/ holds calquin.exe and the
+# teacher's calquin-class-results.exe with everything they need beside them, so that the folder
+# runs on a Windows machine with nothing installed. Uses the Qt for Windows in ../shared/toolchains
+# (or $CALQUIN_WINDOWS_QT, the archive) with Debian's mingw-w64 posix compilers; the tool that
+# decodes the pictures at build time is built for this machine first.
 # Usage: scripts/build-windows.sh [--tests]   (--tests also builds the tests for Windows)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -53,10 +53,7 @@ cmake -G Ninja -S . -B "$out/cross" -DCMAKE_BUILD_TYPE=Release \
 if [ $tests = ON ]; then
     nice -n 10 cmake --build "$out/cross" -j "$jobs"
 else
-    nice -n 10 cmake --build "$out/cross" --target calquin -j "$jobs"
-    if ninja -C "$out/cross" -t targets all | grep -q '^calquin-class-results:'; then
-        nice -n 10 cmake --build "$out/cross" --target calquin-class-results -j "$jobs"
-    fi
+    nice -n 10 cmake --build "$out/cross" --target calquin calquin-class-results -j "$jobs"
 fi
 
 # The folder: the programs, Qt's DLLs and plugins, the compiler's runtime, Qt's own
@@ -65,8 +62,8 @@ folder=$out/calquin
 rm -rf "$folder"
 mkdir -p "$folder/platforms" "$folder/styles" "$folder/translations" "$folder/data"
 cp "$out/cross/calquin.exe" "$folder/"
-# The teacher's window, where the Qt it was built with has what it needs.
-[ -f "$out/cross/calquin-class-results.exe" ] && cp "$out/cross/calquin-class-results.exe" "$folder/"
+# The teacher's window, which `calquin.exe --results-window` starts from the same folder.
+cp "$out/cross/calquin-class-results.exe" "$folder/"
 cp "$qt"/bin/Qt6Core.dll "$qt"/bin/Qt6Gui.dll "$qt"/bin/Qt6Widgets.dll "$folder/"
 cp "$qt/plugins/platforms/qwindows.dll" "$folder/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"

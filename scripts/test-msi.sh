@@ -4,8 +4,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds the MSI (scripts/build-msi.sh) and proves it under Wine: msiinfo lists its tables and
-# files, it installs silently into Program Files with its Start-menu entry, the installed
-# calquin.exe --version runs, and it uninstalls silently leaving neither behind.
+# files, it installs silently into Program Files with the drill and the teacher's window and a
+# Start-menu entry for each, the installed calquin.exe --version runs, and it uninstalls silently
+# leaving none of them behind.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out=$root/build/windows
@@ -26,20 +27,32 @@ files=$(msiinfo export "$msi" File | tail -n +4 | wc -l)
 laid_out=$(find "$out/calquin" -type f | wc -l)
 [ "$files" -eq "$laid_out" ] || fail "$files files in the MSI, $laid_out in the folder"
 echo "MSI $(basename "$msi"): $(du -h "$msi" | cut -f1), $files files, tables: $tables"
+# Both menu entries carry the program's icon: the shortcut table's rows, by the program they start.
+shortcuts=$(msiinfo export "$msi" Shortcut | tr -d '\r')
+for program in calquin.exe calquin-class-results.exe; do
+    grep -q "\[INSTALLDIR\]$program	.*	calquin\.ico	" <<<"$shortcuts" ||
+        fail "no shortcut to $program with the icon calquin.ico: $shortcuts"
+done
 
 drive_c=$WINEPREFIX/drive_c
 folder="$drive_c/Program Files/Calquin"
-entries() { find "$drive_c/users" "$drive_c/ProgramData" -iname 'Calquin.lnk' 2>/dev/null; }
+entries() {
+    find "$drive_c/users" "$drive_c/ProgramData" \
+        \( -iname 'Calquin.lnk' -o -iname 'Calquin class results.lnk' \) 2>/dev/null
+}
 [ ! -e "$folder" ] || fail "$folder is there before installing"
 
 wine msiexec /i "$msi" /qn || fail "msiexec /i exited $?"
 wineserver -w
 [ -f "$folder/calquin.exe" ] || fail "no calquin.exe in $folder"
+[ -f "$folder/calquin-class-results.exe" ] || fail "no calquin-class-results.exe in $folder"
 [ -f "$folder/data/index.txt" ] || fail "no bundled catalogue in $folder/data"
-[ -n "$(entries)" ] || fail "no Start-menu entry"
+for entry in 'Calquin.lnk' 'Calquin class results.lnk'; do
+    [[ $'\n'$(entries)$'\n' == *"/$entry"$'\n'* ]] || fail "no Start-menu entry $entry (there: $(entries))"
+done
 said=$(wine "C:\\Program Files\\Calquin\\calquin.exe" --version | tr -d '\r')
 [ "$said" = "calquin $version" ] || fail "the installed program says \"$said\""
-echo "installed: $folder, menu entry $(entries | sed "s|$drive_c/||"), \"$said\""
+echo "installed: $folder, menu entries $(entries | sed "s|$drive_c/||" | paste -sd ' '), \"$said\""
 
 wine msiexec /x "$msi" /qn || fail "msiexec /x exited $?"
 wineserver -w

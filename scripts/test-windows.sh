@@ -4,10 +4,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds Calquin and its tests for Windows (scripts/build-windows.sh --tests) and runs them under
-# Wine: the core's GoogleTest tests and the QtTest widget tests on Qt's offscreen platform, then
+# Wine: the core's GoogleTest tests and the QtTest widget tests of the drill and of the teacher's
+# window on Qt's offscreen platform (the PDFs are written there, their pages read on Linux), then
 # calquin.exe --check on the bundled catalogue against the Linux program's report, then the real
-# window on a private Xvfb, whose screenshot goes to build/windows/calquin-under-wine.png, then
-# the MSI (scripts/test-msi.sh).
+# windows on a private Xvfb (scripts/windows-window.sh: the drill opened and answered right and
+# wrong, and the teacher's window started by calquin.exe --results-window; screenshots in
+# build/windows/), then the MSI (scripts/test-msi.sh).
 # Fails on any failing test or difference. Needs what scripts/setup.sh windows installs.
 # Usage: scripts/test-windows.sh [--no-build]
 set -euo pipefail
@@ -54,7 +56,7 @@ diff -u "$out/check-linux.txt" "$out/check-windows.txt"
     { echo "exit status $status_windows under Wine, $status_linux on Linux" >&2; exit 1; }
 echo "same report ($(wc -l <"$out/check-windows.txt") lines), same exit status $status_windows"
 
-echo "== the window under Wine, on a private Xvfb"
+echo "== the windows under Wine, on a private Xvfb"
 # Wine's desktop started with the tests knows no display; the window's Wine starts afresh on one.
 stop_wine
 bash scripts/windows-window.sh

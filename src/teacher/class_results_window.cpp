@@ -23,11 +23,11 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 #include <cmath>
 
 #include "engine/operators.h"
 #include "results/results_row.h"
+#include "teacher/background.h"
 #include "teacher/class_report_pdf.h"
 #include "text/reading_trouble_text.h"
 #include "text/school_writing.h"
@@ -90,6 +90,8 @@ results::DateRange range(QDate first, QDate last) {
 }
 
 // Runs on the worker thread; the window gets the figures whole, or nothing when it cancelled.
+// It touches nothing of the window's, which may be gone before it ends, and leaves the words to
+// the window's thread.
 void readFolder(QPromise<FolderReading>& promise, const std::filesystem::path& folder,
                 const results::Periods& periods) {
     auto outcome =
@@ -99,8 +101,7 @@ void readFolder(QPromise<FolderReading>& promise, const std::filesystem::path& f
             return !promise.isCanceled();
         });
     if (const auto* problem = std::get_if<std::string>(&outcome)) {
-        promise.addResult(FolderReading{
-            nullptr, translated(kFolderUnreadable).arg(text::pathText(folder), local(*problem))});
+        promise.addResult(FolderReading{nullptr, local(*problem)});
     } else if (auto* figures = std::get_if<results::ClassFigures>(&outcome)) {
         promise.addResult(
             FolderReading{std::make_shared<const results::ClassFigures>(std::move(*figures)), {}});
@@ -208,8 +209,9 @@ ClassResultsWindow::ClassResultsWindow(std::filesystem::path folder, double flue
 }
 
 ClassResultsWindow::~ClassResultsWindow() {
+    // A reading holds nothing of the window's: told to stop, it ends on its own at the next file
+    // and its thread goes with it. A PDF is finished, so that no half-written file is left.
     reading_.cancel();
-    reading_.waitForFinished();
     writing_.waitForFinished();
 }
 
@@ -371,7 +373,10 @@ void ClassResultsWindow::refresh() {
     progress_->show();
     cancel_->show();
     refresh_->setEnabled(false);
-    reading_.setFuture(QtConcurrent::run(readFolder, folder_, periods));
+    reading_.setFuture(runInBackground<FolderReading>(
+        [folder = folder_, periods](QPromise<FolderReading>& promise) {
+            readFolder(promise, folder, periods);
+        }));
 }
 
 void ClassResultsWindow::readingFinished() {
@@ -393,7 +398,8 @@ void ClassResultsWindow::readingFinished() {
     }
     const FolderReading reading = future.result();
     if (!reading.figures) {
-        status_->setText(reading.problem);
+        status_->setText(
+            translated(kFolderUnreadable).arg(text::pathText(folder_), reading.problem));
         return;
     }
     // The line chosen stays chosen across a refresh, by its name.
@@ -479,9 +485,11 @@ bool ClassResultsWindow::saveAsPdf(const QString& path, bool thenOpen) {
     progress_->show();
     // The figures are shared and never changed, so the worker paints them while the window
     // reads the folder again; the page's texts are looked up there in the window's language.
-    writing_.setFuture(QtConcurrent::run(
+    writing_.setFuture(runInBackground<std::optional<QString>>(
         [path, report = ClassReport{figures_, limitCentiseconds_, periodText()},
-         paper = paperFor(seams_.paperLocale())] { return writeClassPdf(path, report, paper); }));
+         paper = paperFor(seams_.paperLocale())](QPromise<std::optional<QString>>& promise) {
+            promise.addResult(writeClassPdf(path, report, paper));
+        }));
     return true;
 }
 

@@ -56,7 +56,7 @@ struct ClassResultsSeams {
 // A finished reading of the folder, handed from the worker thread to the window whole.
 struct FolderReading {
     std::shared_ptr<const results::ClassFigures> figures;
-    QString problem;  // why the folder could not be read, when it could not
+    QString problem;  // why the folder could not be read, when it could not, as the system said
 };
 
 // The teacher's window: the class's table and, for the line chosen in it, the fact grids of the

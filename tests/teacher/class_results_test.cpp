@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
@@ -17,6 +18,11 @@
 #include <QTest>
 #include <QTranslator>
 #include <fstream>
+#ifdef Q_OS_WIN
+#include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
+#endif
 
 #include "results/results_file.h"
 #include "results/results_row.h"
@@ -319,12 +325,43 @@ void ClassResults::folderThatCannotBeReadIsNamed() {
     Window w(false);
     QVERIFY(w.read());
     const QString status = w.window->findChild<QLabel*>("status")->text();
-    QVERIFY2(status.startsWith(QStringLiteral("The results folder ") + w.dir.path()) &&
+    QVERIFY2(status.startsWith(QStringLiteral("The results folder ") +
+                               QDir::toNativeSeparators(w.dir.path())) &&
                  status.contains(QStringLiteral("cannot be read")),
              qPrintable(status));
     QCOMPARE(w.table()->model()->rowCount(), 0);
     QVERIFY(!w.window->findChild<QAction*>("savePdf")->isEnabled());
 }
+
+#ifdef Q_OS_WIN
+namespace {
+
+// The process the program of `parent` started under `name`, taken out of the system's list:
+// stopped at once, its id returned; 0 when there was none.
+DWORD stopChild(DWORD parent, const wchar_t* name) {
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    DWORD found = 0;
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more && found == 0;
+         more = ::Process32NextW(snapshot, &entry)) {
+        if (entry.th32ParentProcessID == parent && ::_wcsicmp(entry.szExeFile, name) == 0) {
+            found = entry.th32ProcessID;
+        }
+    }
+    ::CloseHandle(snapshot);
+    if (const HANDLE child = found ? ::OpenProcess(PROCESS_TERMINATE, FALSE, found) : nullptr) {
+        ::TerminateProcess(child, 0);
+        ::CloseHandle(child);
+    }
+    return found;
+}
+
+}  // namespace
+#endif
 
 void ClassResults::drillProgramBecomesTheTeachersWindow() {
     QTemporaryDir dir;
@@ -335,6 +372,16 @@ void ClassResults::drillProgramBecomesTheTeachersWindow() {
     program.start(QStringLiteral(CALQUIN_PROGRAM),
                   {QStringLiteral("--results-window"), dir.path()});
     QVERIFY(program.waitForStarted());
+#ifdef Q_OS_WIN
+    // Windows cannot replace a running program: the drill starts the teacher's beside it and ends
+    // at once, successfully, leaving it running.
+    const auto drill = static_cast<DWORD>(program.processId());
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(stopChild(drill, L"calquin-class-results.exe") != 0);
+    return;
+#endif
     // The same process, now running the teacher's program: the drill is not left waiting.
     const QString image = QStringLiteral("/proc/%1/exe").arg(program.processId());
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -387,6 +434,21 @@ void ClassResults::weeksFollowThePupilAndTheDates() {
 
 namespace {
 
+// Poppler's pdftotext and pdfinfo read the PDFs back; Windows has neither, so there a test ends
+// once its PDF is written and is one, and its pages are read on Linux.
+#ifdef Q_OS_WIN
+constexpr bool kReadsPdfs = false;
+#else
+constexpr bool kReadsPdfs = true;
+#endif
+constexpr const char* kPdfsReadOnLinux =
+    "pdftotext and pdfinfo are Linux's; the pages are read there";
+
+bool isPdf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
+}
+
 // The PDF's text as pdftotext reads it, one string a page.
 QStringList pdfPages(const QString& path) {
     QProcess reader;
@@ -424,7 +486,16 @@ void ClassResults::pdfHasThePageOfTheClassThenOneAPupil() {
     Window w;
     QVERIFY(w.read());
     const QString path = w.dir.filePath(QStringLiteral("class.pdf"));
-    QCOMPARE(w.savePdf(path), QStringLiteral("Saved ") + path + QLatin1Char('.'));
+    QCOMPARE(w.savePdf(path),
+             QStringLiteral("Saved ") + QDir::toNativeSeparators(path) + QLatin1Char('.'));
+    // A file that cannot be written is named, with the reason.
+    const QString nowhere =
+        QDir::toNativeSeparators(w.dir.filePath(QStringLiteral("missing/class.pdf")));
+    QVERIFY(w.savePdf(nowhere).startsWith(nowhere + " cannot be written: "));
+    if (!kReadsPdfs) {
+        QVERIFY(isPdf(path));
+        QSKIP(kPdfsReadOnLinux);
+    }
     const QStringList pages = pdfPages(path);
     QCOMPARE(pages.size(), 4);
     // The class's page holds every pupil's line, the class's grids and weeks; each pupil's page
@@ -445,10 +516,6 @@ void ClassResults::pdfHasThePageOfTheClassThenOneAPupil() {
     QVERIFY(pages[2].contains(QStringLiteral("◐")));  // 6 × 6 accurate but slow
     QVERIFY(pages[3].contains(QStringLiteral("No answers in these dates.")));
     QVERIFY2(pdfPageSize(path).endsWith(QStringLiteral("(A4)")), qPrintable(pdfPageSize(path)));
-
-    // A file that cannot be written is named, with the reason.
-    const QString nowhere = w.dir.filePath(QStringLiteral("missing/class.pdf"));
-    QVERIFY(w.savePdf(nowhere).startsWith(nowhere + " cannot be written: "));
 }
 
 void ClassResults::paperIsLetterInTheUnitedStatesAndCanadaOnly_data() {
@@ -484,6 +551,10 @@ void ClassResults::pdfIsInTheWindowsLanguage() {
     QVERIFY(w.read());
     const QString path = w.dir.filePath(QStringLiteral("class.pdf"));
     QVERIFY(w.savePdf(path).endsWith(QLatin1Char('.')));
+    if (!kReadsPdfs) {
+        QVERIFY(isPdf(path));
+        QSKIP(kPdfsReadOnLinux);
+    }
     const QStringList pages = pdfPages(path);
     QCOMPARE(pages.size(), 4);
     // Its words, and its digits in the page numbers, the weeks and the dates.
@@ -504,6 +575,10 @@ void ClassResults::printOpensThePdfThroughTheSystem() {
     QTRY_COMPARE_WITH_TIMEOUT(w.opened.size(), std::size_t{1}, 20000);
     QVERIFY(print->isEnabled());
     QVERIFY(w.opened[0].isLocalFile());
+    if (!kReadsPdfs) {
+        QVERIFY(isPdf(w.opened[0].toLocalFile()));
+        QSKIP(kPdfsReadOnLinux);
+    }
     QCOMPARE(pdfPages(w.opened[0].toLocalFile()).size(), 4);
 }
 
