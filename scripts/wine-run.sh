@@ -25,10 +25,13 @@ export WINEPATH
 if [ -z "${QT_QPA_FONTDIR:-}" ]; then
     fonts=$root/build/windows/fonts
     if [ ! -d "$fonts" ]; then
-        mkdir -p "$fonts.new"
+        # CTest starts two tests at once: each copies into a folder of its own, and the first to
+        # finish puts it in place, so neither ever copies into one the other has moved away.
+        mkdir -p "$(dirname "$fonts")"
+        copy=$(mktemp -d "$fonts.XXXXXX")
         cp /usr/share/fonts/truetype/liberation2/LiberationSans-*.ttf \
-            /usr/share/fonts/truetype/noto/NotoSansArabicUI-*.ttf "$fonts.new/"
-        mv "$fonts.new" "$fonts" 2>/dev/null || rm -rf "$fonts.new"
+            /usr/share/fonts/truetype/noto/NotoSansArabicUI-*.ttf "$copy/"
+        mv -T "$copy" "$fonts" 2>/dev/null || rm -rf "$copy"
     fi
     export QT_QPA_FONTDIR
     QT_QPA_FONTDIR=$(windows_path "$fonts")
