@@ -522,7 +522,10 @@ bool ClassResultsWindow::exportCsv(const QString& path) {
     std::string bytes;
     const auto line = [&bytes](const QStringList& cells) {
         for (qsizetype i = 0; i < cells.size(); ++i) {
-            bytes += (i > 0 ? "," : "") + results::writeField(cells[i].toStdString());
+            if (i > 0) {
+                bytes += ',';
+            }
+            bytes += results::writeField(cells[i].toStdString());
         }
         bytes += "\r\n";
     };

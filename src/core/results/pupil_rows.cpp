@@ -21,13 +21,15 @@ std::string_view pupilPart(std::string_view fileName) {
 // as "%40", as in the smb:// addresses it builds; a results file's name holds a literal '@'
 // everywhere else. The last one parts pupil and computer: a host name holds no '@'.
 std::string nameOnTheServer(std::string_view shown) {
-    std::string name(shown);
-    if (name.find('@') == std::string::npos) {
-        if (const std::size_t at = name.rfind("%40"); at != std::string::npos) {
-            name.replace(at, 3, "@");
+    if (shown.find('@') == std::string_view::npos) {
+        if (const std::size_t at = shown.rfind("%40"); at != std::string_view::npos) {
+            std::string name(shown.substr(0, at));
+            name += '@';
+            name += shown.substr(at + 3);
+            return name;
         }
     }
-    return name;
+    return std::string(shown);
 }
 
 FileTally unreadable(const std::string& reason) {
