@@ -28,16 +28,22 @@ auto& entry(Map& map, std::string_view key) {
     return found->second;
 }
 
-// "56 / 7": plain digits, a blank, the catalogue's sign, a blank, plain digits.
+// "56 / 7": plain digits, a blank, the catalogue's sign, a blank, plain digits. Byte by byte:
+// this runs for every row of a year, and the library's set searches call memchr per character.
 bool inKeptForm(std::string_view question) {
     const auto digits = [&question]() {
-        const std::size_t count =
-            std::min(question.find_first_not_of("0123456789"), question.size());
+        std::size_t count = 0;
+        while (count < question.size() && question[count] >= '0' && question[count] <= '9') {
+            ++count;
+        }
         question.remove_prefix(count);
         return count > 0;
     };
-    if (!digits() || question.size() < 3 || question[0] != ' ' || question[2] != ' ' ||
-        std::string_view("+-*/").find(question[1]) == std::string_view::npos) {
+    if (!digits() || question.size() < 3 || question[0] != ' ' || question[2] != ' ') {
+        return false;
+    }
+    const char sign = question[1];
+    if (sign != '+' && sign != '-' && sign != '*' && sign != '/') {
         return false;
     }
     question.remove_prefix(3);
