@@ -14,8 +14,7 @@ QString answersNotRecorded(const QString& file, const QString& why);
 
 // The pupil's file is not theirs to write (a link, or another account's file), so the answers
 // go to a file of their own beside it.
-QString answersRecordedElsewhere(const QString& file, const QString& why,
-                                 const QString& elsewhere);
+QString answersRecordedElsewhere(const QString& file, const QString& why, const QString& elsewhere);
 
 // Answers still waiting for a lock or for the folder when the program ended.
 QString answersLostAtExit(const QString& file, int answers);

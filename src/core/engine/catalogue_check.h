@@ -10,9 +10,9 @@
 
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/item_list.h"
+#include "common/phrase.h"
 #include "engine/question_generator.h"
 #include "engine/random_source.h"
-#include "common/phrase.h"
 
 namespace calquin::engine {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "state/test_state.h"
 #include "common/phrase.h"
+#include "state/test_state.h"
 
 namespace calquin::engine {
 
