@@ -262,13 +262,27 @@ File: %1
         <source>%1%</source>
         <translation>%1%</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>▲ %1 points</source>
-        <translation>▲ %1 نقاط</translation>
+        <translation>
+            <numerusform>▲ %1 نقطة</numerusform>
+            <numerusform>▲ %1 نقطة</numerusform>
+            <numerusform>▲ %1 نقطتان</numerusform>
+            <numerusform>▲ %1 نقاط</numerusform>
+            <numerusform>▲ %1 نقطة</numerusform>
+            <numerusform>▲ %1 نقطة</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>▼ %1 points</source>
-        <translation>▼ %1 نقاط</translation>
+        <translation>
+            <numerusform>▼ %1 نقطة</numerusform>
+            <numerusform>▼ %1 نقطة</numerusform>
+            <numerusform>▼ %1 نقطتان</numerusform>
+            <numerusform>▼ %1 نقاط</numerusform>
+            <numerusform>▼ %1 نقطة</numerusform>
+            <numerusform>▼ %1 نقطة</numerusform>
+        </translation>
     </message>
     <message>
         <source>▼ %1 s faster</source>

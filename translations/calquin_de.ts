@@ -258,13 +258,19 @@ Datei: %1
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>▲ %1 points</source>
-        <translation>▲ %1 Punkte</translation>
+        <translation>
+            <numerusform>▲ %1 Punkt</numerusform>
+            <numerusform>▲ %1 Punkte</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>▼ %1 points</source>
-        <translation>▼ %1 Punkte</translation>
+        <translation>
+            <numerusform>▼ %1 Punkt</numerusform>
+            <numerusform>▼ %1 Punkte</numerusform>
+        </translation>
     </message>
     <message>
         <source>▼ %1 s faster</source>

@@ -27,6 +27,20 @@
             <numerusform>%n answers</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>▲ %1 points</source>
+        <translation>
+            <numerusform>▲ %1 point</numerusform>
+            <numerusform>▲ %1 points</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>▼ %1 points</source>
+        <translation>
+            <numerusform>▼ %1 point</numerusform>
+            <numerusform>▼ %1 points</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Erasing</name>

@@ -258,13 +258,19 @@ Archivo: %1
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>▲ %1 points</source>
-        <translation>▲ %1 puntos</translation>
+        <translation>
+            <numerusform>▲ %1 punto</numerusform>
+            <numerusform>▲ %1 puntos</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>▼ %1 points</source>
-        <translation>▼ %1 puntos</translation>
+        <translation>
+            <numerusform>▼ %1 punto</numerusform>
+            <numerusform>▼ %1 puntos</numerusform>
+        </translation>
     </message>
     <message>
         <source>▼ %1 s faster</source>

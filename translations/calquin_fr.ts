@@ -258,13 +258,19 @@ Fichier&#xa0;: %1
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>▲ %1 points</source>
-        <translation>▲ %1 points</translation>
+        <translation>
+            <numerusform>▲ %1 point</numerusform>
+            <numerusform>▲ %1 points</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>▼ %1 points</source>
-        <translation>▼ %1 points</translation>
+        <translation>
+            <numerusform>▼ %1 point</numerusform>
+            <numerusform>▼ %1 points</numerusform>
+        </translation>
     </message>
     <message>
         <source>▼ %1 s faster</source>

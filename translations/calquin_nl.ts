@@ -258,13 +258,19 @@ Bestand: %1
         <source>%1%</source>
         <translation>%1%</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>▲ %1 points</source>
-        <translation>▲ %1 punten</translation>
+        <translation>
+            <numerusform>▲ %1 punt</numerusform>
+            <numerusform>▲ %1 punten</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>▼ %1 points</source>
-        <translation>▼ %1 punten</translation>
+        <translation>
+            <numerusform>▼ %1 punt</numerusform>
+            <numerusform>▼ %1 punten</numerusform>
+        </translation>
     </message>
     <message>
         <source>▼ %1 s faster</source>

@@ -259,13 +259,21 @@ Plik: %1
         <source>%1%</source>
         <translation>%1%</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>▲ %1 points</source>
-        <translation>▲ %1 pkt</translation>
+        <translation>
+            <numerusform>▲ %1 pkt</numerusform>
+            <numerusform>▲ %1 pkt</numerusform>
+            <numerusform>▲ %1 pkt</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>▼ %1 points</source>
-        <translation>▼ %1 pkt</translation>
+        <translation>
+            <numerusform>▼ %1 pkt</numerusform>
+            <numerusform>▼ %1 pkt</numerusform>
+            <numerusform>▼ %1 pkt</numerusform>
+        </translation>
     </message>
     <message>
         <source>▼ %1 s faster</source>

@@ -258,13 +258,19 @@ Arquivo: %1
         <source>%1%</source>
         <translation>%1%</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>▲ %1 points</source>
-        <translation>▲ %1 pontos</translation>
+        <translation>
+            <numerusform>▲ %1 ponto</numerusform>
+            <numerusform>▲ %1 pontos</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>▼ %1 points</source>
-        <translation>▼ %1 pontos</translation>
+        <translation>
+            <numerusform>▼ %1 ponto</numerusform>
+            <numerusform>▼ %1 pontos</numerusform>
+        </translation>
     </message>
     <message>
         <source>▼ %1 s faster</source>

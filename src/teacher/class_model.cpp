@@ -22,8 +22,10 @@ constexpr Text kAgainstBefore =
     translatable("ClassResults", "Against the period of the same length just before");
 constexpr Text kWholeClass = translatable("ClassResults", "Whole class");
 constexpr Text kPercent = translatable("ClassResults", "%1%");
-constexpr Text kPointsUp = translatable("ClassResults", "▲ %1 points");
-constexpr Text kPointsDown = translatable("ClassResults", "▼ %1 points");
+// Counted, so that a change of one reads "▲ 1 point"; the number itself is %1, written as the
+// locale writes numbers, which %n never is.
+constexpr Text kPointsUp = translatableCount("ClassResults", "▲ %1 points");
+constexpr Text kPointsDown = translatableCount("ClassResults", "▼ %1 points");
 constexpr Text kFaster = translatable("ClassResults", "▼ %1 s faster");
 constexpr Text kSlower = translatable("ClassResults", "▲ %1 s slower");
 constexpr Text kSame = translatable("ClassResults", "= the same");
@@ -95,7 +97,7 @@ QString shareChange(const results::Counts& previous, const results::Counts& curr
     if (change == 0) {
         return translated(kSame);
     }
-    return translated(change > 0 ? kPointsUp : kPointsDown)
+    return translated(change > 0 ? kPointsUp : kPointsDown, std::abs(change))
         .arg(QLocale().toString(std::abs(change)));
 }
 

@@ -26,6 +26,7 @@
 
 #include "results/results_file.h"
 #include "results/results_row.h"
+#include "teacher/class_model.h"
 #include "teacher/class_report_pdf.h"
 #include "teacher/class_results_window.h"
 
@@ -151,6 +152,8 @@ private slots:
     void periodsAndThePeriodsBefore_data();
     void periodsAndThePeriodsBefore();
     void tableHasAPupilALineAndTheClassOnTop();
+    void shareChangeCountsItsPoints_data();
+    void shareChangeCountsItsPoints();
     void factGridTellsEachStateInSymbolAndWords();
     void limitSetInTheWindowChangesTheStatesAndIsKept();
     void screenReaderMeetsTheGridAsATable();
@@ -194,6 +197,29 @@ void ClassResults::periodsAndThePeriodsBefore() {
     QCOMPARE(
         QString::fromStdString(periods.current.first + " " + periods.current.last + " " + before),
         expected);
+}
+
+// Shares correct out of 100 answers, before and now.
+void ClassResults::shareChangeCountsItsPoints_data() {
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("now");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("one up") << 50 << 51 << QStringLiteral("▲ 1 point");
+    QTest::newRow("one down") << 51 << 50 << QStringLiteral("▼ 1 point");
+    QTest::newRow("two down") << 52 << 50 << QStringLiteral("▼ 2 points");
+}
+
+void ClassResults::shareChangeCountsItsPoints() {
+    QFETCH(int, before);
+    QFETCH(int, now);
+    QFETCH(QString, shown);
+    const auto counts = [](int correct) {
+        results::Counts counts;
+        counts.answers = 100;
+        counts.correct = correct;
+        return counts;
+    };
+    QCOMPARE(shareChange(counts(before), counts(now)), shown);
 }
 
 void ClassResults::tableHasAPupilALineAndTheClassOnTop() {
@@ -585,8 +611,8 @@ void ClassResults::printOpensThePdfThroughTheSystem() {
 void ClassResults::csvHoldsTheTableAsShownInCellsNoSpreadsheetRuns() {
     Window w;
     QVERIFY(w.read());
-    for (const auto& [pupil, correct] : {std::pair{"=HYPERLINK(\"http://x\")", true},
-                                         std::pair{"Lee, Jo", false}}) {
+    for (const auto& [pupil, correct] :
+         {std::pair{"=HYPERLINK(\"http://x\")", true}, std::pair{"Lee, Jo", false}}) {
         write(w.dir, results::resultsFileName(pupil, "pc").c_str(),
               row(pupil, "2026-12-07", "1 + 1", correct, 100));
     }
