@@ -52,9 +52,7 @@ struct Tally {
     }
 
     void absorb(Tally& later) {
-        figures.answers += later.figures.answers;
-        figures.correct += later.figures.correct;
-        figures.centiseconds += later.figures.centiseconds;
+        figures.add(later.figures);
         times.insert(times.end(), later.times.begin(), later.times.end());
         later.times = {};
     }

@@ -138,18 +138,18 @@ private:
     std::map<std::string, std::string, std::less<>> otherForms_;
 };
 
-void addFigures(Figures& to, const Figures& from) {
-    to.answers += from.answers;
-    to.correct += from.correct;
-    to.centiseconds += from.centiseconds;
-}
-
 }  // namespace
 
 void Figures::add(bool right, std::int64_t time) {
     ++answers;
     correct += right ? 1 : 0;
     centiseconds += time;
+}
+
+void Figures::add(const Figures& more) {
+    answers += more.answers;
+    correct += more.correct;
+    centiseconds += more.centiseconds;
 }
 
 int Figures::percentCorrect() const {
@@ -231,9 +231,9 @@ std::variant<Summary, std::string> summariseFolder(const std::filesystem::path& 
         }
         for (const auto& [name, figures] : others) {
             PupilFigures& pupil = entry(summary.pupils, name);
-            addFigures(pupil.all, figures.all);
+            pupil.all.add(figures.all);
             for (const auto& [item, itemFigures] : figures.items) {
-                addFigures(entry(pupil.items, item), itemFigures);
+                entry(pupil.items, item).add(itemFigures);
             }
         }
     }

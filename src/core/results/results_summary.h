@@ -24,6 +24,8 @@ struct Figures {
     std::int64_t centiseconds = 0;
 
     void add(bool right, std::int64_t time);
+    // Another set of the same answers' figures, summed apart.
+    void add(const Figures& more);
     // The share correct as a whole percent, rounded, but 100 only when every answer was right
     // and 0 only when none was: a teacher reads "100" as "all of them".
     int percentCorrect() const;
