@@ -11,6 +11,7 @@
 #include <utility>
 #include <variant>
 
+#include "reader_rows.h"
 #include "results/results_reader.h"
 #include "results/results_row.h"
 #include "results/results_summary.h"
@@ -19,13 +20,6 @@
 // by chown.
 namespace calquin::results {
 namespace {
-
-const std::string kTop = std::string(kHeader) + "\r\n";
-
-std::string row(const std::string& pupil, const std::string& question, bool correct,
-                const std::string& day = "2026-12-08", const std::string& item = "Item") {
-    return formatRow({day + "T09:15:02+01:00", pupil, "pc", item, question, "1", correct, 250});
-}
 
 const std::string kGood = row("anna", "1 + 1", true);
 

@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "reader_rows.h"
 #include "results/question_table.h"
 #include "results/results_file.h"
 #include "results/results_row.h"
@@ -18,13 +19,6 @@
 
 namespace calquin::results {
 namespace {
-
-const std::string kTop = std::string(kHeader) + "\r\n";
-
-std::string row(const std::string& pupil, const std::string& question, bool correct,
-                const std::string& day = "2026-12-08", const std::string& item = "Item") {
-    return formatRow({day + "T09:15:02+01:00", pupil, "pc", item, question, "1", correct, 250});
-}
 
 struct DamageCase {
     const char* name;
